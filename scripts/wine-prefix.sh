@@ -1,0 +1,17 @@
+#!/bin/sh
+# Prepares the Wine prefix of a build tree: 32-bit, a virtual desktop (title bars, and GUI
+# programs exit at once), crashes end the process instead of hanging in a dialog.
+# usage: scripts/wine-prefix.sh BUILD_DIR
+set -eu
+build=$(cd "${1:?usage: wine-prefix.sh BUILD_DIR}" && pwd)
+export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all LANG=ja_JP.UTF-8
+if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$WINEPREFIX/.mox-ready" ]; then
+  rm -rf "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.mox-ready"
+fi

@@ -1,0 +1,110 @@
+#include "store/names.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "store/sjis.h"
+
+const char* CounterFileName(int counterKind) {
+    static const char* const kNames[] = {"rcvnum.mox", "sndnum.mox",  "filnum.mox",
+                                         "bbsnum.mox", "memonum.mox", "grpnum.mox"};
+    if (counterKind < 0 || counterKind > 5) return "";
+    return kNames[counterKind];
+}
+
+const char* FilePrefixText(int prefixIndex) {
+    switch (prefixIndex) {
+        case kPrefixRcv: return "rcv";
+        case kPrefixSnd: return "snd";
+        case kPrefixFil: return "fil";
+        case kPrefixBbs: return "bbs";
+        case kPrefixMem: return "mem";
+        case kPrefixGrp: return "grp";
+        case kPrefixChk: return "chk";
+        case kPrefixSfl: return "sfl";
+        case kPrefixCha: return "cha";
+        default: return nullptr;
+    }
+}
+
+const char* FileExtensionText(int extensionIndex) {
+    switch (extensionIndex) {
+        case kExtTxt: return ".txt";
+        case kExtLst: return ".lst";
+        case kExtChk: return ".chk";
+        case kExtMox: return ".mox";
+        case kExtSav: return ".sav";
+        default: return "";
+    }
+}
+
+std::string JoinStorePath(const std::string& netDir, const std::string& name) {
+    if (netDir.empty()) return name;
+    std::string out = netDir;
+    // A trailing 0x5C byte counts as a backslash even when it is the trail byte of a
+    // double-byte character: that is how every client has always joined these paths.
+    if (out.back() != '\\') out += '\\';
+    out += name;
+    return out;
+}
+
+std::string NumberedName(int number, int prefixIndex, int extensionIndex) {
+    const char* prefix = FilePrefixText(prefixIndex);
+    if (!prefix) return std::string();
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%04d", static_cast<int>(static_cast<int16_t>(number)));
+    return std::string(prefix) + digits + FileExtensionText(extensionIndex);
+}
+
+std::string UserFolderName(int userNumber) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%03d", userNumber);
+    return text;
+}
+
+void ShiftText(char* text, int amount) {
+    for (; *text; ++text) *text = static_cast<char>(static_cast<unsigned char>(*text) + amount);
+}
+
+void ShiftBytes(std::string& bytes, int amount) {
+    for (char& c : bytes) c = static_cast<char>(static_cast<unsigned char>(c) + amount);
+}
+
+// Index just after the last path separator of path, skipping the trail bytes of
+// double-byte characters (a 0x5C trail byte is not a separator).
+static size_t FileNameStart(const std::string& path) {
+    size_t start = 0;
+    for (size_t i = 0; i < path.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(path[i]);
+        if (IsSjisLeadByte(c) && i + 1 < path.size()) {
+            ++i;
+            continue;
+        }
+        if (c == '\\' || c == '/' || c == ':') start = i + 1;
+    }
+    return start;
+}
+
+std::string PathFileName(const std::string& path) { return path.substr(FileNameStart(path)); }
+
+std::string PathExtension(const std::string& path) {
+    std::string name = PathFileName(path);
+    size_t dot = std::string::npos;
+    for (size_t i = 0; i < name.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(name[i]);
+        if (IsSjisLeadByte(c) && i + 1 < name.size()) {
+            ++i;
+            continue;
+        }
+        if (c == '.') dot = i;
+    }
+    return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+std::string PathParentFolder(const std::string& path) {
+    // The folder part ends at the last real backslash; a 0x5C trail byte of a double-byte
+    // character (表, ソ) is part of a name, not a separator.
+    size_t start = FileNameStart(path);
+    if (start > 1 && path[start - 1] == '\\') return path.substr(0, start - 1);
+    return std::string();
+}

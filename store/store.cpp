@@ -1,0 +1,329 @@
+#include "store/store.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "store/message_sink.h"
+#include "store/sjis.h"
+#include "store/tally.h"
+
+namespace {
+
+std::string g_netDir;
+unsigned short g_lastOpenError = 0;
+OpenRetryPolicy g_retryPolicy;
+
+HANDLE ToWin(StoreHandle h) { return reinterpret_cast<HANDLE>(h); }
+StoreHandle FromWin(HANDLE h) {
+    return h == INVALID_HANDLE_VALUE ? kNoHandle : reinterpret_cast<StoreHandle>(h);
+}
+
+// The root of a path: "N:\" for a drive path, "\\server\share\" for a UNC path, "" otherwise.
+std::string PathRoot(const std::string& path) {
+    if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2) + "\\";
+    if (path.size() > 2 && path[0] == '\\' && path[1] == '\\') {
+        size_t server = path.find('\\', 2);
+        if (server == std::string::npos) return std::string();
+        size_t share = path.find('\\', server + 1);
+        return (share == std::string::npos ? path : path.substr(0, share)) + "\\";
+    }
+    return std::string();
+}
+
+// The file system says "path not found" both for a missing folder and for a network drive
+// that has gone away. The main window must tell the two apart (a lost drive ends the session),
+// so a missing folder whose drive root is unreachable is reported as an invalid drive.
+unsigned short ClassifyOpenError(const std::string& path, DWORD error) {
+    if (error == ERROR_PATH_NOT_FOUND || error == ERROR_BAD_NETPATH ||
+        error == ERROR_BAD_NET_NAME) {
+        std::string root = PathRoot(path);
+        if (!root.empty() && GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES)
+            return kErrInvalidDrive;
+    }
+    return static_cast<unsigned short>(error);
+}
+
+// One attempt at the platform: 0 and a handle on success, else the error code.
+DWORD OpenOnce(const std::string& path, unsigned mode, HANDLE* out) {
+    *out = INVALID_HANDLE_VALUE;
+    ++Tally().openAttempts;
+    if (mode & kOpenDelete) {
+        if (DeleteFileA(path.c_str())) return 0;
+        return GetLastError();
+    }
+    DWORD access;
+    DWORD creation = OPEN_EXISTING;
+    if (mode & kOpenCreate) {
+        creation = CREATE_ALWAYS;
+        access = GENERIC_READ | GENERIC_WRITE;
+    } else if (mode & kOpenAlways) {
+        creation = OPEN_ALWAYS;
+        access = GENERIC_READ | GENERIC_WRITE;
+    } else if (mode & kOpenCreateNew) {
+        creation = CREATE_NEW;
+        access = GENERIC_READ | GENERIC_WRITE;
+    } else {
+        switch (mode & 3) {
+            case kOpenWrite: access = GENERIC_WRITE; break;
+            case kOpenReadWrite: access = GENERIC_READ | GENERIC_WRITE; break;
+            default: access = GENERIC_READ; break;
+        }
+    }
+    // Share mode 0: while we hold the file, every other client's open fails with 32.
+    HANDLE h = CreateFileA(path.c_str(), access, 0, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+    if (h == INVALID_HANDLE_VALUE) return GetLastError();
+    if (mode & kOpenExist) {
+        CloseHandle(h);
+        ++Tally().closes;
+        return 0;
+    }
+    *out = h;
+    return 0;
+}
+
+void ReportOpenFailure(const std::string& path, unsigned short code) {
+    // "%s %d" in a 128-byte buffer: cut the path, never the code, and never overflow.
+    char codeText[16];
+    std::snprintf(codeText, sizeof codeText, " %d", code);
+    std::string text = CutSjis(path, 127 - std::strlen(codeText)) + codeText;
+    ShowMessage(text);
+}
+
+bool IsSilentOpenError(unsigned short code) {
+    switch (code) {
+        case kErrFileNotFound:
+        case kErrPathNotFound:
+        case kErrAccessDenied:
+        case kErrGeneralFailure:
+        case kErrSharingViolation:
+        case kErrBadNetPath:
+        case kErrFileExists:  // the expected answer of a create-only-when-absent open
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+void SetNetDir(const std::string& netDir) { g_netDir = netDir; }
+const std::string& NetDir() { return g_netDir; }
+unsigned short LastOpenError() { return g_lastOpenError; }
+
+void SetOpenRetryPolicy(const OpenRetryPolicy& policy) { g_retryPolicy = policy; }
+OpenRetryPolicy CurrentOpenRetryPolicy() { return g_retryPolicy; }
+
+std::string StorePath(const std::string& name) { return JoinStorePath(g_netDir, name); }
+
+std::string UserStorePath(const std::string& folder, const std::string& name) {
+    return StorePath(folder) + "\\" + name;
+}
+
+std::string NumberedFileName(const std::string& folder, int number, int prefixIndex,
+                             int extensionIndex) {
+    return UserStorePath(folder, NumberedName(number, prefixIndex, extensionIndex));
+}
+
+StoreHandle StoreOpen(const std::string& path, unsigned mode) {
+    const int immediate = g_retryPolicy.immediateAttempts > 0 ? g_retryPolicy.immediateAttempts : 1;
+    const int total = immediate + (g_retryPolicy.pausedAttempts > 0 ? g_retryPolicy.pausedAttempts : 0);
+    HANDLE h = INVALID_HANDLE_VALUE;
+    DWORD error = kErrSharingViolation;
+    for (int attempt = 0; attempt < total; ++attempt) {
+        if (attempt > 0) {
+            ++Tally().busyRetries;
+            if (attempt >= immediate && g_retryPolicy.pauseMs > 0) Sleep(g_retryPolicy.pauseMs);
+        }
+        error = OpenOnce(path, mode, &h);
+        if (error != ERROR_SHARING_VIOLATION) break;
+    }
+    if (error == 0) {
+        g_lastOpenError = 0;
+        ++Tally().opensOk;
+        // Exist and delete opens hold no handle; any value but -1 means success.
+        if (mode & (kOpenExist | kOpenDelete)) return 1;
+        return FromWin(h);
+    }
+    g_lastOpenError = ClassifyOpenError(path, error);
+    switch (g_lastOpenError) {
+        case kErrFileNotFound:
+        case kErrPathNotFound: ++Tally().opensAbsent; break;
+        case kErrSharingViolation: ++Tally().opensBusy; break;
+        default: ++Tally().opensFailed; break;
+    }
+    if (!IsSilentOpenError(g_lastOpenError)) ReportOpenFailure(path, g_lastOpenError);
+    return kNoHandle;
+}
+
+bool StoreExists(const std::string& path) { return StoreOpen(path, kOpenExist) != kNoHandle; }
+
+bool StoreDelete(const std::string& path) {
+    bool ok = StoreOpen(path, kOpenDelete) != kNoHandle;
+    if (ok) ++Tally().deletes;
+    return ok;
+}
+
+int StoreClose(StoreHandle handle) {
+    if (handle == kNoHandle) return -1;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        ++Tally().closes;
+        if (CloseHandle(ToWin(handle))) return 0;
+    }
+    return -1;
+}
+
+bool MakeStoreFolder(const std::string& path) {
+    ++Tally().folderCreates;
+    if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+    return GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+StoreHandle StoreOpenAppend(const std::string& path) {
+    // One atomic open-or-create: when two senders append to a list that does not exist yet,
+    // neither may truncate what the other has just written.
+    StoreHandle h = StoreOpen(path, kOpenAlways);
+    if (h == kNoHandle && LastOpenError() == kErrPathNotFound) {
+        MakeStoreFolder(PathParentFolder(path));
+        h = StoreOpen(path, kOpenAlways);
+    }
+    if (h != kNoHandle) StoreSeek(h, 0, kSeekEnd);
+    return h;
+}
+
+bool StoreRename(const std::string& from, const std::string& to) {
+    ++Tally().renames;
+    return MoveFileA(from.c_str(), to.c_str()) != 0;
+}
+
+long StoreRead(StoreHandle handle, void* buffer, size_t count) {
+    DWORD got = 0;
+    ++Tally().reads;
+    if (!ReadFile(ToWin(handle), buffer, static_cast<DWORD>(count), &got, nullptr)) return -1;
+    Tally().bytesRead += got;
+    return static_cast<long>(got);
+}
+
+long StoreWrite(StoreHandle handle, const void* buffer, size_t count) {
+    DWORD put = 0;
+    ++Tally().writes;
+    if (!WriteFile(ToWin(handle), buffer, static_cast<DWORD>(count), &put, nullptr)) return -1;
+    Tally().bytesWritten += put;
+    return static_cast<long>(put);
+}
+
+long StoreSeek(StoreHandle handle, long offset, int origin) {
+    static const DWORD kMethods[] = {FILE_BEGIN, FILE_CURRENT, FILE_END};
+    ++Tally().seeks;
+    DWORD pos = SetFilePointer(ToWin(handle), offset, nullptr, kMethods[origin % 3]);
+    if (pos == INVALID_SET_FILE_POINTER) return -1;
+    return static_cast<long>(pos);
+}
+
+long StoreSize(StoreHandle handle) {
+    DWORD size = GetFileSize(ToWin(handle), nullptr);
+    if (size == INVALID_FILE_SIZE) return -1;
+    return static_cast<long>(size);
+}
+
+bool StoreTruncateHere(StoreHandle handle) { return SetEndOfFile(ToWin(handle)) != 0; }
+
+bool StoreStampWriteTime(StoreHandle handle) {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    return SetFileTime(ToWin(handle), nullptr, nullptr, &now) != 0;
+}
+
+bool StoreReadToEnd(StoreHandle handle, std::string& out) {
+    out.clear();
+    long size = StoreSize(handle);
+    long pos = StoreSeek(handle, 0, kSeekCur);
+    if (size >= 0 && pos >= 0 && size > pos) out.reserve(static_cast<size_t>(size - pos));
+    char block[65536];
+    for (;;) {
+        long got = StoreRead(handle, block, sizeof block);
+        if (got < 0) return false;
+        if (got == 0) return true;
+        out.append(block, static_cast<size_t>(got));
+    }
+}
+
+bool ReadStoreFile(const std::string& path, std::string& out) {
+    StoreFile file(path, kOpenRead);
+    if (!file.IsOpen()) {
+        out.clear();
+        return false;
+    }
+    return StoreReadToEnd(file.Get(), out);
+}
+
+bool WriteStoreFile(const std::string& path, const std::string& bytes) {
+    StoreFile file(path, kOpenCreate);
+    if (!file.IsOpen()) return false;
+    if (bytes.empty()) return true;
+    return StoreWrite(file.Get(), bytes.data(), bytes.size()) == static_cast<long>(bytes.size());
+}
+
+int NextItemNumber(const std::string& folder, int counterKind) {
+    const std::string path = UserStorePath(folder, CounterFileName(counterKind));
+    // Open-or-create in one exclusive open: a counter that another client holds is retried,
+    // never taken for absent and recreated, so no number is ever handed out twice.
+    StoreHandle h = StoreOpen(path, kOpenAlways);
+    if (h == kNoHandle && LastOpenError() == kErrPathNotFound) {
+        MakeStoreFolder(StorePath(folder));
+        h = StoreOpen(path, kOpenAlways);
+    }
+    if (h == kNoHandle) return 0;
+    unsigned char bytes[2] = {0, 0};
+    long got = StoreRead(h, bytes, 2);
+    // A fresh (empty) or short counter counts as 0, so it hands out 1.
+    int16_t last = got == 2 ? static_cast<int16_t>(bytes[0] | (bytes[1] << 8)) : 0;
+    int16_t next = static_cast<int16_t>(last + 1);
+    // Item numbers are 1..9999; a damaged counter restarts at 1 rather than hand out 0 or less.
+    if (next > 9999 || next < 1) next = 1;
+    bytes[0] = static_cast<unsigned char>(next & 0xFF);
+    bytes[1] = static_cast<unsigned char>((next >> 8) & 0xFF);
+    bool ok = StoreSeek(h, 0, kSeekSet) == 0 && StoreWrite(h, bytes, 2) == 2;
+    StoreClose(h);
+    return ok ? next : 0;
+}
+
+uint32_t DriveSpace(char driveLetter, bool wantFree) {
+    char root[4] = {driveLetter, ':', '\\', 0};
+    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
+    if (!GetDiskFreeSpaceA(root, &sectorsPerCluster, &bytesPerSector, &freeClusters,
+                           &totalClusters))
+        return 0xFFFFFFFFu;
+    uint64_t bytes = static_cast<uint64_t>(wantFree ? freeClusters : totalClusters) *
+                     sectorsPerCluster * bytesPerSector;
+    // A drive with more than 4 GB free must not look nearly full: saturate instead of wrapping.
+    return bytes >= 0xFFFFFFFFull ? 0xFFFFFFFEu : static_cast<uint32_t>(bytes);
+}
+
+bool CopyStoreFile(const std::string& source, const std::string& destination) {
+    StoreFile in(source, kOpenRead);
+    if (!in.IsOpen()) return false;  // missing source, or its size cannot be known
+    long size = StoreSize(in.Get());
+    char drive = destination.empty() ? '\0' : destination[0];
+    if (size < 0 || static_cast<uint32_t>(size) > DriveSpace(drive, true)) return false;
+    // The source's times as they were before we read it: reading moves its last-access time.
+    FILETIME created, accessed, written;
+    bool haveTimes = GetFileTime(ToWin(in.Get()), &created, &accessed, &written) != 0;
+    StoreFile out(destination, kOpenCreate);
+    if (!out.IsOpen()) return false;
+    std::string block(65536, '\0');
+    for (;;) {
+        long got = StoreRead(in.Get(), &block[0], block.size());
+        if (got == 0) break;
+        if (got < 0 || StoreWrite(out.Get(), block.data(), static_cast<size_t>(got)) != got) {
+            // A half-written copy would pass for the whole file later: remove it.
+            out.Close();
+            StoreDelete(destination);
+            return false;
+        }
+    }
+    if (haveTimes) SetFileTime(ToWin(out.Get()), &created, &accessed, &written);
+    return true;
+}

@@ -1,0 +1,115 @@
+// Several clients at once: other processes in the same Wine prefix hold and share store files.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <sstream>
+
+#include "store/store.h"
+#include "store/tally.h"
+#include "tests/support/support.h"
+
+// Holds a file exclusively for the given milliseconds, as another client in the middle of a
+// long write would.
+MOX_WORKER(hold) {
+    HANDLE h = CreateFileA(args.at(0).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                           OPEN_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return 3;
+    Sleep(static_cast<DWORD>(std::stoi(args.at(1))));
+    CloseHandle(h);
+    return 0;
+}
+
+// Takes count numbers from a counter and prints them, one per line (0 = no number).
+MOX_WORKER(take_numbers) {
+    SetNetDir(args.at(0));
+    int count = std::stoi(args.at(2));
+    std::string out;
+    for (int i = 0; i < count; ++i) out += std::to_string(NextItemNumber(args.at(1), kCounterPost)) + "\n";
+    std::fputs(out.c_str(), stdout);
+    std::fprintf(stdout, "busy-retries %llu\n", (unsigned long long)Tally().busyRetries);
+    return 0;
+}
+
+// Waits until another process holds path (our own exclusive open is refused).
+static bool WaitUntilHeld(const std::string& path) {
+    for (int i = 0; i < 2000; ++i) {
+        HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) return true;
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+        Sleep(5);
+    }
+    return false;
+}
+
+TEST(ExclusiveOpen, FileHeldByAnotherClientIsRetriedThenFailsSilently) {
+    TempStore store;
+    const std::string path = store.Path("rcvlst.mox");
+    WriteRawFile(path, std::string(256, '\0'));
+    OpenRetryPolicy policy = CurrentOpenRetryPolicy();
+    Child holder = StartWorker("hold", {path, "8000"});
+    ASSERT_TRUE(WaitUntilHeld(path));
+    ClearMessages();
+    ResetTally();
+    EXPECT_EQ(StoreOpen(path, kOpenReadWrite), kNoHandle);
+    EXPECT_EQ(LastOpenError(), kErrSharingViolation);
+    EXPECT_EQ(Tally().openAttempts,
+              static_cast<uint64_t>(policy.immediateAttempts + policy.pausedAttempts));
+    EXPECT_TRUE(RecordedMessages().empty());
+    EXPECT_EQ(WaitChild(holder, nullptr), 0);
+    StoreFile now(path, kOpenReadWrite);
+    EXPECT_TRUE(now.IsOpen());
+}
+
+TEST(ExclusiveOpen, BusyCounterIsNeverRecreated) {
+    TempStore store;
+    CreateDirectoryA(store.Path("007").c_str(), nullptr);
+    const std::string path = store.Path("007\\rcvnum.mox");
+    WriteRawFile(path, std::string{41, 0});
+    Child holder = StartWorker("hold", {path, "8000"});
+    ASSERT_TRUE(WaitUntilHeld(path));
+    // The holder keeps it past every retry: no number, and the counter is left as it is.
+    EXPECT_EQ(NextItemNumber("007", kCounterReceived), 0);
+    StoreHandle append = StoreOpenAppend(path);
+    EXPECT_EQ(append, kNoHandle);
+    EXPECT_EQ(WaitChild(holder, nullptr), 0);
+    EXPECT_EQ(ReadRawFile(path), (std::string{41, 0}));
+    EXPECT_EQ(NextItemNumber("007", kCounterReceived), 42);
+}
+
+TEST(ExclusiveOpen, FourClientsTakingNumbersNeverShareOne) {
+    TempStore store;
+    const int kClients = 4, kEach = 250;
+    std::vector<Child> children;
+    DWORD start = GetTickCount();
+    for (int i = 0; i < kClients; ++i)
+        children.push_back(StartWorker("take_numbers", {store.Dir(), "bbs", std::to_string(kEach)}));
+    std::multiset<int> numbers;
+    int failed = 0;
+    unsigned long long retries = 0;
+    for (Child& c : children) {
+        std::string out;
+        ASSERT_EQ(WaitChild(c, &out), 0);
+        std::istringstream lines(out);
+        std::string line;
+        while (std::getline(lines, line)) {
+            if (line.compare(0, 13, "busy-retries ") == 0) {
+                retries += std::stoull(line.substr(13));
+                continue;
+            }
+            int n = std::stoi(line);
+            if (n == 0) ++failed;
+            else numbers.insert(n);
+        }
+    }
+    DWORD elapsed = GetTickCount() - start;
+    std::printf("figures: %d clients x %d numbers in %lu ms, %d without a number, %llu busy retries\n",
+                kClients, kEach, elapsed, failed, retries);
+    EXPECT_EQ(failed, 0);
+    std::set<int> distinct(numbers.begin(), numbers.end());
+    EXPECT_EQ(distinct.size(), numbers.size());
+    EXPECT_EQ(numbers.size(), static_cast<size_t>(kClients * kEach));
+    std::string counter = ReadRawFile(store.Path("bbs\\bbsnum.mox"));
+    ASSERT_EQ(counter.size(), 2u);
+    EXPECT_EQ((unsigned char)counter[0] | ((unsigned char)counter[1] << 8), kClients * kEach);
+}

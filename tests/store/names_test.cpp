@@ -1,0 +1,74 @@
+// Store naming rules and Shift_JIS text helpers (pure logic).
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "store/names.h"
+#include "store/sjis.h"
+
+TEST(StoreNames, JoinAddsOneBackslashOnlyWhenNeeded) {
+    EXPECT_EQ(JoinStorePath("F:\\MOX", "login.mox"), "F:\\MOX\\login.mox");
+    EXPECT_EQ(JoinStorePath("F:\\MOX\\", "login.mox"), "F:\\MOX\\login.mox");
+    EXPECT_EQ(JoinStorePath("", "login.mox"), "login.mox");
+    EXPECT_EQ(JoinStorePath("\\\\srv\\share", "007"), "\\\\srv\\share\\007");
+}
+
+TEST(StoreNames, NumberedNamesUsePrefixFourDigitsAndExtension) {
+    EXPECT_EQ(NumberedName(12, kPrefixRcv, kExtTxt), "rcv0012.txt");
+    EXPECT_EQ(NumberedName(7, kPrefixSfl, kExtLst), "sfl0007.lst");
+    EXPECT_EQ(NumberedName(12, kPrefixRcv, 9), "rcv0012");
+    EXPECT_EQ(NumberedName(9999, kPrefixChk, kExtChk), "chk9999.chk");
+    EXPECT_EQ(NumberedName(1, kPrefixCha, kExtMox), "cha0001.mox");
+    EXPECT_EQ(NumberedName(3, kPrefixMem, kExtSav), "mem0003.sav");
+    // Indices that name no prefix are refused rather than producing a name without one.
+    for (int i = 6; i <= 9; ++i) EXPECT_EQ(NumberedName(1, i, kExtTxt), "") << i;
+    // Numbers are 16 bits wide and sign-extended, as every client writes them.
+    EXPECT_EQ(NumberedName(0x10005, kPrefixGrp, kExtLst), "grp0005.lst");
+    EXPECT_STREQ(CounterFileName(kCounterMemo), "memonum.mox");
+    EXPECT_STREQ(CounterFileName(6), "");
+}
+
+TEST(StoreNames, ShiftRoundTripsEveryByteAndStopsAtNul) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    std::string bytes = all;
+    ShiftBytes(bytes, +1);
+    EXPECT_NE(bytes, all);
+    EXPECT_EQ(static_cast<unsigned char>(bytes.back()), 0x00);  // 0xFF wraps to 0
+    ShiftBytes(bytes, -1);
+    EXPECT_EQ(bytes, all);
+
+    char text[] = "件名";
+    char copy[sizeof text];
+    std::memcpy(copy, text, sizeof text);
+    ShiftText(text, 1);
+    EXPECT_STRNE(text, copy);
+    ShiftText(text, -1);
+    EXPECT_STREQ(text, copy);
+    char empty[] = "";
+    ShiftText(empty, 1);
+    EXPECT_EQ(empty[0], '\0');
+}
+
+TEST(StoreNames, PathPartsRespectDoubleByteTrailBackslash) {
+    // 表 is 0x95 0x5C in Shift_JIS: its trail byte is not a separator.
+    EXPECT_EQ(PathExtension("c:\\doc\\plan.txt"), ".txt");
+    EXPECT_EQ(PathExtension("c:\\doc.d\\b"), "");
+    EXPECT_EQ(PathExtension("c:\\data\\表.xls"), ".xls");
+    EXPECT_EQ(PathFileName("c:\\data\\表"), "表");
+    EXPECT_EQ(PathFileName("d:office.ini"), "office.ini");
+    EXPECT_EQ(PathParentFolder("c:\\net\\007\\rcvlst.mox"), "c:\\net\\007");
+    EXPECT_EQ(PathParentFolder("c:\\net\\表"), "c:\\net");
+    EXPECT_EQ(PathParentFolder("rcvlst.mox"), "");
+}
+
+TEST(Sjis, CutNeverSplitsADoubleByteCharacter) {
+    std::string name = "abcdefghi様";  // 9 + 2 bytes
+    EXPECT_EQ(CutSjis(name, 10), "abcdefghi");
+    EXPECT_EQ(CutSjis(name, 11), name);
+    EXPECT_EQ(CutSjis("ソソソ", 5), "ソソ");
+    unsigned char field[4] = {'0', '0', '7', '8'};  // no NUL: bounded by the width
+    EXPECT_EQ(FieldText(field, 4), "0078");
+    unsigned char field2[4] = {'0', '0', 0, '8'};
+    EXPECT_EQ(FieldText(field2, 4), "00");
+}

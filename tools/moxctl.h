@@ -1,0 +1,44 @@
+// moxctl: the headless store tool. Administrators' scripts rely on its commands and output
+// formats; keep them stable.
+#pragma once
+#include <string>
+#include <vector>
+
+// What a command gets: its own arguments (Shift_JIS, after the global options) and the options.
+struct CommandContext {
+    std::vector<std::string> args;
+    bool utf8 = false;
+    int user = 0;  // --user N, 0 when not given
+};
+
+// Exit codes: 0 success, 1 the operation failed (message on stderr), 2 usage error.
+enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
+
+using CommandFn = int (*)(CommandContext& ctx);
+struct CommandEntry {
+    const char* name;
+    CommandFn run;
+    const char* usage;  // argument synopsis for the usage text
+    bool needsUser;     // refuse without --user
+};
+
+// The commands of each subsystem, ended by an entry with a null name.
+extern const CommandEntry kUserCommands[];
+
+// Output in the chosen encoding: Shift_JIS as stored, or UTF-8 with --utf8.
+void PrintOut(const CommandContext& ctx, const std::string& sjisText);
+void PrintErr(const CommandContext& ctx, const std::string& sjisText);
+// Prints the usage of one command to stderr and returns kExitUsage.
+int UsageError(const CommandContext& ctx, const char* command);
+// Reads a file of the local machine whole; false when it cannot be read.
+bool ReadLocalFile(const std::string& path, std::string& bytes);
+
+// Option parsing for command arguments: takes "--name value" pairs and flags out of args.
+// Returns false when an option lacks its value.
+bool TakeOption(std::vector<std::string>& args, const char* name, std::string* value);
+// All values of a repeatable option, in order.
+bool TakeRepeatedOption(std::vector<std::string>& args, const char* name,
+                        std::vector<std::string>* values);
+bool TakeFlag(std::vector<std::string>& args, const char* name);
+// Parses a whole decimal number; false when text is not one.
+bool ParseNumber(const std::string& text, int* value);

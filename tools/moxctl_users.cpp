@@ -1,0 +1,63 @@
+// moxctl commands of the user registry: init, register, users.
+#include <cstdio>
+
+#include "store/store.h"
+#include "tools/moxctl.h"
+#include "users/registry.h"
+
+namespace {
+
+int CmdInit(CommandContext& ctx) {
+    if (!ctx.args.empty()) return UsageError(ctx, "init");
+    if (!MakeStoreFolder(NetDir())) {
+        PrintErr(ctx, "ネットワークディレクトリを作成できません: " + NetDir() + "\n");
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int CmdRegister(CommandContext& ctx) {
+    if (ctx.args.empty() || ctx.args.size() > 2) return UsageError(ctx, "register");
+    const std::string& name = ctx.args[0];
+    std::string login = ctx.args.size() > 1 ? ctx.args[1] : std::string();
+    if (name.empty() || name.size() > kUserNameMax || login.size() > kLoginNameMax) {
+        PrintErr(ctx, "名前とLOGIN名は20バイト以内で入力してください\n");
+        return kExitFailed;
+    }
+    RegisterResult r = RegisterNewUser(name, login);
+    if (!r.ok) {
+        PrintErr(ctx, (r.message.empty() ? std::string("登録できませんでした") : r.message) + "\n");
+        return kExitFailed;
+    }
+    char text[16];
+    std::snprintf(text, sizeof text, "%03d\n", r.number);
+    PrintOut(ctx, text);
+    return kExitOk;
+}
+
+int CmdUsers(CommandContext& ctx) {
+    if (!ctx.args.empty()) return UsageError(ctx, "users");
+    std::vector<RegistryRecord> records;
+    if (!ReadRegistry(records)) {
+        if (!StoreExists(RegistryPath()) && LastOpenError() == kErrFileNotFound) return kExitOk;
+        PrintErr(ctx, RegistryPath() + "\n");
+        return kExitFailed;
+    }
+    std::string out;
+    for (const RegistryRecord& r : records) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%03d", r.number);
+        out += std::string(number) + "\t" + r.name + "\t" + r.loginName + "\n";
+    }
+    PrintOut(ctx, out);
+    return kExitOk;
+}
+
+}  // namespace
+
+const CommandEntry kUserCommands[] = {
+    {"init", CmdInit, "", false},
+    {"register", CmdRegister, "NAME [LOGIN]", false},
+    {"users", CmdUsers, "", false},
+    {nullptr, nullptr, nullptr, false},
+};

@@ -1,0 +1,265 @@
+#include "users/registry.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "store/store.h"
+#include "users/import_list.h"
+#include "users/local_user.h"
+#include "users/password.h"
+
+namespace {
+
+const char kRegistryName[] = "regist.mox";
+const char kNumberTableName[] = "count.mox";
+const char kImportListName[] = "regist.txt";
+const char kSignInMarker[] = "login.mox";
+const char kPasswordName[] = "mox.mox";
+constexpr size_t kNumberTableSize = 1000;
+
+const char kMsgNoFreeNumber[] = "利用者番号に空きがありません。これ以上は登録できません。";
+const char kMsgNumberTableBusy[] =
+    "利用者番号ファイル(count.mox)を開けませんでした。しばらくしてからもう一度登録してください。";
+const char kMsgListChanged[] = "利用者ファイルが更新されていました。";
+const char kMsgListWriteFailed[] = "利用者ファイルの書き込みに失敗しました。";
+const char kMsgRegistryWriteFailed[] = "利用者の登録(regist.mox)に失敗しました。";
+
+std::string OwnPath(const char* name) { return UserStorePath(CurrentUser().numberText, name); }
+
+}  // namespace
+
+std::string RegistryPath() { return StorePath(kRegistryName); }
+
+bool ReadRegistry(std::vector<RegistryRecord>& records) {
+    std::string bytes;
+    records.clear();
+    if (!ReadStoreFile(RegistryPath(), bytes)) return false;
+    records = DecodeRegistry(bytes);
+    return true;
+}
+
+bool LookupUserName(int number) {
+    std::vector<RegistryRecord> records;
+    if (!ReadRegistry(records)) {
+        CurrentUser().name.clear();
+        return false;
+    }
+    bool found = false;
+    for (const RegistryRecord& r : records) {
+        if (r.number == number) {
+            CurrentUser().name = r.name;
+            found = true;
+        }
+    }
+    return found;
+}
+
+bool FindLoginName(const std::string& loginName) {
+    std::vector<RegistryRecord> records;
+    if (!ReadRegistry(records)) return false;
+    bool found = false;
+    for (const RegistryRecord& r : records) {
+        if (r.loginName == loginName) {
+            CurrentUser().name = r.name;
+            CurrentUser().loginName = r.loginName;
+            SetCurrentUserNumber(r.number);
+            found = true;
+        }
+    }
+    return found;
+}
+
+void ReadPassword() {
+    std::string bytes;
+    CurrentUser().password.clear();
+    if (ReadStoreFile(OwnPath(kPasswordName), bytes)) CurrentUser().password = DecodePasswordFile(bytes);
+}
+
+void WritePassword(int dayOfYear) {
+    WriteStoreFile(OwnPath(kPasswordName), EncodePasswordFile(CurrentUser().password, dayOfYear));
+}
+
+TakeNumberResult TakeUserNumber() {
+    TakeNumberResult result;
+    // One exclusive open covers the read, the choice and the write-back, so two PCs can never
+    // take the same number. A table held by another PC is retried, never recreated.
+    StoreFile table(StorePath(kNumberTableName), kOpenAlways);
+    if (!table.IsOpen()) {
+        result.message = kMsgNumberTableBusy;
+        return result;
+    }
+    unsigned char bytes[kNumberTableSize] = {0};
+    size_t have = 0;
+    while (have < kNumberTableSize) {
+        long got = StoreRead(table.Get(), bytes + have, kNumberTableSize - have);
+        if (got <= 0) break;
+        have += static_cast<size_t>(got);
+    }
+    int number = 0;
+    for (int i = 1; i <= kMaxUserNumber; ++i) {
+        if (bytes[i] != 1) {
+            number = i;
+            break;
+        }
+    }
+    if (number == 0) {
+        result.message = kMsgNoFreeNumber;
+        return result;
+    }
+    bytes[number] = 1;
+    if (StoreSeek(table.Get(), 0, kSeekSet) != 0 ||
+        StoreWrite(table.Get(), bytes, kNumberTableSize) != static_cast<long>(kNumberTableSize)) {
+        result.message = kMsgNumberTableBusy;
+        return result;
+    }
+    result.number = number;
+    return result;
+}
+
+void ReleaseUserNumber(int number) {
+    if (number < 1 || number > kMaxUserNumber) return;
+    StoreFile table(StorePath(kNumberTableName), kOpenReadWrite);
+    if (!table.IsOpen()) return;
+    unsigned char bytes[kNumberTableSize] = {0};
+    if (StoreRead(table.Get(), bytes, kNumberTableSize) < 0) return;
+    bytes[number] = 0;
+    if (StoreSeek(table.Get(), 0, kSeekSet) == 0) StoreWrite(table.Get(), bytes, kNumberTableSize);
+}
+
+bool AppendRegistryRecord(const RegistryRecord& record) {
+    StoreFile registry(StoreOpenAppend(RegistryPath()));
+    if (!registry.IsOpen()) return false;
+    std::string bytes = EncodeRegistryRecord(record);
+    return StoreWrite(registry.Get(), bytes.data(), bytes.size()) ==
+           static_cast<long>(bytes.size());
+}
+
+NameImportList LoadNameImportList() {
+    NameImportList list;
+    list.present = ReadStoreFile(StorePath(kImportListName), list.loadedBytes);
+    if (list.present) list.entries = ParseNameImportList(list.loadedBytes);
+    return list;
+}
+
+RegisterResult RegisterNewUser(const std::string& userName, const std::string& loginName) {
+    RegisterResult result;
+    TakeNumberResult taken = TakeUserNumber();
+    if (taken.number == 0) {
+        result.message = taken.message;
+        return result;
+    }
+    if (!AppendRegistryRecord(MakeRegistryRecord(userName, taken.number, loginName))) {
+        ReleaseUserNumber(taken.number);
+        result.message = kMsgRegistryWriteFailed;
+        return result;
+    }
+    MakeStoreFolder(StorePath(UserFolderName(taken.number)));
+    result.ok = true;
+    result.number = taken.number;
+    return result;
+}
+
+RegisterResult RegisterFromImportList(const NameImportList& list, size_t chosen) {
+    RegisterResult result;
+    if (chosen >= list.entries.size()) return result;
+    TakeNumberResult taken = TakeUserNumber();
+    if (taken.number == 0) {
+        result.message = taken.message;
+        return result;
+    }
+    // regist.txt stays open from the check to the rewrite, so no other PC can claim a name in
+    // between: the name is ours only if the file still holds what the dialog showed.
+    StoreFile file(StorePath(kImportListName), kOpenReadWrite);
+    std::string now;
+    bool readable = file.IsOpen() && StoreReadToEnd(file.Get(), now);
+    if (!readable) {
+        bool vanished = LastOpenError() == kErrFileNotFound || LastOpenError() == kErrPathNotFound;
+        ReleaseUserNumber(taken.number);
+        result.listChanged = file.IsOpen() ? false : vanished;
+        result.message = result.listChanged ? kMsgListChanged : kMsgListWriteFailed;
+        return result;
+    }
+    if (now != list.loadedBytes) {
+        file.Close();
+        ReleaseUserNumber(taken.number);
+        result.listChanged = true;
+        result.message = kMsgListChanged;
+        return result;
+    }
+    if (!AppendRegistryRecord(MakeRegistryRecord(list.entries[chosen], taken.number, ""))) {
+        file.Close();
+        ReleaseUserNumber(taken.number);
+        result.message = kMsgRegistryWriteFailed;
+        return result;
+    }
+    std::vector<std::string> rest;
+    for (size_t i = 0; i < list.entries.size(); ++i)
+        if (i != chosen) rest.push_back(list.entries[i]);
+    std::string bytes = FormatNameImportList(rest);
+    bool written = StoreSeek(file.Get(), 0, kSeekSet) == 0 &&
+                   (bytes.empty() || StoreWrite(file.Get(), bytes.data(), bytes.size()) ==
+                                         static_cast<long>(bytes.size())) &&
+                   StoreTruncateHere(file.Get());
+    file.Close();
+    MakeStoreFolder(StorePath(UserFolderName(taken.number)));
+    result.ok = true;
+    result.number = taken.number;
+    // The user is registered either way; a list that could not be rewritten still offers the
+    // name to others, which the administrator must be told about.
+    if (!written) result.message = kMsgListWriteFailed;
+    return result;
+}
+
+bool MarkSignedIn() {
+    StoreFile marker(OwnPath(kSignInMarker), kOpenCreate);
+    if (!marker.IsOpen()) return false;
+    // Truncating an empty file need not touch its time, but the time is what tells colleagues
+    // since when this user has been signed in.
+    StoreStampWriteTime(marker.Get());
+    return true;
+}
+
+bool MarkSignedOut() { return StoreDelete(OwnPath(kSignInMarker)); }
+
+bool IsSignedIn(const std::string& numberText) {
+    return StoreExists(UserStorePath(numberText, kSignInMarker));
+}
+
+BoardMemberLists LoadBoardMemberLists() {
+    BoardMemberLists lists;
+    std::vector<RegistryRecord> records;
+    if (!ReadRegistry(records)) lists.message = RegistryPath();
+    for (const RegistryRecord& r : records) lists.allUsers.push_back(RegistryListLine(r));
+    std::string bytes;
+    if (ReadStoreFile(OwnPath(kRegistryName), bytes)) {
+        for (const RegistryRecord& r : DecodeRegistry(bytes)) {
+            std::string line = RegistryListLine(r);
+            for (auto it = lists.allUsers.begin(); it != lists.allUsers.end(); ++it) {
+                if (*it == line) {
+                    lists.allUsers.erase(it);
+                    break;
+                }
+            }
+            lists.members.push_back(line);
+        }
+    }
+    return lists;
+}
+
+bool SaveBoardMembers(const std::vector<std::string>& memberLines, std::string* message) {
+    MakeStoreFolder(StorePath(CurrentUser().numberText));
+    std::string bytes;
+    for (const std::string& line : memberLines) {
+        size_t tab = line.find('\t');
+        RegistryRecord r;
+        r.name = line.substr(0, tab);
+        r.numberText = tab == std::string::npos ? std::string() : line.substr(tab + 1);
+        r.number = std::atoi(r.numberText.c_str());
+        bytes += EncodeRegistryRecord(r);
+    }
+    if (!WriteStoreFile(OwnPath(kRegistryName), bytes)) {
+        if (message) *message = "regist error";
+        return false;
+    }
+    return true;
+}
