@@ -27,7 +27,7 @@ std::string UserSettingsPath() {
 // A default that no file can hold tells an absent key from an empty one.
 static const char kAbsent[] = "\x01\x02";
 
-std::string ProfileString(const std::string& file, const char* section, const char* key,
+std::string IniString(const std::string& file, const char* section, const char* key,
                           const std::string& def, size_t maxBytes) {
     std::vector<char> buffer((maxBytes < sizeof kAbsent ? sizeof kAbsent : maxBytes) + 1, '\0');
     GetPrivateProfileStringA(section, key, kAbsent, buffer.data(),
@@ -37,48 +37,48 @@ std::string ProfileString(const std::string& file, const char* section, const ch
     return CutSjis(value, maxBytes);
 }
 
-int ProfileInt(const std::string& file, const char* section, const char* key, int def) {
-    std::string text = ProfileString(file, section, key, kAbsent, 63);
+int IniInt(const std::string& file, const char* section, const char* key, int def) {
+    std::string text = IniString(file, section, key, kAbsent, 63);
     if (text == kAbsent) return def;
     return static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
 }
 
-bool WriteProfileString(const std::string& file, const char* section, const char* key,
+bool WriteIniString(const std::string& file, const char* section, const char* key,
                         const std::string& value) {
     return WritePrivateProfileStringA(section, key, value.c_str(), file.c_str()) != 0;
 }
 
-bool WriteProfileInt(const std::string& file, const char* section, const char* key, int value) {
-    return WriteProfileString(file, section, key, std::to_string(value));
+bool WriteIniInt(const std::string& file, const char* section, const char* key, int value) {
+    return WriteIniString(file, section, key, std::to_string(value));
 }
 
-bool DeleteProfileKey(const std::string& file, const char* section, const char* key) {
+bool DeleteIniKey(const std::string& file, const char* section, const char* key) {
     return WritePrivateProfileStringA(section, key, nullptr, file.c_str()) != 0;
 }
 
 std::string LocalString(const char* section, const char* key, const std::string& def,
                         size_t maxBytes) {
-    return ProfileString(g_localName, section, key, def, maxBytes);
+    return IniString(g_localName, section, key, def, maxBytes);
 }
 int LocalInt(const char* section, const char* key, int def) {
-    return ProfileInt(g_localName, section, key, def);
+    return IniInt(g_localName, section, key, def);
 }
 bool WriteLocalString(const char* section, const char* key, const std::string& value) {
-    return WriteProfileString(g_localName, section, key, value);
+    return WriteIniString(g_localName, section, key, value);
 }
 bool WriteLocalInt(const char* section, const char* key, int value) {
-    return WriteProfileInt(g_localName, section, key, value);
+    return WriteIniInt(g_localName, section, key, value);
 }
 std::string UserString(const char* section, const char* key, const std::string& def,
                        size_t maxBytes) {
-    return ProfileString(UserSettingsPath(), section, key, def, maxBytes);
+    return IniString(UserSettingsPath(), section, key, def, maxBytes);
 }
 int UserInt(const char* section, const char* key, int def) {
-    return ProfileInt(UserSettingsPath(), section, key, def);
+    return IniInt(UserSettingsPath(), section, key, def);
 }
 bool WriteUserString(const char* section, const char* key, const std::string& value) {
-    return WriteProfileString(UserSettingsPath(), section, key, value);
+    return WriteIniString(UserSettingsPath(), section, key, value);
 }
 bool WriteUserInt(const char* section, const char* key, int value) {
-    return WriteProfileInt(UserSettingsPath(), section, key, value);
+    return WriteIniInt(UserSettingsPath(), section, key, value);
 }

@@ -14,14 +14,14 @@ std::string UserSettingsPath();
 
 // Values from any initialisation file. An absent key yields the default; an integer value
 // that is not a number reads as its leading digits, as the platform reads it.
-std::string ProfileString(const std::string& file, const char* section, const char* key,
+std::string IniString(const std::string& file, const char* section, const char* key,
                           const std::string& def, size_t maxBytes);
-int ProfileInt(const std::string& file, const char* section, const char* key, int def);
-bool WriteProfileString(const std::string& file, const char* section, const char* key,
+int IniInt(const std::string& file, const char* section, const char* key, int def);
+bool WriteIniString(const std::string& file, const char* section, const char* key,
                         const std::string& value);
-bool WriteProfileInt(const std::string& file, const char* section, const char* key, int value);
+bool WriteIniInt(const std::string& file, const char* section, const char* key, int value);
 // Writing no value removes the key.
-bool DeleteProfileKey(const std::string& file, const char* section, const char* key);
+bool DeleteIniKey(const std::string& file, const char* section, const char* key);
 
 // Shorthands for the local and the per-user file.
 std::string LocalString(const char* section, const char* key, const std::string& def,

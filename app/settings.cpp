@@ -46,7 +46,7 @@ void MovePreferencesToUserFile() {
     WriteLocalInt(kEnv, "AutoLogin", LocalSettings().autoLogin);
     static const char* const kOldKeys[] = {"Title",     "Name",     "WindowPos",  "Animation", "Wave",
                                            "MailPopup", "MailSend", "LoginCheck", "Rclk"};
-    for (const char* key : kOldKeys) DeleteProfileKey(LocalSettingsName(), kEnv, key);
+    for (const char* key : kOldKeys) DeleteIniKey(LocalSettingsName(), kEnv, key);
 }
 
 // Seeds a [Wave] switch from the old single Wave switch the first time it is read.
@@ -93,7 +93,7 @@ void ReadLocalSettings() {
         // ExecCheck belongs to the PC, not to the user.
         int execCheck = UserInt(kEnv, "ExecCheck", 0);
         WriteLocalInt(kEnv, "ExecCheck", execCheck);
-        DeleteProfileKey(UserSettingsPath(), kEnv, "ExecCheck");
+        DeleteIniKey(UserSettingsPath(), kEnv, "ExecCheck");
         s.execCheck = execCheck;
     } else if (s.version != "0.28" && s.version != "0.17" && s.version != "0.21") {
         MovePreferencesToUserFile();

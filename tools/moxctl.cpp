@@ -4,6 +4,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -149,6 +152,9 @@ bool ParseNumber(const std::string& text, int* value) {
 }
 
 int main() {
+    // Lines end in LF alone, byte for byte as printed, for the scripts that read them.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
     std::vector<std::string> args = CommandLineArgs();
     CommandContext ctx;
     std::string netDir;

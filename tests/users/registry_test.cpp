@@ -1,0 +1,237 @@
+// The user registry and sign-in records in a real store folder, with several clients at once.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+#include "store/store.h"
+#include "tests/support/support.h"
+#include "users/import_list.h"
+#include "users/local_user.h"
+#include "users/registry.h"
+
+static std::string NumberTable(std::initializer_list<int> taken) {
+    std::string table(1000, '\0');
+    for (int n : taken) table[static_cast<size_t>(n)] = 1;
+    return table;
+}
+
+TEST(UserNumbers, FirstRegistrationCreatesTheTableAndTakesOne) {
+    TempStore store;
+    RegisterResult r = RegisterNewUser("山田", "yamada");
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.number, 1);
+    EXPECT_EQ(ReadRawFile(store.Path("count.mox")), NumberTable({1}));
+    EXPECT_TRUE(RawFileExists(store.Path("001")));
+    std::vector<RegistryRecord> records;
+    ASSERT_TRUE(ReadRegistry(records));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].numberText, "001");
+    EXPECT_EQ(records[0].loginName, "yamada");
+}
+
+TEST(UserNumbers, ReleasedNumberIsTakenAgainFirst) {
+    TempStore store;
+    WriteRawFile(store.Path("count.mox"), NumberTable({1, 2, 3}));
+    ReleaseUserNumber(2);
+    EXPECT_EQ(TakeUserNumber().number, 2);
+    EXPECT_EQ(TakeUserNumber().number, 4);
+    // A short table counts its missing bytes as free.
+    WriteRawFile(store.Path("count.mox"), std::string("\0\1\1", 3));
+    EXPECT_EQ(TakeUserNumber().number, 3);
+    EXPECT_EQ(RawFileSize(store.Path("count.mox")), 1000);
+}
+
+TEST(UserNumbers, FullTableRefusesWithAMessageAndNeverLeaves1To999) {
+    TempStore store;
+    std::string full(1000, '\1');
+    WriteRawFile(store.Path("count.mox"), full);
+    TakeNumberResult t = TakeUserNumber();
+    EXPECT_EQ(t.number, 0);
+    EXPECT_FALSE(t.message.empty());
+    RegisterResult r = RegisterNewUser("誰か", "");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, t.message);
+    EXPECT_EQ(ReadRawFile(store.Path("count.mox")), full);
+    EXPECT_EQ(RawFileSize(store.Path("regist.mox")), -1);
+}
+
+TEST(Registry, LookupsTakeTheLastMatch) {
+    TempStore store;
+    AppendRegistryRecord(MakeRegistryRecord("一郎", 1, "same"));
+    AppendRegistryRecord(MakeRegistryRecord("二郎", 2, "same"));
+    AppendRegistryRecord(MakeRegistryRecord("三郎", 2, "other"));
+    ASSERT_TRUE(FindLoginName("same"));
+    EXPECT_EQ(CurrentUser().name, "二郎");
+    EXPECT_EQ(CurrentUser().number, 2);
+    EXPECT_EQ(CurrentUser().numberText, "002");
+    EXPECT_FALSE(FindLoginName("Same"));  // exact, case-sensitive
+    ASSERT_TRUE(LookupUserName(2));
+    EXPECT_EQ(CurrentUser().name, "三郎");
+    EXPECT_FALSE(LookupUserName(9));
+    EXPECT_EQ(CurrentUser().name, "三郎");  // unchanged when nothing matches
+    DeleteFileA(store.Path("regist.mox").c_str());
+    EXPECT_FALSE(LookupUserName(2));
+    EXPECT_EQ(CurrentUser().name, "");  // emptied when the registry cannot be read
+}
+
+TEST(Passwords, WrittenAndReadInTheUserFolder) {
+    TempStore store;
+    SetCurrentUserNumber(7);
+    MakeStoreFolder(store.Path("007"));
+    ReadPassword();
+    EXPECT_EQ(CurrentUser().password, "");  // never changed: no file, empty password
+    CurrentUser().password = "abc12345";
+    WritePassword(123);
+    EXPECT_EQ(RawFileSize(store.Path("007\\mox.mox")), 18);
+    CurrentUser().password = "x";
+    ReadPassword();
+    EXPECT_EQ(CurrentUser().password, "abc12345");
+}
+
+TEST(ImportList, ClaimRemovesTheNameAndRegistersIt) {
+    TempStore store;
+    WriteRawFile(store.Path("regist.txt"), "佐藤\r\n鈴木\r\n高橋\r\n");
+    NameImportList list = LoadNameImportList();
+    ASSERT_EQ(list.entries.size(), 3u);
+    RegisterResult r = RegisterFromImportList(list, 1);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(r.number, 1);
+    EXPECT_EQ(ReadRawFile(store.Path("regist.txt")), "佐藤\r\n高橋\r\n");
+    std::vector<RegistryRecord> records;
+    ReadRegistry(records);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].name, "鈴木");
+    EXPECT_EQ(records[0].loginName, "");
+    EXPECT_TRUE(RawFileExists(store.Path("001")));
+}
+
+TEST(ImportList, ChangeByAnotherClientIsDetectedAndNothingIsWritten) {
+    TempStore store;
+    WriteRawFile(store.Path("regist.txt"), "佐藤\r\n鈴木\r\n");
+    NameImportList list = LoadNameImportList();
+    // Another PC claims 佐藤 meanwhile.
+    WriteRawFile(store.Path("regist.txt"), "鈴木\r\n");
+    RegisterResult r = RegisterFromImportList(list, 0);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.listChanged);
+    EXPECT_EQ(r.message, "利用者ファイルが更新されていました。");
+    EXPECT_EQ(ReadRawFile(store.Path("regist.txt")), "鈴木\r\n");
+    EXPECT_EQ(RawFileSize(store.Path("regist.mox")), -1);
+    EXPECT_EQ(ReadRawFile(store.Path("count.mox")), NumberTable({}));  // number released
+    // Reloaded, the claim goes through.
+    list = LoadNameImportList();
+    r = RegisterFromImportList(list, 0);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(ReadRawFile(store.Path("regist.txt")), "");
+}
+
+TEST(ImportList, VanishedListCountsAsChanged) {
+    TempStore store;
+    WriteRawFile(store.Path("regist.txt"), "佐藤\r\n");
+    NameImportList list = LoadNameImportList();
+    DeleteFileA(store.Path("regist.txt").c_str());
+    RegisterResult r = RegisterFromImportList(list, 0);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.listChanged);
+    EXPECT_TRUE(LoadNameImportList().entries.empty());
+}
+
+TEST(SignIn, MarkerComesAndGoesAndItsTimeIsTheSignIn) {
+    TempStore store;
+    SetCurrentUserNumber(3);
+    MakeStoreFolder(store.Path("003"));
+    EXPECT_FALSE(IsSignedIn("003"));
+    // A marker left behind by a program that died long ago.
+    WriteRawFile(store.Path("003\\login.mox"), "");
+    HANDLE h = CreateFileA(store.Path("003\\login.mox").c_str(), GENERIC_WRITE, 0, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    FILETIME old = {0, 0x01D00000};
+    SetFileTime(h, nullptr, nullptr, &old);
+    CloseHandle(h);
+    ASSERT_TRUE(MarkSignedIn());
+    EXPECT_TRUE(IsSignedIn("003"));
+    EXPECT_EQ(RawFileSize(store.Path("003\\login.mox")), 0);
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    GetFileAttributesExA(store.Path("003\\login.mox").c_str(), GetFileExInfoStandard, &data);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER a, b;
+    a.LowPart = data.ftLastWriteTime.dwLowDateTime;
+    a.HighPart = data.ftLastWriteTime.dwHighDateTime;
+    b.LowPart = now.dwLowDateTime;
+    b.HighPart = now.dwHighDateTime;
+    EXPECT_LT(b.QuadPart - a.QuadPart, 10ull * 10000000ull);  // within 10 seconds
+    EXPECT_TRUE(MarkSignedOut());
+    EXPECT_FALSE(IsSignedIn("003"));
+}
+
+TEST(BoardMembers, MembersLeaveTheAllUsersListAndRoundTrip) {
+    TempStore store;
+    AppendRegistryRecord(MakeRegistryRecord("一郎", 1, ""));
+    AppendRegistryRecord(MakeRegistryRecord("二郎", 2, ""));
+    AppendRegistryRecord(MakeRegistryRecord("三郎", 3, ""));
+    SetCurrentUserNumber(1);
+    std::string message;
+    ASSERT_TRUE(SaveBoardMembers({"三郎\t003", "一郎\t001"}, &message));
+    EXPECT_EQ(RawFileSize(store.Path("001\\regist.mox")), 128);
+    BoardMemberLists lists = LoadBoardMemberLists();
+    EXPECT_EQ(lists.members, (std::vector<std::string>{"三郎\t003", "一郎\t001"}));
+    EXPECT_EQ(lists.allUsers, (std::vector<std::string>{"二郎\t002"}));
+    EXPECT_TRUE(lists.message.empty());
+    DeleteFileA(store.Path("regist.mox").c_str());
+    lists = LoadBoardMemberLists();
+    EXPECT_EQ(lists.message, store.Path("regist.mox"));
+}
+
+MOX_WORKER(register_users) {
+    SetNetDir(args.at(0));
+    int count = std::stoi(args.at(1));
+    for (int i = 0; i < count; ++i) {
+        RegisterResult r = RegisterNewUser(args.at(2) + std::to_string(i), "");
+        std::printf("%d\n", r.ok ? r.number : 0);
+    }
+    return 0;
+}
+
+TEST(UserNumbers, FourClientsRegisteringAtOnceGetDistinctNumbers) {
+    TempStore store;
+    const int kClients = 4, kEach = 50;
+    std::vector<Child> children;
+    DWORD start = GetTickCount();
+    for (int i = 0; i < kClients; ++i)
+        children.push_back(StartWorker("register_users", {store.Dir(), std::to_string(kEach),
+                                                          "pc" + std::to_string(i) + "-"}));
+    std::set<int> numbers;
+    int failed = 0;
+    for (Child& c : children) {
+        std::string out;
+        ASSERT_EQ(WaitChild(c, &out), 0);
+        std::istringstream lines(out);
+        int n;
+        while (lines >> n) {
+            if (n == 0) ++failed;
+            else EXPECT_TRUE(numbers.insert(n).second) << "number " << n << " handed out twice";
+        }
+    }
+    std::printf("figures: %d clients x %d registrations in %lu ms, %d failed\n", kClients, kEach,
+                GetTickCount() - start, failed);
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(numbers.size(), static_cast<size_t>(kClients * kEach));
+    EXPECT_EQ(*numbers.begin(), 1);
+    EXPECT_EQ(*numbers.rbegin(), kClients * kEach);
+    // Whole records only, one per number, and a table that agrees with them.
+    EXPECT_EQ(RawFileSize(store.Path("regist.mox")), kClients * kEach * 64);
+    std::vector<RegistryRecord> records;
+    ASSERT_TRUE(ReadRegistry(records));
+    std::set<int> recorded;
+    for (const RegistryRecord& r : records) {
+        EXPECT_EQ(r.numberText, UserFolderName(r.number));
+        recorded.insert(r.number);
+        EXPECT_TRUE(RawFileExists(store.Path(r.numberText)));
+    }
+    EXPECT_EQ(recorded, numbers);
+    std::string table = ReadRawFile(store.Path("count.mox"));
+    ASSERT_EQ(table.size(), 1000u);
+    for (int i = 1; i < 1000; ++i) EXPECT_EQ(table[static_cast<size_t>(i)], numbers.count(i) ? 1 : 0) << i;
+}
