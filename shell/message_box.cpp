@@ -1,0 +1,21 @@
+#include "shell/message_box.h"
+
+namespace {
+const char kCaption[] = "ミトカ";
+}
+
+void ShowNotice(HWND owner, const std::string& text) {
+    MessageBoxA(owner, text.c_str(), kCaption, MB_OK);
+}
+
+void ShowWarning(HWND owner, const std::string& text) {
+    MessageBoxA(owner, text.c_str(), kCaption, MB_OK | MB_ICONWARNING);
+}
+
+bool AskYesNo(HWND owner, const std::string& text) {
+    return MessageBoxA(owner, text.c_str(), kCaption, MB_YESNO) == IDYES;
+}
+
+bool AskOkCancel(HWND owner, const std::string& text) {
+    return MessageBoxA(owner, text.c_str(), kCaption, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+}

@@ -1,0 +1,420 @@
+// The first-run, login and password dialogs, driven for real: a second thread types, clicks and
+// answers the message boxes while the dialog runs; then the store and settings files are checked.
+#include <gtest/gtest.h>
+
+#include "app/settings.h"
+#include "res/resource.h"
+#include "store/store.h"
+#include "tests/support/office.h"
+#include "tests/support/window_driver.h"
+#include "users/local_user.h"
+#include "users/password.h"
+#include "users/registry.h"
+#include "users/signin_dialogs.h"
+
+namespace {
+
+const char kSetupTitle[] = "ミトカ　初期設定";
+const char kLoginTitle[] = "ミトカ　ログイン";
+const MessageBoxSeen::Icon kNoIcon = MessageBoxSeen::kNone;
+const MessageBoxSeen::Icon kWarning = MessageBoxSeen::kWarning;
+
+std::vector<RegistryRecord> Registry() {
+    std::vector<RegistryRecord> records;
+    ReadRegistry(records);
+    return records;
+}
+
+// An office whose administrator prepared two names to claim.
+struct ImportOffice : TestOffice {
+    ImportOffice() {
+        WriteRawFile(store.Path("regist.txt"), "高橋次郎\r\n田中美咲\r\n");
+        SetNetDir(store.Dir());
+    }
+};
+
+int RunFirstRun() {
+    return RunFirstRunDialog(nullptr);
+}
+
+}  // namespace
+
+TEST(FirstRunDialog, ButtonsAndNamesFollowTheTypedDirectory) {
+    ImportOffice office;
+    SetNetDir("");
+    int result = DriveModal(RunFirstRun, [&] {
+        HWND d = WaitForDialog(kSetupTitle);
+        ASSERT_TRUE(d);
+        EXPECT_EQ(Text(d, IDC_NET_DIR), "");
+        EXPECT_FALSE(IsShown(d, IDC_SELF_REGISTER));
+        EXPECT_FALSE(IsShown(d, IDC_SHARED_PC));
+        EXPECT_TRUE(ListLines(d, IDC_LIST).empty());
+
+        SetText(d, IDC_NET_DIR, office.store.Path("nothing-here"));
+        EXPECT_FALSE(IsShown(d, IDC_SELF_REGISTER));
+        EXPECT_FALSE(IsShown(d, IDC_SHARED_PC));
+        EXPECT_TRUE(ListLines(d, IDC_LIST).empty());
+
+        SetText(d, IDC_NET_DIR, office.store.Dir());
+        EXPECT_TRUE(IsShown(d, IDC_SELF_REGISTER));
+        EXPECT_TRUE(IsShown(d, IDC_SHARED_PC));
+        EXPECT_EQ(ListLines(d, IDC_LIST), (std::vector<std::string>{"高橋次郎", "田中美咲"}));
+
+        // A drive that does not exist is typed on the way to a path: no message per keystroke.
+        SetText(d, IDC_NET_DIR, "Q:\\office");
+        EXPECT_FALSE(IsShown(d, IDC_SHARED_PC));
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(RecordedMessages().empty());
+    EXPECT_FALSE(RawFileExists(office.local));  // a cancelled setup writes nothing
+}
+
+TEST(FirstRunDialog, ClaimsTheChosenNameAfterAskingOnce) {
+    ImportOffice office;
+    int result = DriveModal(RunFirstRun, [&] {
+        HWND d = WaitForDialog(kSetupTitle);
+        ASSERT_TRUE(d);
+        EXPECT_EQ(Text(d, IDC_NET_DIR), office.store.Dir());
+        Click(d, IDOK);
+        ExpectMessageBox("あなたの名前を選択してください", kNoIcon, IDOK);
+
+        SelectLine(d, IDC_LIST, 1);
+        Click(d, IDOK);
+        ExpectMessageBox("ﾈｯﾄﾜｰｸﾃﾞｨﾚｸﾄﾘ：" + office.store.Dir() + "\n名前：田中美咲\nで登録してもいいですか？",
+                         kNoIcon, IDNO);
+        EXPECT_FALSE(RawFileExists(office.store.Path("count.mox")));
+
+        DoubleClickLine(d, IDC_LIST, 0);
+        ExpectMessageBox("ﾈｯﾄﾜｰｸﾃﾞｨﾚｸﾄﾘ：" + office.store.Dir() + "\n名前：高橋次郎\nで登録してもいいですか？",
+                         kNoIcon, IDYES);
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(ReadRawFile(office.store.Path("regist.txt")), "田中美咲\r\n");
+    auto records = Registry();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].name, "高橋次郎");
+    EXPECT_EQ(records[0].numberText, "001");
+    EXPECT_TRUE(RawFileExists(office.store.Path("001")));
+    EXPECT_EQ(office.Local("NetDir"), office.store.Dir());
+    EXPECT_EQ(office.Local("NameNumber"), "1");
+    EXPECT_EQ(office.Local("Version"), "0.14");
+    EXPECT_EQ(office.Local("AutoLogin"), "<none>");
+    EXPECT_EQ(CurrentUser().number, 1);
+    EXPECT_EQ(CurrentUser().name, "高橋次郎");
+}
+
+TEST(FirstRunDialog, ANameClaimedMeanwhileElsewhereReloadsTheList) {
+    ImportOffice office;
+    int result = DriveModal(RunFirstRun, [&] {
+        HWND d = WaitForDialog(kSetupTitle);
+        ASSERT_TRUE(d);
+        // Another PC claims 高橋次郎 while this dialog shows the old list.
+        WriteRawFile(office.store.Path("regist.txt"), "田中美咲\r\n");
+        SelectLine(d, IDC_LIST, 0);
+        Click(d, IDOK);
+        ExpectMessageBox("ﾈｯﾄﾜｰｸﾃﾞｨﾚｸﾄﾘ：" + office.store.Dir() + "\n名前：高橋次郎\nで登録してもいいですか？",
+                         kNoIcon, IDYES);
+        ExpectMessageBox("利用者ファイルが更新されていました。", kNoIcon, IDOK);
+        EXPECT_EQ(ListLines(d, IDC_LIST), std::vector<std::string>{"田中美咲"});
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(Registry().empty());
+    EXPECT_EQ(office.Local("NameNumber"), "<none>");
+    EXPECT_EQ(office.Local("Version"), "<none>");
+}
+
+TEST(FirstRunDialog, SelfRegistrationRegistersTheTypedNames) {
+    ImportOffice office;
+    int result = DriveModal(RunFirstRun, [&] {
+        HWND d = WaitForDialog(kSetupTitle);
+        ASSERT_TRUE(d);
+        Click(d, IDC_SELF_REGISTER);
+        HWND r = WaitForDialog("自分で名前の登録");
+        ASSERT_TRUE(r);
+        EXPECT_EQ(Text(r, IDC_NET_DIR), office.store.Dir());
+        SetText(r, IDC_USER_NAME, "山田太郎");
+        SetText(r, IDC_LOGIN_NAME, "yamada");
+        Click(r, IDOK);
+        ExpectMessageBox("ﾈｯﾄﾜｰｸﾃﾞｨﾚｸﾄﾘ：" + office.store.Dir() +
+                             "\n名前：山田太郎\nLOGIN名：yamadaで登録してもいいですか？",
+                         kNoIcon, IDYES);
+    });
+    EXPECT_EQ(result, 1);
+    auto records = Registry();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].name, "山田太郎");
+    EXPECT_EQ(records[0].loginName, "yamada");
+    EXPECT_EQ(office.Local("NameNumber"), "1");
+    EXPECT_EQ(office.Local("Version"), "0.14");
+    EXPECT_EQ(office.Local("NetDir"), office.store.Dir());
+    EXPECT_EQ(office.Local("AutoLogin"), "<none>");
+    // The import list is left for the others.
+    EXPECT_EQ(ReadRawFile(office.store.Path("regist.txt")), "高橋次郎\r\n田中美咲\r\n");
+}
+
+TEST(FirstRunDialog, AnEmptyNameOrTheSharedButtonMakesASharedPc) {
+    for (bool throughSelfRegistration : {true, false}) {
+        SCOPED_TRACE(throughSelfRegistration ? "empty name" : "共　用");
+        ImportOffice office;
+        int result = DriveModal(RunFirstRun, [&] {
+            HWND d = WaitForDialog(kSetupTitle);
+            ASSERT_TRUE(d);
+            if (throughSelfRegistration) {
+                Click(d, IDC_SELF_REGISTER);
+                HWND r = WaitForDialog("自分で名前の登録");
+                ASSERT_TRUE(r);
+                SetText(r, IDC_LOGIN_NAME, "kyoyo");
+                Click(r, IDOK);
+                ExpectMessageBox("ﾈｯﾄﾜｰｸﾃﾞｨﾚｸﾄﾘ：" + office.store.Dir() +
+                                     "\n名前：\nLOGIN名：kyoyoで登録してもいいですか？",
+                                 kNoIcon, IDYES);
+            } else {
+                Click(d, IDC_SHARED_PC);
+                ExpectMessageBox("ﾈｯﾄﾜｰｸﾃﾞｨﾚｸﾄﾘ：" + office.store.Dir() +
+                                     "\n共用パソコンで登録してもいいですか？",
+                                 kNoIcon, IDYES);
+            }
+        });
+        EXPECT_EQ(result, 1);
+        EXPECT_EQ(office.Local("AutoLogin"), "0");
+        EXPECT_EQ(office.Local("Version"), "0.14");
+        EXPECT_EQ(office.Local("NetDir"), office.store.Dir());
+        EXPECT_EQ(office.Local("NameNumber"), "<none>");
+        EXPECT_EQ(LocalSettings().autoLogin, 0);
+        EXPECT_FALSE(RawFileExists(office.store.Path("regist.mox")));
+        EXPECT_FALSE(RawFileExists(office.store.Path("count.mox")));
+    }
+}
+
+TEST(FirstRunDialog, AFailedSelfRegistrationKeepsTheDialogOpenAndFinishesNothing) {
+    ImportOffice office;
+    WriteRawFile(office.store.Path("count.mox"), std::string(1000, '\1'));  // every number taken
+    int result = DriveModal(RunFirstRun, [&] {
+        HWND d = WaitForDialog(kSetupTitle);
+        ASSERT_TRUE(d);
+        Click(d, IDC_SELF_REGISTER);
+        HWND r = WaitForDialog("自分で名前の登録");
+        ASSERT_TRUE(r);
+        SetText(r, IDC_USER_NAME, "山田太郎");
+        Click(r, IDOK);
+        ExpectMessageBox("ﾈｯﾄﾜｰｸﾃﾞｨﾚｸﾄﾘ：" + office.store.Dir() +
+                             "\n名前：山田太郎\nLOGIN名：で登録してもいいですか？",
+                         kNoIcon, IDYES);
+        ExpectMessageBox("利用者番号に空きがありません。これ以上は登録できません。", kNoIcon, IDOK);
+        EXPECT_TRUE(IsWindowVisible(r));
+        Click(r, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(r));
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(office.Local("Version"), "<none>");
+    EXPECT_EQ(office.Local("NameNumber"), "<none>");
+}
+
+TEST(FirstRunDialog, SelfRegistrationCutsNamesToTwentyBytes) {
+    ImportOffice office;
+    int result = DriveModal(RunFirstRun, [&] {
+        HWND d = WaitForDialog(kSetupTitle);
+        ASSERT_TRUE(d);
+        Click(d, IDC_SELF_REGISTER);
+        HWND r = WaitForDialog("自分で名前の登録");
+        ASSERT_TRUE(r);
+        // Eleven double-byte characters: 22 bytes, of which ten characters fit.
+        SetText(r, IDC_USER_NAME, "一二三四五六七八九十百");
+        SetText(r, IDC_LOGIN_NAME, "abcdefghijklmnopqrstuvwxyz");
+        Click(r, IDOK);
+        ExpectMessageBox("ﾈｯﾄﾜｰｸﾃﾞｨﾚｸﾄﾘ：" + office.store.Dir() +
+                             "\n名前：一二三四五六七八九十\nLOGIN名：abcdefghijklmnopqrstで登録してもいいですか？",
+                         kNoIcon, IDYES);
+    });
+    EXPECT_EQ(result, 1);
+    auto records = Registry();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].name, "一二三四五六七八九十");
+    EXPECT_EQ(records[0].loginName, "abcdefghijklmnopqrst");
+}
+
+// ---- Login ----
+
+namespace {
+// An office with two registered users; 佐藤 has the password "hana".
+struct LoginOffice : TestOffice {
+    LoginOffice() {
+        SetNetDir(store.Dir());
+        Register("山田太郎", "yamada");
+        Register("佐藤花子", "sato");
+        SetCurrentUserNumber(2);
+        CurrentUser().password = "hana";
+        WritePassword(100);
+        CurrentUser() = LocalUser();
+        PersonalPc(1);
+        SetLocal("AutoLogin", "0");
+    }
+};
+
+int RunLogin() { return RunLoginDialog(nullptr); }
+}  // namespace
+
+TEST(LoginDialog, WrongLoginNameAndWrongPasswordSayDifferentThings) {
+    LoginOffice office;
+    int result = DriveModal(RunLogin, [&] {
+        HWND d = WaitForDialog(kLoginTitle);
+        ASSERT_TRUE(d);
+        SetText(d, IDC_LOGIN_NAME, "suzuki");
+        SetText(d, IDC_PASSWORD, "hana");
+        Click(d, IDOK);
+        ExpectMessageBox("ＬＯＧＩＮ名が違います", kWarning, IDOK);
+        SetText(d, IDC_LOGIN_NAME, "sato");
+        SetText(d, IDC_PASSWORD, "hanako");
+        Click(d, IDOK);
+        ExpectMessageBox("パスワードが違います", kWarning, IDOK);
+        SetText(d, IDC_PASSWORD, "hana");
+        Click(d, IDOK);
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(CurrentUser().number, 2);
+    EXPECT_EQ(CurrentUser().numberText, "002");
+    EXPECT_EQ(CurrentUser().name, "佐藤花子");
+    EXPECT_EQ(CurrentUser().password, "hana");
+    EXPECT_EQ(office.Local("NameNumber"), "1");  // chosen for this run only
+}
+
+TEST(LoginDialog, AUserWithoutPasswordSignsInWithAnEmptyField) {
+    LoginOffice office;
+    int result = DriveModal(RunLogin, [&] {
+        HWND d = WaitForDialog(kLoginTitle);
+        ASSERT_TRUE(d);
+        SetText(d, IDC_LOGIN_NAME, "yamada");
+        SetText(d, IDC_PASSWORD, "x");
+        Click(d, IDOK);
+        ExpectMessageBox("パスワードが違います", kWarning, IDOK);
+        SetText(d, IDC_PASSWORD, "");
+        Click(d, IDOK);
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(CurrentUser().number, 1);
+    EXPECT_EQ(CurrentUser().password, "");
+}
+
+TEST(LoginDialog, CancelSignsNobodyIn) {
+    LoginOffice office;
+    int result = DriveModal(RunLogin, [&] {
+        HWND d = WaitForDialog(kLoginTitle);
+        ASSERT_TRUE(d);
+        SetText(d, IDC_LOGIN_NAME, "sato");
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(CurrentUser().number, 0);
+}
+
+// ---- Password check and change ----
+
+TEST(PasswordDialogs, CheckAcceptsOnlyTheExactPassword) {
+    LoginOffice office;
+    SetCurrentUserNumber(2);
+    ReadPassword();
+    int result = DriveModal([] { return RunPasswordCheckDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　パスワード入力");
+        ASSERT_TRUE(d);
+        Click(d, IDOK);
+        ExpectMessageBox("パスワードが違います", kWarning, IDOK);
+        SetText(d, IDC_PASSWORD, "HANA");
+        Click(d, IDOK);
+        ExpectMessageBox("パスワードが違います", kWarning, IDOK);
+        SetText(d, IDC_PASSWORD, "hana");
+        Click(d, IDOK);
+    });
+    EXPECT_EQ(result, 1);
+
+    // An empty password is matched by an empty entry; Cancel answers 0.
+    CurrentUser().password.clear();
+    EXPECT_EQ(DriveModal([] { return RunPasswordCheckDialog(nullptr); }, [&] {
+                  HWND d = WaitForDialog("ミトカ　パスワード入力");
+                  ASSERT_TRUE(d);
+                  Click(d, IDOK);
+              }),
+              1);
+    EXPECT_EQ(DriveModal([] { return RunPasswordCheckDialog(nullptr); }, [&] {
+                  HWND d = WaitForDialog("ミトカ　パスワード入力");
+                  ASSERT_TRUE(d);
+                  Click(d, IDCANCEL);
+              }),
+              0);
+}
+
+TEST(PasswordDialogs, ChangeChecksTheOldPasswordAndTheRetypedOne) {
+    LoginOffice office;
+    SetCurrentUserNumber(2);
+    ReadPassword();
+    int result = DriveModal([] { return RunPasswordChangeDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("パスワードの変更");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_OLD_PASSWORD, "hanako");
+        SetText(d, IDC_NEW_PASSWORD, "sakura");
+        SetText(d, IDC_NEW_PASSWORD_AGAIN, "sakura");
+        Click(d, IDOK);
+        ExpectMessageBox("旧パスワードに誤りがあります", kWarning, IDOK);
+        SetText(d, IDC_OLD_PASSWORD, "hana");
+        SetText(d, IDC_NEW_PASSWORD_AGAIN, "sakuro");
+        Click(d, IDOK);
+        ExpectMessageBox("パスワードの再入力に誤りがあります", kWarning, IDOK);
+        SetText(d, IDC_NEW_PASSWORD_AGAIN, "sakura");
+        Click(d, IDOK);
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(CurrentUser().password, "sakura");
+    EXPECT_EQ(DecodePasswordFile(ReadRawFile(office.store.Path("002\\mox.mox"))), "sakura");
+
+    // Cancel changes nothing.
+    EXPECT_EQ(DriveModal([] { return RunPasswordChangeDialog(nullptr); }, [&] {
+                  HWND d = WaitForDialog("パスワードの変更");
+                  ASSERT_TRUE(d);
+                  SetText(d, IDC_OLD_PASSWORD, "sakura");
+                  Click(d, IDCANCEL);
+              }),
+              0);
+    EXPECT_EQ(DecodePasswordFile(ReadRawFile(office.store.Path("002\\mox.mox"))), "sakura");
+}
+
+// ---- User picker ----
+
+TEST(UserPicker, WritesThePickedNumberForTheNextStart) {
+    LoginOffice office;
+    SetCurrentUserNumber(1);
+    int result = DriveModal([] { return RunUserPickerDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　環境設定");
+        ASSERT_TRUE(d);
+        EXPECT_EQ(ListLines(d, IDC_LIST),
+                  (std::vector<std::string>{"山田太郎\t001", "佐藤花子\t002"}));
+        Click(d, IDOK);  // nothing selected: nothing written
+        ASSERT_TRUE(WaitUntilGone(d));
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(office.Local("NameNumber"), "1");
+
+    result = DriveModal([] { return RunUserPickerDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　環境設定");
+        ASSERT_TRUE(d);
+        SelectLine(d, IDC_LIST, 1);
+        Click(d, IDOK);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(office.Local("NameNumber"), "2");
+    EXPECT_EQ(CurrentUser().number, 1);  // this run keeps its user
+}
+
+TEST(UserPicker, AnUnreadableRegistryIsNamedInAMessage) {
+    LoginOffice office;
+    DeleteFileA(office.store.Path("regist.mox").c_str());
+    int result = DriveModal([] { return RunUserPickerDialog(nullptr); }, [&] {
+        ExpectMessageBox(office.store.Path("regist.mox"), kNoIcon, IDOK);
+        HWND d = WaitForDialog("ミトカ　環境設定");
+        ASSERT_TRUE(d);
+        EXPECT_TRUE(ListLines(d, IDC_LIST).empty());
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(result, 0);
+}
