@@ -11,6 +11,7 @@
 #include "users/password.h"
 #include "users/registry.h"
 #include "users/signin_dialogs.h"
+#include "users/signin_texts.h"
 
 namespace {
 
@@ -417,4 +418,18 @@ TEST(UserPicker, AnUnreadableRegistryIsNamedInAMessage) {
         Click(d, IDCANCEL);
     });
     EXPECT_EQ(result, 0);
+}
+
+TEST(SigninRules, PasswordChangeAndPickedNumbers) {
+    EXPECT_EQ(CheckPasswordChange("old", "old", "new", "new"), PasswordChangeCheck::kOk);
+    EXPECT_EQ(CheckPasswordChange("old", "Old", "new", "new"), PasswordChangeCheck::kWrongOld);
+    // The old password is checked first, whatever the new entries say.
+    EXPECT_EQ(CheckPasswordChange("old", "x", "a", "b"), PasswordChangeCheck::kWrongOld);
+    EXPECT_EQ(CheckPasswordChange("old", "old", "a", "b"), PasswordChangeCheck::kRetypeMismatch);
+    EXPECT_EQ(CheckPasswordChange("", "", "", ""), PasswordChangeCheck::kOk);
+
+    EXPECT_EQ(PickedUserNumber("山田太郎\t001"), 1);
+    EXPECT_EQ(PickedUserNumber("佐藤\t120"), 120);
+    EXPECT_EQ(PickedUserNumber("名前だけ"), 0);
+    EXPECT_EQ(PickedUserNumber("a\t007\tx"), 7);
 }
