@@ -10,8 +10,8 @@
 #include "app/settings.h"
 #include "app/window_classes.h"
 #include "res/resource.h"
-#include "shell/main_window.h"
 #include "store/store.h"
+#include "tests/support/client_here.h"
 #include "tests/support/office.h"
 #include "tests/support/window_driver.h"
 #include "users/local_user.h"
@@ -21,20 +21,6 @@ namespace {
 
 const char kMainTitle[] = "ミトカ ";  // "ミトカ" and the user's empty Title
 const char kQuit[] = "終了しますか？";
-
-// Creates the main window in this process and runs its message loop; -1 when start-up refused.
-int RunClientHere() {
-    static bool registered = RegisterMainWindowClass(GetModuleHandleA(nullptr), MainWindowProc);
-    if (!registered) return -2;
-    HWND window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
-    if (!window) return -1;
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return static_cast<int>(message.wParam);
-}
 
 // Closes a client's main window the way a user does: close box, then OK to the question.
 // (Across processes the icon is not compared: icon handles are each process's own.)

@@ -1,0 +1,155 @@
+// The screenshot tour: every window and dialog built so far, opened with the content of a
+// small office and captured as one PNG each into the folder named by MOX_SCREENSHOTS (see
+// scripts/screenshots.sh). Without that variable the tour only checks that each window opens
+// and closes, which CTest does on every run. A window of a later step adds its own TEST here.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app/profile.h"
+#include "app/settings.h"
+#include "res/resource.h"
+#include "shell/about_dialog.h"
+#include "store/store.h"
+#include "tests/support/client_here.h"
+#include "tests/support/office.h"
+#include "tests/support/window_driver.h"
+#include "users/local_user.h"
+#include "users/registry.h"
+#include "users/signin_dialogs.h"
+
+namespace {
+
+// Saves the window as NAME.png in the screenshot folder, once it has painted.
+void Shoot(HWND window, const char* name) {
+    ASSERT_TRUE(window);
+    SettlePainting(window);
+    const char* folder = std::getenv("MOX_SCREENSHOTS");
+    if (!folder || !*folder) return;
+    std::string path = std::string(folder) + "\\" + name + ".png";
+    EXPECT_TRUE(CaptureWindow(window, path)) << path;
+}
+
+// An office with three colleagues, two names still waiting in the import list, and this PC
+// set up for 山田太郎. MOX_SHOT_NETDIR, when set, names the network directory the pictures show
+// (scripts/screenshots.sh maps a drive for it); its contents are made anew.
+struct DemoOffice : TestOffice {
+    DemoOffice() {
+        const char* shown = std::getenv("MOX_SHOT_NETDIR");
+        if (shown && *shown) {
+            RemoveTree(shown);
+            CreateDirectoryA(shown, nullptr);
+            SetNetDir(shown);
+        }
+        Register("山田太郎", "yamada");
+        Register("佐藤花子", "sato");
+        Register("鈴木一郎", "suzuki");
+        WriteRawFile(StorePath("regist.txt"), "高橋次郎\r\n田中美咲\r\n伊藤健太\r\n");
+        PersonalPc(1);
+        SetLocal("NetDir", NetDir());
+        SetCurrentUserNumber(1);
+        CurrentUser().name = "山田太郎";
+    }
+};
+
+}  // namespace
+
+TEST(Screens, FirstRunSetup) {
+    DemoOffice office;
+    DriveModal([] { return RunFirstRunDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　初期設定");
+        ASSERT_TRUE(d);
+        SelectLine(d, IDC_LIST, 1);
+        Shoot(d, "first-run-800");
+        Click(d, IDOK);
+        MessageBoxSeen question = WaitForMessageBox();
+        Shoot(question.box, "first-run-question");
+        Answer(question, IDNO);
+        SetText(d, IDC_NET_DIR, NetDir() + "\\nowhere");
+        Shoot(d, "first-run-800-no-directory");
+        Click(d, IDCANCEL);
+    });
+}
+
+TEST(Screens, SelfRegistration) {
+    DemoOffice office;
+    DriveModal([] { return RunSelfRegistrationDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("自分で名前の登録");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_USER_NAME, "高橋次郎");
+        SetText(d, IDC_LOGIN_NAME, "takahashi");
+        Shoot(d, "self-registration-210");
+        Click(d, IDCANCEL);
+    });
+}
+
+TEST(Screens, Login) {
+    DemoOffice office;
+    DriveModal([] { return RunLoginDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　ログイン");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_LOGIN_NAME, "suzuki");
+        SetText(d, IDC_PASSWORD, "secret");
+        Shoot(d, "login-971");
+        SetText(d, IDC_LOGIN_NAME, "suzuk");
+        Click(d, IDOK);
+        MessageBoxSeen warning = WaitForMessageBox();
+        Shoot(warning.box, "login-wrong-name");
+        Answer(warning, IDOK);
+        Click(d, IDCANCEL);
+    });
+}
+
+TEST(Screens, PasswordCheckAndChange) {
+    DemoOffice office;
+    DriveModal([] { return RunPasswordCheckDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　パスワード入力");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_PASSWORD, "1234");
+        Shoot(d, "password-check-400");
+        Click(d, IDCANCEL);
+    });
+    DriveModal([] { return RunPasswordChangeDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("パスワードの変更");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_OLD_PASSWORD, "1234");
+        SetText(d, IDC_NEW_PASSWORD, "yamada99");
+        SetText(d, IDC_NEW_PASSWORD_AGAIN, "yamada99");
+        Shoot(d, "password-change-410");
+        Click(d, IDCANCEL);
+    });
+}
+
+TEST(Screens, UserPicker) {
+    DemoOffice office;
+    DriveModal([] { return RunUserPickerDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　環境設定");
+        ASSERT_TRUE(d);
+        SelectLine(d, IDC_LIST, 0);
+        Shoot(d, "user-picker-973");
+        Click(d, IDCANCEL);
+    });
+}
+
+TEST(Screens, AboutBox) {
+    DriveModal([] { RunAboutBox(nullptr); return 0; }, [&] {
+        HWND d = WaitForDialog("ミトカ　バージョン情報");
+        Shoot(d, "about-200");
+        Click(d, IDOK);
+    });
+}
+
+TEST(Screens, MainWindow) {
+    DemoOffice office;
+    WriteUserString("Environment", "Title", "営業部");
+    DriveModal(RunClientHere, [&] {
+        HWND main = WaitForWindow("Mox", "ミトカ 営業部");
+        ASSERT_TRUE(main);
+        SetWindowPos(main, nullptr, 40, 40, 520, 360, SWP_NOZORDER);
+        Shoot(main, "main-window");
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        MessageBoxSeen quit = WaitForMessageBox();
+        Shoot(quit.box, "main-window-quit");
+        Answer(quit, IDOK);
+    });
+}
