@@ -1,6 +1,7 @@
 // moxctl commands of mail and phone memos: send, phone, list, open, delete.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 
@@ -17,6 +18,11 @@ namespace {
 int Fail(const CommandContext& ctx, const std::string& message) {
     PrintErr(ctx, message + "\n");
     return kExitFailed;
+}
+
+// Is the option given at all (its value may be empty)?
+bool HasOption(const std::vector<std::string>& args, const char* name) {
+    return std::find(args.begin(), args.end(), name) != args.end();
 }
 
 // "A,B,..." of user numbers; false when a part is not one.
@@ -115,8 +121,7 @@ int CmdSend(CommandContext& ctx) {
     std::vector<std::string> attach;
     OutgoingItem item;
     int code = kExitOk;
-    bool haveSubject = false;
-    for (const std::string& a : ctx.args) haveSubject = haveSubject || a == "--subject";
+    const bool haveSubject = HasOption(ctx.args, "--subject");
     if (!TakeOption(ctx.args, "--to", &to) || !TakeOption(ctx.args, "--subject", &subject) ||
         !TakeRepeatedOption(ctx.args, "--attach", &attach))
         return UsageError(ctx, "send");
@@ -144,8 +149,7 @@ int CmdPhone(CommandContext& ctx) {
     std::string to, caller, number, request;
     OutgoingItem item;
     int code = kExitOk;
-    bool haveCaller = false;
-    for (const std::string& a : ctx.args) haveCaller = haveCaller || a == "--caller";
+    const bool haveCaller = HasOption(ctx.args, "--caller");
     if (!TakeOption(ctx.args, "--to", &to) || !TakeOption(ctx.args, "--caller", &caller) ||
         !TakeOption(ctx.args, "--number", &number) || !TakeOption(ctx.args, "--request", &request))
         return UsageError(ctx, "phone");

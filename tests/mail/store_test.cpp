@@ -419,3 +419,31 @@ TEST(AttachmentSafety, OnlyStoredCopiesOfTheListsOwnFolderAreDeleted) {
               (std::vector<std::string>{"att0003.txt", "notes.txt", "rcvlst.mox"}));
     EXPECT_TRUE(RawFileExists(store.Path("001\\att0004.doc")));
 }
+
+TEST(ListKinds, AnotherSubsystemsKindPlugsItsLinesAndFollowUpIn) {
+    TempStore store;
+    ListKindHandlers memos;
+    memos.lineBuilder = [](int, const std::string&) -> ListLineBuilder {
+        return [](const unsigned char* record, long, std::string* line) {
+            *line = "memo " + DecodeMailRecord(record).subject;
+            return true;
+        };
+    };
+    memos.afterRemoval = [](int, const std::string& folder, const std::string& record, DeleteOutcome&) {
+        StoreDelete(NumberedFileName(folder, DecodeMailRecord(record).receivedNumber, kPrefixMem, kExtTxt));
+    };
+    RegisterListKind(kListMemos, memos);
+    for (int n : {1, 2}) {
+        MailRecord r;
+        r.receivedNumber = n;
+        r.subject = "第" + std::to_string(n);
+        ASSERT_TRUE(AppendListRecord(EncodeMailRecord(r), store.Path("001\\memolst.mox")));
+        WriteRawFile(store.Path("001\\" + NumberedName(n, kPrefixMem, kExtTxt)), "text");
+    }
+    ListLoad load = LoadList("001", kListMemos);
+    EXPECT_EQ(Texts(load), (std::vector<std::string>{"memo 第2", "memo 第1"}));
+    EXPECT_EQ(SelectedListNumber(kListMemos, "001", 2, 1), 1);
+    EXPECT_TRUE(DeleteListEntry(kListMemos, "001", 2, 1).removed);
+    EXPECT_EQ(ListFolder(store.Path("001")), (std::vector<std::string>{"mem0002.txt", "memolst.mox"}));
+    EXPECT_EQ(Texts(LoadList("001", kListMemos)), std::vector<std::string>{"memo 第2"});
+}
