@@ -39,8 +39,8 @@ bool SameName(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
         unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-        if (IsSjisLeadByte(x)) {
-            if (x != y || i + 1 >= a.size() || a[i + 1] != b[i + 1]) return false;
+        if (SjisCharLength(a, i) == 2) {
+            if (x != y || a[i + 1] != b[i + 1]) return false;
             ++i;
             continue;
         }
