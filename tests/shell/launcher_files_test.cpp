@@ -5,6 +5,7 @@
 #include "shell/launcher_files.h"
 #include "shell/launcher_window.h"
 #include "store/store.h"
+#include "tests/shell/menu_record.h"
 #include "tests/support/support.h"
 
 namespace {
@@ -32,15 +33,6 @@ struct LauncherPc {
     std::string Programs() const { return folder.Path("program.mox"); }
 };
 
-std::string MenuRecord(int left, int top, int right, int bottom, int number) {
-    FunctionSlot slot;
-    slot.rect = MakeRegionRect(left, top, right, bottom);
-    slot.number = static_cast<int16_t>(number);
-    unsigned char bytes[kMenuRecordSize];
-    EncodeMenuRecord(slot, bytes);
-    return std::string(reinterpret_cast<char*>(bytes), sizeof bytes);
-}
-
 std::string ProgramFile(const std::vector<std::string>& commands) {
     std::string bytes;
     for (size_t i = 0; i < commands.size(); ++i) {
@@ -54,19 +46,28 @@ std::string ProgramFile(const std::vector<std::string>& commands) {
     return bytes;
 }
 
-// Sets an [Extensions] entry for the test's lifetime and puts back what was there.
+// Sets an [Extensions] entry for the test's lifetime and puts back what was there. Tests run
+// side by side in one Wine prefix, and two processes rewriting win.ini at once can drop each
+// other's entries: one test at a time holds the file.
 class Association {
 public:
-    Association(const char* key, const std::string& entry) : key_(key) {
+    Association(const char* key, const std::string& entry)
+        : key_(key), lock_(CreateMutexA(nullptr, FALSE, "MoxTestWinIni")) {
+        WaitForSingleObject(lock_, 30000);
         char old[260] = {0};
         had_ = GetProfileStringA("Extensions", key, "", old, sizeof old) > 0;
         old_ = old;
         WriteProfileStringA("Extensions", key, entry.c_str());
     }
-    ~Association() { WriteProfileStringA("Extensions", key_, had_ ? old_.c_str() : nullptr); }
+    ~Association() {
+        WriteProfileStringA("Extensions", key_, had_ ? old_.c_str() : nullptr);
+        ReleaseMutex(lock_);
+        CloseHandle(lock_);
+    }
 
 private:
     const char* key_;
+    HANDLE lock_;
     bool had_;
     std::string old_;
 };

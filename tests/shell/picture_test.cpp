@@ -322,7 +322,11 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 // A launcher folder holding the picture, and a window whose client area is clientW x clientH.
+// What a test reads back from the window must not be covered by another test's window: the
+// window stays on top, and one such test at a time has the screen.
 struct PictureHost {
+    HANDLE screen = CreateMutexA(nullptr, FALSE, "MoxTestScreen");
+    DWORD screenWait = WaitForSingleObject(screen, 60000);
     TempFolder folder{"moxpic"};
     HWND hwnd = nullptr;
     LauncherBox previousBox;
@@ -347,14 +351,17 @@ struct PictureHost {
         SetLauncherBox(previousBox);
         SetLauncherFolder("");
         SetBandMemoryBudget(16u << 20);
+        ReleaseMutex(screen);
+        CloseHandle(screen);
     }
     void Picture(const std::string& bytes) { WriteRawFile(folder.Path("mox.bmp"), bytes); }
     void Open(int clientW, int clientH, HMENU menu = nullptr) {
         RECT r = {0, 0, clientW, clientH};
         AdjustWindowRect(&r, WS_OVERLAPPEDWINDOW, menu != nullptr);
-        hwnd = CreateWindowA("MoxPictureHost", "ミトカ", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                             r.right - r.left, r.bottom - r.top, nullptr, menu,
-                             GetModuleHandleA(nullptr), nullptr);
+        hwnd = CreateWindowExA(WS_EX_TOPMOST, "MoxPictureHost", "ミトカ",
+                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, r.right - r.left,
+                               r.bottom - r.top, nullptr, menu, GetModuleHandleA(nullptr),
+                               nullptr);
     }
     void Resize(int clientW, int clientH) {
         RECT r = {0, 0, clientW, clientH};

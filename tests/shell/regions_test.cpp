@@ -5,17 +5,9 @@
 #include <cstring>
 
 #include "shell/launcher_regions.h"
+#include "tests/shell/menu_record.h"
 
 namespace {
-
-std::string MenuRecord(int left, int top, int right, int bottom, int number) {
-    FunctionSlot slot;
-    slot.rect = MakeRegionRect(left, top, right, bottom);
-    slot.number = static_cast<int16_t>(number);
-    unsigned char bytes[kMenuRecordSize];
-    EncodeMenuRecord(slot, bytes);
-    return std::string(reinterpret_cast<char*>(bytes), sizeof bytes);
-}
 
 std::string ProgramBytes(int count) {
     std::string bytes;
