@@ -8,6 +8,7 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build}
+mkdir -p "$build" && build=$(cd "$build" && pwd)
 "$top/scripts/setup-debian.sh"
 "$top/scripts/build.sh" "$build" >/dev/null
 "$top/scripts/wine-prefix.sh" "$build"

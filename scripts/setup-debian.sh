@@ -8,7 +8,7 @@ need=""
 command -v i686-w64-mingw32-g++-posix >/dev/null 2>&1 || need=1
 command -v wine >/dev/null 2>&1 || need=1
 dpkg -s wine32:i386 >/dev/null 2>&1 || need=1
-for p in xvfb xauth fonts-ipafont-gothic imagemagick xdotool googletest cmake ninja-build locales; do
+for p in g++ xvfb xauth fonts-ipafont-gothic imagemagick xdotool googletest cmake ninja-build locales; do
   dpkg -s "$p" >/dev/null 2>&1 || need=1
 done
 if [ -n "$need" ]; then
@@ -17,7 +17,7 @@ if [ -n "$need" ]; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends \
     g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth fonts-ipafont-gothic \
-    imagemagick xdotool googletest cmake ninja-build locales >/dev/null
+    imagemagick xdotool googletest cmake ninja-build locales g++ >/dev/null
 fi
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   localedef -i ja_JP -f UTF-8 ja_JP.UTF-8

@@ -75,11 +75,11 @@ void ShiftBytes(std::string& bytes, int amount) {
 static size_t FileNameStart(const std::string& path) {
     size_t start = 0;
     for (size_t i = 0; i < path.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(path[i]);
-        if (IsSjisLeadByte(c) && i + 1 < path.size()) {
+        if (SjisCharLength(path, i) == 2) {
             ++i;
             continue;
         }
+        unsigned char c = static_cast<unsigned char>(path[i]);
         if (c == '\\' || c == '/' || c == ':') start = i + 1;
     }
     return start;
@@ -91,11 +91,11 @@ std::string PathExtension(const std::string& path) {
     std::string name = PathFileName(path);
     size_t dot = std::string::npos;
     for (size_t i = 0; i < name.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(name[i]);
-        if (IsSjisLeadByte(c) && i + 1 < name.size()) {
+        if (SjisCharLength(name, i) == 2) {
             ++i;
             continue;
         }
+        unsigned char c = static_cast<unsigned char>(name[i]);
         if (c == '.') dot = i;
     }
     return dot == std::string::npos ? std::string() : name.substr(dot);

@@ -6,11 +6,20 @@ bool IsSjisLeadByte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
+bool IsSjisTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+
+size_t SjisCharLength(const std::string& text, size_t i) {
+    if (i + 1 < text.size() && IsSjisLeadByte(static_cast<unsigned char>(text[i])) &&
+        IsSjisTrailByte(static_cast<unsigned char>(text[i + 1])))
+        return 2;
+    return 1;
+}
+
 std::string CutSjis(const std::string& text, size_t maxBytes) {
     if (text.size() <= maxBytes) return text;
     size_t i = 0;
     while (i < maxBytes) {
-        size_t step = IsSjisLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+        size_t step = SjisCharLength(text, i);
         if (i + step > maxBytes) break;
         i += step;
     }

@@ -19,7 +19,7 @@
 
 namespace {
 
-const CommandEntry* const kCommandTables[] = {kUserCommands};
+const CommandEntry* const kCommandTables[] = {kUserCommands, kMailCommands};
 
 bool g_utf8 = false;
 

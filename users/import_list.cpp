@@ -16,7 +16,7 @@ std::vector<std::string> ParseNameImportList(const std::string& bytes) {
         } else {
             // A name holds at most 20 bytes; a double-byte character that would not fit
             // whole starts the next entry instead of being split.
-            size_t width = (IsSjisLeadByte(c) && i + 1 < bytes.size()) ? 2 : 1;
+            size_t width = SjisCharLength(bytes, i);
             if (current.size() + width > kUserNameMax) {
                 entries.push_back(current);
                 current.clear();

@@ -69,6 +69,10 @@ TEST(NameImportList, LinesEndAtCrAndLongLinesSplit) {
     ASSERT_EQ(e.size(), 2u);
     EXPECT_EQ(e[0], "abcdefghijklmnopqrs");
     EXPECT_EQ(e[1], "漢字");
+    // A damaged lead byte before the CR does not swallow the line end.
+    e = ParseNameImportList("ab\x82\r\ncd\r\n");
+    ASSERT_EQ(e.size(), 2u);
+    EXPECT_EQ(e[0], "ab\x82");
     EXPECT_EQ(FormatNameImportList({"a", "佐藤"}), "a\r\n佐藤\r\n");
 }
 

@@ -1,0 +1,84 @@
+#include "mail/mail_record.h"
+
+#include <cstring>
+
+#include "store/names.h"
+#include "store/sjis.h"
+
+namespace mf = mail_field;
+
+bool IsConfidential(int shiftFlag) { return shiftFlag == 1 || shiftFlag == 3; }
+bool IsSubjectShifted(int shiftFlag) { return shiftFlag == 2 || shiftFlag == 3; }
+bool IsBodyShifted(int shiftFlag) { return shiftFlag >= 1 && shiftFlag <= 3; }
+
+int RecordInt16(const unsigned char* record, size_t offset) {
+    return static_cast<int16_t>(record[offset] | (record[offset + 1] << 8));
+}
+
+void PutRecordInt16(unsigned char* record, size_t offset, int value) {
+    record[offset] = static_cast<unsigned char>(value & 0xFF);
+    record[offset + 1] = static_cast<unsigned char>((value >> 8) & 0xFF);
+}
+
+static void PutText(unsigned char* out, size_t maxBytes, const std::string& text) {
+    std::string cut = CutSjis(text, maxBytes);
+    std::memcpy(out, cut.data(), cut.size());
+}
+
+void EncodeMailRecord(const MailRecord& r, unsigned char out[kListRecordSize]) {
+    std::memset(out, 0, kListRecordSize);
+    out[mf::kStatus] = static_cast<unsigned char>(r.status);
+    out[mf::kKind] = static_cast<unsigned char>(r.kind);
+    out[mf::kShiftFlag] = static_cast<unsigned char>(r.shiftFlag);
+    PutRecordInt16(out, mf::kUserNumber, r.userNumber);
+    PutText(out + mf::kUserName, kUserNameTextMax, r.userName);
+    PutRecordInt16(out, mf::kSentNumber, r.sentNumber);
+    PutRecordInt16(out, mf::kReceivedNumber, r.receivedNumber);
+    EncodeBrokenDownTime(r.sentTime, out + mf::kSentTime);
+    EncodeBrokenDownTime(r.openedTime, out + mf::kOpenedTime);
+    PutText(out + mf::kSubject, kSubjectTextMax, r.subject);
+    if (IsSubjectShifted(r.shiftFlag)) ShiftText(reinterpret_cast<char*>(out + mf::kSubject), +1);
+    out[mf::kRequest] = static_cast<unsigned char>(r.request);
+    PutText(out + mf::kPhone, kPhoneTextMax, r.phone);
+}
+
+std::string EncodeMailRecord(const MailRecord& record) {
+    unsigned char bytes[kListRecordSize];
+    EncodeMailRecord(record, bytes);
+    return std::string(reinterpret_cast<const char*>(bytes), kListRecordSize);
+}
+
+MailRecord DecodeMailRecord(const unsigned char in[kListRecordSize]) {
+    MailRecord r;
+    r.status = in[mf::kStatus];
+    r.kind = in[mf::kKind];
+    r.shiftFlag = in[mf::kShiftFlag];
+    r.userNumber = RecordInt16(in, mf::kUserNumber);
+    r.userName = FieldText(in + mf::kUserName, mf::kUserNameWidth);
+    r.sentNumber = RecordInt16(in, mf::kSentNumber);
+    r.receivedNumber = RecordInt16(in, mf::kReceivedNumber);
+    r.sentTime = DecodeBrokenDownTime(in + mf::kSentTime);
+    r.openedTime = DecodeBrokenDownTime(in + mf::kOpenedTime);
+    r.subject = FieldText(in + mf::kSubject, mf::kSubjectWidth);
+    if (IsSubjectShifted(r.shiftFlag)) ShiftBytes(r.subject, -1);
+    r.request = in[mf::kRequest];
+    r.phone = FieldText(in + mf::kPhone, mf::kPhoneWidth);
+    return r;
+}
+
+MailRecord DecodeMailRecord(const std::string& record) {
+    unsigned char bytes[kListRecordSize] = {0};
+    std::memcpy(bytes, record.data(), record.size() < kListRecordSize ? record.size() : kListRecordSize);
+    return DecodeMailRecord(bytes);
+}
+
+void MarkRecordOpened(unsigned char* record, const BrokenDownTime& when) {
+    record[mf::kStatus] = kStatusOpened;
+    EncodeBrokenDownTime(when, record + mf::kOpenedTime);
+}
+
+void MarkRecordDeleted(unsigned char* record) { record[mf::kStatus] = kStatusDeleted; }
+
+std::string RecordIdentity(const unsigned char* record) {
+    return std::string(reinterpret_cast<const char*>(record + mf::kIdentity), mf::kIdentityWidth);
+}

@@ -1,0 +1,177 @@
+#include "shell/launcher_files.h"
+
+#include <windows.h>
+
+#include "store/names.h"
+#include "store/store.h"
+
+const char kMenuFileName[] = "menu.mox";
+const char kProgramFileName[] = "program.mox";
+const char kInfoFileName[] = "info.txt";
+
+namespace {
+
+std::string g_launcherFolder;
+
+void RunWithWinExec(const std::string& command) { WinExec(command.c_str(), SW_SHOW); }
+CommandRunner g_runner = RunWithWinExec;
+
+std::string ProgramFolder() {
+    char path[MAX_PATH + 1] = {0};
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return std::string();
+    return PathParentFolder(path);
+}
+
+// Reads at most limit bytes of an open file. false when a read fails; out keeps what was read.
+bool ReadUpTo(StoreHandle h, long limit, std::string& out) {
+    out.clear();
+    char block[32768];
+    while (static_cast<long>(out.size()) < limit) {
+        long want = limit - static_cast<long>(out.size());
+        long got = StoreRead(h, block, want < static_cast<long>(sizeof block) ? want : sizeof block);
+        if (got < 0) return false;
+        if (got == 0) break;
+        out.append(block, static_cast<size_t>(got));
+    }
+    return true;
+}
+
+bool WriteAll(StoreHandle h, const std::string& bytes) {
+    return StoreWrite(h, bytes.data(), bytes.size()) == static_cast<long>(bytes.size());
+}
+
+}  // namespace
+
+void SetLauncherFolder(const std::string& folder) { g_launcherFolder = folder; }
+
+std::string LauncherFolder() {
+    return g_launcherFolder.empty() ? ProgramFolder() : g_launcherFolder;
+}
+
+std::string LauncherFilePath(const std::string& name) {
+    std::string folder = LauncherFolder();
+    return folder.empty() ? name : folder + "\\" + name;
+}
+
+std::string ReadLauncherRegions() {
+    LauncherRegions& tables = LauncherTables();
+    // The tables follow the files: whatever the menu dialogs changed in memory and did not
+    // save goes away here.
+    tables = LauncherRegions();
+
+    StoreFile menu(LauncherFilePath(kMenuFileName), kOpenRead);
+    if (menu.IsOpen()) {
+        long size = StoreSize(menu.Get());
+        if (size < 0 || size % static_cast<long>(kMenuRecordSize) != 0) return kMsgWrongFormat;
+        std::string bytes;
+        bool ok = ReadUpTo(menu.Get(), size, bytes);
+        FillFunctionTable(bytes, tables);
+        if (!ok) return kMsgReadFailed;
+    }
+
+    StoreFile programs(LauncherFilePath(kProgramFileName), kOpenRead);
+    if (!programs.IsOpen()) return std::string();
+    long size = StoreSize(programs.Get());
+    if (size < 0 || size % static_cast<long>(kProgramRecordSize) != 0) return kMsgWrongFormat;
+    // Only the first 20 records have a slot; the rest stay in the file for the dialogs.
+    long wanted = static_cast<long>(kProgramRecordSize) * kRegionSlots;
+    std::string bytes;
+    bool ok = ReadUpTo(programs.Get(), size < wanted ? size : wanted, bytes);
+    FillProgramTable(bytes, tables);
+    return ok ? std::string() : kMsgReadFailed;
+}
+
+bool WriteMenuFile(const LauncherRegions& tables) {
+    return WriteStoreFile(LauncherFilePath(kMenuFileName), EncodeMenuFile(tables));
+}
+
+bool AppendProgramRecord(const RegionRect& rect, const std::string& name,
+                         const std::string& command, int* number) {
+    StoreFile file(StoreOpenAppend(LauncherFilePath(kProgramFileName)));
+    if (!file.IsOpen()) return false;
+    long size = StoreSize(file.Get());
+    // A record appended after a partial one would sit across the record boundaries and turn
+    // every later read of the file into a format error.
+    if (size < 0 || size % static_cast<long>(kProgramRecordSize) != 0) return false;
+    ProgramRecord record;
+    record.rect = rect;
+    record.number = static_cast<int16_t>(kFirstProgram + size / static_cast<long>(kProgramRecordSize));
+    record.name = name;
+    record.command = command;
+    if (!WriteAll(file.Get(), EncodeProgramRecord(record))) return false;
+    if (number) *number = record.number;
+    return true;
+}
+
+bool WriteProgramFile(const std::vector<ProgramRecord>& programs) {
+    std::string bytes;
+    for (size_t i = 0; i < programs.size(); ++i) {
+        ProgramRecord record = programs[i];
+        record.number = static_cast<int16_t>(kFirstProgram + i);
+        bytes += EncodeProgramRecord(record);
+    }
+    return WriteStoreFile(LauncherFilePath(kProgramFileName), bytes);
+}
+
+bool ReadProgramRecords(std::vector<ProgramRecord>* records, std::string* message) {
+    records->clear();
+    message->clear();
+    StoreFile file(LauncherFilePath(kProgramFileName), kOpenRead);
+    if (!file.IsOpen()) return true;
+    long size = StoreSize(file.Get());
+    if (size < 0 || size % static_cast<long>(kProgramRecordSize) != 0) {
+        *message = kMsgWrongFormat;
+        return false;
+    }
+    std::string bytes;
+    bool ok = ReadUpTo(file.Get(), size, bytes);
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (size_t off = 0; off + kProgramRecordSize <= bytes.size(); off += kProgramRecordSize)
+        records->push_back(DecodeProgramRecord(p + off));
+    if (!ok) *message = kMsgReadFailed;
+    return ok;
+}
+
+CommandRunner SetCommandRunner(CommandRunner runner) {
+    CommandRunner previous = g_runner;
+    g_runner = runner ? runner : RunWithWinExec;
+    return previous;
+}
+
+std::string AssociationEntry(const std::string& key) {
+    // Without a key the platform would list every entry of the section.
+    if (key.empty()) return std::string();
+    char entry[260] = {0};
+    GetProfileStringA("Extensions", key.c_str(), "", entry, sizeof entry);
+    return entry;
+}
+
+std::string StartProgram(int number) {
+    if (number < kFirstProgram || number > kLastUsableProgram) return std::string();
+    StoreFile file(LauncherFilePath(kProgramFileName), kOpenRead);
+    if (!file.IsOpen()) return std::string();
+    long size = StoreSize(file.Get());
+    if (size < 0 || size % static_cast<long>(kProgramRecordSize) != 0) return kMsgWrongFormat;
+    long offset = (number - kFirstProgram) * static_cast<long>(kProgramRecordSize);
+    unsigned char bytes[kProgramRecordSize];
+    if (offset + static_cast<long>(kProgramRecordSize) > size ||
+        StoreSeek(file.Get(), offset, kSeekSet) != offset ||
+        StoreRead(file.Get(), bytes, sizeof bytes) != static_cast<long>(sizeof bytes))
+        return kMsgReadFailed;
+    file.Close();
+    std::string command = DecodeProgramRecord(bytes).command;
+    std::string associated = AssociatedCommand(AssociationEntry(AssociationKey(command)), command);
+    // With no association the command line runs as a program in its own right.
+    g_runner(associated.empty() ? command : associated);
+    return std::string();
+}
+
+bool OpenDocument(const std::string& path) {
+    std::string command = AssociatedCommand(AssociationEntry(AssociationKey(path)), path);
+    if (command.empty()) return false;
+    g_runner(command);
+    return true;
+}
+
+bool ReadInfoText(std::string* text) { return ReadStoreFile(StorePath(kInfoFileName), *text); }

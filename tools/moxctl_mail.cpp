@@ -1,0 +1,257 @@
+// moxctl commands of mail and phone memos: send, phone, list, open, delete.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+
+#include "mail/mail_store.h"
+#include "store/names.h"
+#include "store/sjis.h"
+#include "store/store.h"
+#include "tools/moxctl.h"
+#include "users/local_user.h"
+#include "users/registry.h"
+
+namespace {
+
+int Fail(const CommandContext& ctx, const std::string& message) {
+    PrintErr(ctx, message + "\n");
+    return kExitFailed;
+}
+
+// Is the option given at all (its value may be empty)?
+bool HasOption(const std::vector<std::string>& args, const char* name) {
+    return std::find(args.begin(), args.end(), name) != args.end();
+}
+
+// "A,B,..." of user numbers; false when a part is not one.
+bool ParseNumberList(const std::string& text, std::set<int>* numbers) {
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t comma = text.find(',', start);
+        std::string part = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        int n = 0;
+        if (!ParseNumber(part, &n) || n < 1 || n > kMaxUserNumber) return false;
+        numbers->insert(n);
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    return !numbers->empty();
+}
+
+// The recipients in registry order, as the mail dialog delivers its selected lines, with the
+// names it shows; and the sender's own registered name. False (with the message) when the
+// registry cannot be read or names someone unknown.
+bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted, Party* sender,
+                    std::vector<Party>* recipients, std::string* message) {
+    std::vector<RegistryRecord> registry;
+    if (!ReadRegistry(registry)) {
+        *message = RegistryPath();
+        return false;
+    }
+    std::set<int> found;
+    bool senderKnown = false;
+    for (const RegistryRecord& r : registry) {
+        if (r.number == ctx.user) senderKnown = true;
+        if (wanted.count(r.number) && found.insert(r.number).second)
+            recipients->push_back(Party{r.number, r.name});
+    }
+    for (int n : wanted) {
+        if (!found.count(n)) {
+            *message = "利用者 " + UserFolderName(n) + " は登録されていません";
+            return false;
+        }
+    }
+    if (!senderKnown) {
+        *message = "利用者 " + UserFolderName(ctx.user) + " は登録されていません";
+        return false;
+    }
+    *sender = Party{ctx.user, CurrentUser().name};
+    return true;
+}
+
+// Prints one line per copy (recipient, received number, sent number) and the messages; exit
+// status 1 when any copy or attachment did not arrive.
+int ReportDelivery(const CommandContext& ctx, const DeliveryResult& result) {
+    std::string out;
+    for (const DeliveredCopy& c : result.copies) {
+        if (!c.delivered) continue;
+        char line[64];
+        std::snprintf(line, sizeof line, "%03d\t%d\t%d\n", c.recipient, c.receivedNumber, c.sentNumber);
+        out += line;
+    }
+    PrintOut(ctx, out);
+    for (const std::string& m : result.messages) PrintErr(ctx, m + "\n");
+    return result.sent && result.messages.empty() ? kExitOk : kExitFailed;
+}
+
+// Reads --body-file when given; false (with the message printed) when it cannot be read.
+bool TakeBody(CommandContext& ctx, const char* command, std::string* body, int* exitCode) {
+    std::string path;
+    if (!TakeOption(ctx.args, "--body-file", &path)) {
+        *exitCode = UsageError(ctx, command);
+        return false;
+    }
+    if (!path.empty() && !ReadLocalFile(path, *body)) {
+        *exitCode = Fail(ctx, "本文のファイルを読めません: " + path);
+        return false;
+    }
+    return true;
+}
+
+// "PATH[::TITLE]" as the mail dialog would list it: the file's full path and its title.
+bool ParseAttachment(const std::string& spec, AttachmentSource* out, std::string* message) {
+    size_t sep = spec.find("::");
+    std::string path = spec.substr(0, sep);
+    out->title = sep == std::string::npos ? std::string() : CutSjis(spec.substr(sep + 2), kAttachmentTitleMax);
+    char full[MAX_PATH];
+    DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    DWORD attributes = n > 0 && n < sizeof full ? GetFileAttributesA(full) : INVALID_FILE_ATTRIBUTES;
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        *message = "添付するファイルがありません: " + path;
+        return false;
+    }
+    out->path = full;
+    return true;
+}
+
+int CmdSend(CommandContext& ctx) {
+    std::string to, subject;
+    std::vector<std::string> attach;
+    OutgoingItem item;
+    int code = kExitOk;
+    const bool haveSubject = HasOption(ctx.args, "--subject");
+    if (!TakeOption(ctx.args, "--to", &to) || !TakeOption(ctx.args, "--subject", &subject) ||
+        !TakeRepeatedOption(ctx.args, "--attach", &attach))
+        return UsageError(ctx, "send");
+    item.confidential = TakeFlag(ctx.args, "--confidential");
+    if (!TakeBody(ctx, "send", &item.body, &code)) return code;
+    std::set<int> wanted;
+    if (!ctx.args.empty() || !haveSubject || !ParseNumberList(to, &wanted))
+        return UsageError(ctx, "send");
+    std::string message;
+    for (const std::string& spec : attach) {
+        AttachmentSource source;
+        if (!ParseAttachment(spec, &source, &message)) return Fail(ctx, message);
+        item.attachments.push_back(source);
+    }
+    Party sender;
+    std::vector<Party> recipients;
+    if (!ResolveParties(ctx, wanted, &sender, &recipients, &message)) return Fail(ctx, message);
+    item.kind = kItemMail;
+    item.subject = CutSjis(subject, kSubjectTextMax);
+    item.sentTime = LocalTimeNow();
+    return ReportDelivery(ctx, DeliverItem(sender, recipients, item));
+}
+
+int CmdPhone(CommandContext& ctx) {
+    std::string to, caller, number, request;
+    OutgoingItem item;
+    int code = kExitOk;
+    const bool haveCaller = HasOption(ctx.args, "--caller");
+    if (!TakeOption(ctx.args, "--to", &to) || !TakeOption(ctx.args, "--caller", &caller) ||
+        !TakeOption(ctx.args, "--number", &number) || !TakeOption(ctx.args, "--request", &request))
+        return UsageError(ctx, "phone");
+    if (!TakeBody(ctx, "phone", &item.body, &code)) return code;
+    std::set<int> wanted;
+    item.request = kRequestNone;
+    if (!ctx.args.empty() || !haveCaller || !ParseNumberList(to, &wanted) ||
+        (!request.empty() && (!ParseNumber(request, &item.request) || item.request > kRequestMessage)))
+        return UsageError(ctx, "phone");
+    Party sender;
+    std::vector<Party> recipients;
+    std::string message;
+    if (!ResolveParties(ctx, wanted, &sender, &recipients, &message)) return Fail(ctx, message);
+    item.kind = kItemPhoneMemo;
+    item.subject = CutSjis(caller, kSubjectTextMax);
+    item.phone = CutSjis(number, kPhoneTextMax);
+    item.sentTime = LocalTimeNow();
+    return ReportDelivery(ctx, DeliverItem(sender, recipients, item));
+}
+
+// "received" or "sent" as a list kind; -1 for anything else.
+int ListKindArg(const std::string& which) {
+    if (which == "received") return kListReceived;
+    if (which == "sent") return kListSent;
+    return -1;
+}
+
+// Loads the own list of the kind; false (with the message printed) when it cannot be shown.
+bool LoadOwnList(const CommandContext& ctx, int kind, ListLoad* load) {
+    *load = LoadList(CurrentUser().numberText, kind);
+    if (!load->ok) PrintErr(ctx, load->message + "\n");
+    return load->ok;
+}
+
+// The position argument as a line of the loaded list; false (message printed) when none.
+bool TakePosition(const CommandContext& ctx, const std::string& text, const ListLoad& load,
+                  long* position) {
+    int p = 0;
+    if (!ParseNumber(text, &p) || p >= static_cast<int>(load.lines.size())) {
+        PrintErr(ctx, "位置 " + text + " に項目がありません\n");
+        return false;
+    }
+    *position = p;
+    return true;
+}
+
+int CmdList(CommandContext& ctx) {
+    int kind = ctx.args.size() == 1 ? ListKindArg(ctx.args[0]) : -1;
+    if (kind < 0) return UsageError(ctx, "list");
+    ListLoad load;
+    if (!LoadOwnList(ctx, kind, &load)) return kExitFailed;
+    std::string out;
+    for (const ListLine& line : load.lines) out += line.text + "\n";
+    PrintOut(ctx, out);
+    return kExitOk;
+}
+
+int CmdOpen(CommandContext& ctx) {
+    if (ctx.args.size() != 1) return UsageError(ctx, "open");
+    ListLoad load;
+    long position = 0;
+    if (!LoadOwnList(ctx, kListReceived, &load) || !TakePosition(ctx, ctx.args[0], load, &position))
+        return kExitFailed;
+    const ListLine& line = load.lines[static_cast<size_t>(position)];
+    OpenedItem opened = MarkItemOpened(CurrentUser().number, line.index, &line.identity);
+    if (!opened.ok) return Fail(ctx, "位置 " + ctx.args[0] + " に項目がありません");
+    ItemBody body = LoadItemBody(
+        NumberedFileName(CurrentUser().numberText, opened.record.receivedNumber, kPrefixRcv, kExtTxt),
+        opened.record.shiftFlag);
+    PrintOut(ctx, opened.record.subject + "\n" + body.text);
+    return kExitOk;
+}
+
+int CmdDelete(CommandContext& ctx) {
+    bool retract = TakeFlag(ctx.args, "--retract");
+    int kind = ctx.args.size() == 2 ? ListKindArg(ctx.args[0]) : -1;
+    if (kind < 0) return UsageError(ctx, "delete");
+    ListLoad load;
+    long position = 0;
+    if (!LoadOwnList(ctx, kind, &load) || !TakePosition(ctx, ctx.args[1], load, &position))
+        return kExitFailed;
+    const ListLine& line = load.lines[static_cast<size_t>(position)];
+    DeleteOutcome outcome = DeleteListEntry(kind, CurrentUser().numberText,
+                                            static_cast<long>(load.lines.size()), position, &line.identity);
+    if (!outcome.message.empty()) return Fail(ctx, outcome.message);
+    // --retract is the Yes to "送信先のメールも削除しますか？".
+    if (outcome.canRetract && retract) {
+        RetractResult r = RetractReceivedCopy(CurrentUser().number, outcome.retraction);
+        if (!r.message.empty()) return Fail(ctx, r.message);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+const CommandEntry kMailCommands[] = {
+    {"send", CmdSend,
+     "--to A[,B...] --subject S [--body-file F] [--attach PATH[::TITLE]]... [--confidential]", true},
+    {"phone", CmdPhone,
+     "--to A[,B...] --caller NAME [--number TEL] [--request 0-3] [--body-file F]", true},
+    {"list", CmdList, "received|sent", true},
+    {"open", CmdOpen, "POS", true},
+    {"delete", CmdDelete, "received|sent POS [--retract]", true},
+    {nullptr, nullptr, nullptr, false},
+};
