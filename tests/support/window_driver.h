@@ -11,7 +11,7 @@
 
 // How long a test waits for a window to appear or go (generous: other Wine programs may be
 // running on the same two cores).
-constexpr DWORD kWindowWaitMs = 15000;
+constexpr DWORD kWindowWaitMs = 30000;
 
 // The top-level window of class className (dialogs and message boxes: "#32770") with exactly
 // this title, visible, in process pid (this process by default). Null after timeoutMs, with a
