@@ -61,6 +61,12 @@ ReadMarks ReadMarksOf(const std::string& folder, int user) {
     return ReadMarks(map.IsOpen() ? ReadUpTo(map.Get(), kReadMarkMapSize) : std::string());
 }
 
+// A whole reader record per exclusive open, as for list records, so the log of a post that
+// several users open at once never holds a torn record.
+bool AppendReader(const std::string& folder, int number, const ReaderRecord& reader) {
+    return AppendListRecord(EncodeReaderRecord(reader), ReaderLogPath(folder, number));
+}
+
 enum class Marking { kAlreadyRead, kMarked, kFailed };
 
 // Sets the post's bit in the user's read-mark map, creating the map on first use. The read, the
@@ -73,7 +79,7 @@ Marking MarkPostRead(const std::string& folder, int user, int number, const Read
     ReadMarks marks(stored);
     const bool wasRead = marks.IsRead(number);
     if (!wasRead) {
-        if (reader) AppendListRecord(EncodeReaderRecord(*reader), ReaderLogPath(folder, number));
+        if (reader) AppendReader(folder, number, *reader);
         marks.MarkRead(number);
     }
     // A map just created, or cut short by a peer, is written whole: peers read 2000 bytes.
@@ -147,11 +153,18 @@ std::string ReadBoardTitles(std::vector<BoardTitleRecord>* boards) {
     return load.message;
 }
 
-std::vector<AttachmentRecord> LoadPostAttachments(const std::string& folder, int number,
-                                                  bool* listFound) {
-    std::string bytes;
-    *listFound = ReadStoreFile(AttachmentListPath(folder, number), bytes);
-    return DecodeAttachmentList(bytes);
+PostContent LoadPost(const std::string& folder, long index, const std::string* identity) {
+    PostContent post;
+    std::string record;
+    if (!FindPost(folder, index, identity, &record)) return post;
+    post.found = true;
+    post.record = DecodePostRecord(Bytes(record));
+    const int number = post.record.number;
+    post.body = LoadItemBody(BodyPath(folder, number), post.record.shiftFlag).text;
+    std::string list;
+    post.attachmentListFound = ReadStoreFile(AttachmentListPath(folder, number), list);
+    post.attachments = DecodeAttachmentList(list);
+    return post;
 }
 
 // The stored copy that the post's previous attachment list names for this source path, when it
@@ -290,17 +303,11 @@ ListLoad BbsLoadPostList(const std::string& boardId) {
 ShownPost BbsShowPost(const std::string& boardId, int reader, long index,
                       const std::string* identity) {
     ShownPost shown;
-    const std::string folder = BoardFolder(boardId);
-    std::string record;
-    if (!FindPost(folder, index, identity, &record)) return shown;
-    shown.found = true;
-    shown.record = DecodePostRecord(Bytes(record));
-    const int number = shown.record.number;
-    shown.body = LoadItemBody(BodyPath(folder, number), shown.record.shiftFlag).text;
+    static_cast<PostContent&>(shown) = LoadPost(BoardFolder(boardId), index, identity);
+    if (!shown.found) return shown;
     const ReaderRecord me = MakeReaderRecord(reader, LocalTimeNow());
-    shown.firstReading = MarkPostRead(folder, reader, number, &me) == Marking::kMarked;
-    // The attachments are shown even when the read mark could not be set.
-    shown.attachments = LoadPostAttachments(folder, number, &shown.attachmentListFound);
+    shown.firstReading =
+        MarkPostRead(BoardFolder(boardId), reader, shown.record.number, &me) == Marking::kMarked;
     return shown;
 }
 
@@ -335,8 +342,7 @@ PostResult BbsCreatePost(const std::string& boardId, const Party& author, const 
     // The author has read his own post, and his reader record comes first in its log: both are
     // in place before the record makes the post visible to any other client.
     if (complete) {
-        AppendListRecord(EncodeReaderRecord(MakeReaderRecord(author.number, record.postedTime)),
-                         ReaderLogPath(folder, n));
+        AppendReader(folder, n, MakeReaderRecord(author.number, record.postedTime));
         MarkPostRead(folder, author.number, n, nullptr);
     }
     if (!complete || !AppendListRecord(EncodePostRecord(record), PostListPath(folder))) {
@@ -349,17 +355,8 @@ PostResult BbsCreatePost(const std::string& boardId, const Party& author, const 
     return result;
 }
 
-PostForEdit BbsLoadPostForEdit(const std::string& boardId, long index, const std::string* identity) {
-    PostForEdit edit;
-    const std::string folder = BoardFolder(boardId);
-    std::string record;
-    if (!FindPost(folder, index, identity, &record)) return edit;
-    edit.found = true;
-    edit.record = DecodePostRecord(Bytes(record));
-    edit.body = LoadItemBody(BodyPath(folder, edit.record.number), edit.record.shiftFlag).text;
-    bool listFound = false;
-    edit.attachments = LoadPostAttachments(folder, edit.record.number, &listFound);
-    return edit;
+PostContent BbsLoadPostForEdit(const std::string& boardId, long index, const std::string* identity) {
+    return LoadPost(BoardFolder(boardId), index, identity);
 }
 
 PostResult BbsUpdatePost(const std::string& boardId, int author, long index,
@@ -422,8 +419,7 @@ PostResult BbsUpdatePost(const std::string& boardId, int author, long index,
 }
 
 bool BbsAppendReader(const std::string& boardId, int postNumber, const ReaderRecord& reader) {
-    // A whole record per exclusive open, as for list records.
-    return AppendListRecord(EncodeReaderRecord(reader), ReaderLogPath(BoardFolder(boardId), postNumber));
+    return AppendReader(BoardFolder(boardId), postNumber, reader);
 }
 
 ReaderList BbsListReaders(const std::string& boardId, long index, const std::string* identity) {
@@ -436,8 +432,14 @@ ReaderList BbsListReaders(const std::string& boardId, long index, const std::str
         list.message = RegistryPath();
         return list;
     }
+    // A missing log: nobody has read the post.
     std::string log;
-    ReadStoreFile(ReaderLogPath(folder, RecordInt16(Bytes(record), pf::kNumber)), log);
+    StoreFile logFile(ReaderLogPath(folder, RecordInt16(Bytes(record), pf::kNumber)), kOpenRead);
+    if (logFile.IsOpen() && !StoreReadToEnd(logFile.Get(), log)) {
+        list.message = kMsgReadFailed;
+        return list;
+    }
+    logFile.Close();
     if (log.size() % kReaderRecordSize != 0) {
         list.message = kMsgWrongFormat;
         return list;

@@ -50,42 +50,39 @@ UnreadAnswer BbsCheckUnread(int user);
 // user (CurrentUser). It is the shared list loader with list kind 3.
 ListLoad BbsLoadPostList(const std::string& boardId);
 
-// The store half of showing a post to a reader: the record, its body, its attachments; on the
-// first opening the reader's read mark is set and his reader record appended.
-struct ShownPost {
-    bool found = false;         // false: the post has gone (show nothing)
+// A post as the board window and the post dialog show it: the record, its body, its attachments.
+struct PostContent {
+    bool found = false;  // false: the post has gone (show nothing)
     PostRecord record;
-    std::string body;           // plain; empty when the post has none
-    bool firstReading = false;  // it was unread until now: the list line loses its mark
+    std::string body;    // plain; empty when the post has none
     bool attachmentListFound = false;
     std::vector<AttachmentRecord> attachments;
+};
+
+// The store half of showing a post to a reader; on the first opening the reader's read mark is
+// set and his reader record appended.
+struct ShownPost : PostContent {
+    bool firstReading = false;  // it was unread until now: the list line loses its mark
 };
 ShownPost BbsShowPost(const std::string& boardId, int reader, long index,
                       const std::string* identity = nullptr);
 
 struct NewPost {
-    std::string subject;  // at most 50 bytes; empty is refused
+    std::string subject;  // empty is refused; cut to 50 bytes (the dialog takes no more)
     std::string body;     // bytes as typed; empty means no body file
     std::vector<AttachmentSource> attachments;
-    BrokenDownTime postedTime;
 };
 struct PostResult {
     bool ok = false;      // false: the post dialog stays open
     int number = 0;       // the post's number
     std::vector<std::string> messages;  // to show, in order
 };
-// Stores a new post: body, attachments, the author's read mark and reader record, and last its
-// record, so that a post is complete the moment other clients can see it.
+// Stores a new post, posted now: body, attachments, the author's read mark and reader record,
+// and last its record, so that a post is complete the moment other clients can see it.
 PostResult BbsCreatePost(const std::string& boardId, const Party& author, const NewPost& post);
 
-// The body and attachments of a post for the post dialog's update mode.
-struct PostForEdit {
-    bool found = false;
-    PostRecord record;
-    std::string body;  // plain
-    std::vector<AttachmentRecord> attachments;
-};
-PostForEdit BbsLoadPostForEdit(const std::string& boardId, long index,
+// The post for the post dialog's update mode; nothing is marked.
+PostContent BbsLoadPostForEdit(const std::string& boardId, long index,
                                const std::string* identity = nullptr);
 
 // Replaces the body (an empty body keeps the stored one) and the attachments (none removes them
