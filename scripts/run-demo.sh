@@ -1,9 +1,8 @@
 #!/bin/sh
 # Builds the client and runs it on a demo office: a network directory made with moxctl (three
-# registered colleagues, two names waiting in the import list, two bulletin boards with a post
-# each) on drive N:, and a PC whose local settings sign in as 山田太郎. Without a display the
-# client runs inside Xvfb and a screenshot is saved to BUILD_DIR/screenshots/demo.png once its
-# window is up.
+# registered colleagues and two names waiting in the import list) on drive N:, and a PC whose
+# local settings sign in as 山田太郎. Without a display the client runs inside Xvfb and a
+# screenshot is saved to BUILD_DIR/screenshots/demo.png once its window is up.
 # usage: scripts/run-demo.sh [BUILD_DIR]   (default: build)
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,6 +23,7 @@ if [ ! -f "$office/regist.mox" ]; then
   moxctl register 山田太郎 yamada >/dev/null
   moxctl register 佐藤花子 sato >/dev/null
   moxctl register 鈴木一郎 suzuki >/dev/null
+  # Two bulletin boards, each with a post that 山田太郎 has not read yet.
   moxctl board-title 全社掲示板
   moxctl board-add 1 総務 >/dev/null
   moxctl --user 3 post --subject 避難訓練のお知らせ >/dev/null
