@@ -109,9 +109,9 @@ int CmdPost(CommandContext& ctx) {
     // The post dialog takes no 51st byte; a longer subject is refused rather than cut unseen.
     if (subject.size() > kSubjectTextMax) return Fail(ctx, "表題は50バイトまでです");
     std::string message;
-    for (const std::string& spec : attach) {
+    for (const std::string& given : attach) {
         AttachmentSource source;
-        if (!ParseAttachment(spec, &source, &message)) return Fail(ctx, message);
+        if (!ParseAttachment(given, &source, &message)) return Fail(ctx, message);
         post.attachments.push_back(source);
     }
     if (!IsRegistered(ctx.user)) return Fail(ctx, "利用者 " + CurrentUser().numberText + " は登録されていません");

@@ -29,10 +29,10 @@ bool TakeBody(CommandContext& ctx, const char* command, std::string* body, int* 
     return true;
 }
 
-bool ParseAttachment(const std::string& spec, AttachmentSource* out, std::string* message) {
-    size_t sep = spec.find("::");
-    std::string path = spec.substr(0, sep);
-    out->title = sep == std::string::npos ? std::string() : CutSjis(spec.substr(sep + 2), kAttachmentTitleMax);
+bool ParseAttachment(const std::string& given, AttachmentSource* out, std::string* message) {
+    size_t sep = given.find("::");
+    std::string path = given.substr(0, sep);
+    out->title = sep == std::string::npos ? std::string() : CutSjis(given.substr(sep + 2), kAttachmentTitleMax);
     char full[MAX_PATH];
     DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
     DWORD attributes = n > 0 && n < sizeof full ? GetFileAttributesA(full) : INVALID_FILE_ATTRIBUTES;

@@ -17,7 +17,7 @@ bool HasOption(const std::vector<std::string>& args, const char* name);
 bool TakeBody(CommandContext& ctx, const char* command, std::string* body, int* exitCode);
 // "PATH[::TITLE]" as a compose dialog would list it: the file's full path and its title.
 // False (with the message) when there is no such file.
-bool ParseAttachment(const std::string& spec, AttachmentSource* out, std::string* message);
+bool ParseAttachment(const std::string& given, AttachmentSource* out, std::string* message);
 // The position argument as a line of the loaded list; false (message printed) when none.
 bool TakePosition(const CommandContext& ctx, const std::string& text, const ListLoad& load,
                   long* position);

@@ -89,9 +89,9 @@ int CmdSend(CommandContext& ctx) {
     if (!ctx.args.empty() || !haveSubject || !ParseNumberList(to, &wanted))
         return UsageError(ctx, "send");
     std::string message;
-    for (const std::string& spec : attach) {
+    for (const std::string& given : attach) {
         AttachmentSource source;
-        if (!ParseAttachment(spec, &source, &message)) return Fail(ctx, message);
+        if (!ParseAttachment(given, &source, &message)) return Fail(ctx, message);
         item.attachments.push_back(source);
     }
     Party sender;
