@@ -239,7 +239,9 @@ StoreAttachmentsResult StoreAttachments(const std::vector<AttachmentSource>& att
             result.listWritten = false;
             break;
         }
-        if (!CopyStoreFile(source.path, record.storedPath)) result.messages.push_back(kMsgNoDiskSpace);
+        if (!CopyStoreFile(source.path, record.storedPath) &&
+            (source.storedCopy.empty() || !CopyStoreFile(source.storedCopy, record.storedPath)))
+            result.messages.push_back(kMsgNoDiskSpace);
     }
     return result;
 }
@@ -252,12 +254,16 @@ std::vector<AttachmentRecord> LoadAttachmentList(const std::string& path) {
 
 void DeleteAttachmentList(const std::string& folder, int number) {
     const std::string path = NumberedFileName(folder, number, kPrefixFil, kExtLst);
-    for (const AttachmentRecord& a : LoadAttachmentList(path)) {
+    DeleteStoredAttachments(folder, LoadAttachmentList(path));
+    StoreDelete(path);
+}
+
+void DeleteStoredAttachments(const std::string& folder, const std::vector<AttachmentRecord>& records) {
+    for (const AttachmentRecord& a : records) {
         std::string name = PathFileName(a.storedPath);
         if (IsStoredAttachmentName(name) && LiesInFolder(a.storedPath, folder))
             StoreDelete(UserStorePath(folder, name));
     }
-    StoreDelete(path);
 }
 
 bool RaiseMailFlag(const std::string& folder) {

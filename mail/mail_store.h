@@ -27,6 +27,9 @@ struct Party {
 struct AttachmentSource {
     std::string path;   // full path of the file to attach
     std::string title;  // at most 50 bytes; may be empty
+    // A copy of the same file already in the store, taken when path cannot be read: an author
+    // who updates a board post keeps its attachments even when the files on his PC have gone.
+    std::string storedCopy{};
 };
 
 // One mail or phone memo to deliver, plain texts as typed.
@@ -77,6 +80,8 @@ std::vector<AttachmentRecord> LoadAttachmentList(const std::string& path);
 // files of that same folder named "att", four digits and an extension are ever deleted: the
 // list is written by other clients, and a path it names is not to be trusted further.
 void DeleteAttachmentList(const std::string& folder, int number);
+// Deletes the stored copies that these records name, by the same rule.
+void DeleteStoredAttachments(const std::string& folder, const std::vector<AttachmentRecord>& records);
 
 // Creates the new-mail flag mail.mox in the folder.
 bool RaiseMailFlag(const std::string& folder);

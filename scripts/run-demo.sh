@@ -25,6 +25,11 @@ if [ ! -f "$office/regist.mox" ]; then
   moxctl register 山田太郎 yamada >/dev/null
   moxctl register 佐藤花子 sato >/dev/null
   moxctl register 鈴木一郎 suzuki >/dev/null
+  # Two bulletin boards, each with a post that 山田太郎 has not read yet.
+  moxctl board-title 全社掲示板
+  moxctl board-add 1 総務 >/dev/null
+  moxctl --user 3 post --subject 避難訓練のお知らせ >/dev/null
+  moxctl --user 2 post --board 1 --subject 備品の購入について >/dev/null
   printf '高橋次郎\r\n田中美咲\r\n' | iconv -f UTF-8 -t CP932 > "$office/regist.txt"
 fi
 # A shared PC: every start asks for the login name and password.

@@ -19,7 +19,7 @@
 
 namespace {
 
-const CommandEntry* const kCommandTables[] = {kUserCommands, kMailCommands};
+const CommandEntry* const kCommandTables[] = {kUserCommands, kMailCommands, kBbsCommands};
 
 bool g_utf8 = false;
 

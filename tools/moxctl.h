@@ -25,6 +25,7 @@ struct CommandEntry {
 // The commands of each subsystem, ended by an entry with a null name.
 extern const CommandEntry kUserCommands[];
 extern const CommandEntry kMailCommands[];
+extern const CommandEntry kBbsCommands[];
 
 // Output in the chosen encoding: Shift_JIS as stored, or UTF-8 with --utf8.
 void PrintOut(const CommandContext& ctx, const std::string& sjisText);

@@ -1,7 +1,4 @@
 // moxctl commands of mail and phone memos: send, phone, list, open, delete.
-#include <windows.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <set>
 
@@ -10,20 +7,11 @@
 #include "store/sjis.h"
 #include "store/store.h"
 #include "tools/moxctl.h"
+#include "tools/moxctl_items.h"
 #include "users/local_user.h"
 #include "users/registry.h"
 
 namespace {
-
-int Fail(const CommandContext& ctx, const std::string& message) {
-    PrintErr(ctx, message + "\n");
-    return kExitFailed;
-}
-
-// Is the option given at all (its value may be empty)?
-bool HasOption(const std::vector<std::string>& args, const char* name) {
-    return std::find(args.begin(), args.end(), name) != args.end();
-}
 
 // "A,B,..." of user numbers; false when a part is not one.
 bool ParseNumberList(const std::string& text, std::set<int>* numbers) {
@@ -86,36 +74,6 @@ int ReportDelivery(const CommandContext& ctx, const DeliveryResult& result) {
     return result.sent && result.messages.empty() ? kExitOk : kExitFailed;
 }
 
-// Reads --body-file when given; false (with the message printed) when it cannot be read.
-bool TakeBody(CommandContext& ctx, const char* command, std::string* body, int* exitCode) {
-    std::string path;
-    if (!TakeOption(ctx.args, "--body-file", &path)) {
-        *exitCode = UsageError(ctx, command);
-        return false;
-    }
-    if (!path.empty() && !ReadLocalFile(path, *body)) {
-        *exitCode = Fail(ctx, "本文のファイルを読めません: " + path);
-        return false;
-    }
-    return true;
-}
-
-// "PATH[::TITLE]" as the mail dialog would list it: the file's full path and its title.
-bool ParseAttachment(const std::string& spec, AttachmentSource* out, std::string* message) {
-    size_t sep = spec.find("::");
-    std::string path = spec.substr(0, sep);
-    out->title = sep == std::string::npos ? std::string() : CutSjis(spec.substr(sep + 2), kAttachmentTitleMax);
-    char full[MAX_PATH];
-    DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    DWORD attributes = n > 0 && n < sizeof full ? GetFileAttributesA(full) : INVALID_FILE_ATTRIBUTES;
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        *message = "添付するファイルがありません: " + path;
-        return false;
-    }
-    out->path = full;
-    return true;
-}
-
 int CmdSend(CommandContext& ctx) {
     std::string to, subject;
     std::vector<std::string> attach;
@@ -131,9 +89,9 @@ int CmdSend(CommandContext& ctx) {
     if (!ctx.args.empty() || !haveSubject || !ParseNumberList(to, &wanted))
         return UsageError(ctx, "send");
     std::string message;
-    for (const std::string& spec : attach) {
+    for (const std::string& given : attach) {
         AttachmentSource source;
-        if (!ParseAttachment(spec, &source, &message)) return Fail(ctx, message);
+        if (!ParseAttachment(given, &source, &message)) return Fail(ctx, message);
         item.attachments.push_back(source);
     }
     Party sender;
@@ -182,18 +140,6 @@ bool LoadOwnList(const CommandContext& ctx, int kind, ListLoad* load) {
     *load = LoadList(CurrentUser().numberText, kind);
     if (!load->ok) PrintErr(ctx, load->message + "\n");
     return load->ok;
-}
-
-// The position argument as a line of the loaded list; false (message printed) when none.
-bool TakePosition(const CommandContext& ctx, const std::string& text, const ListLoad& load,
-                  long* position) {
-    int p = 0;
-    if (!ParseNumber(text, &p) || p >= static_cast<int>(load.lines.size())) {
-        PrintErr(ctx, "位置 " + text + " に項目がありません\n");
-        return false;
-    }
-    *position = p;
-    return true;
 }
 
 int CmdList(CommandContext& ctx) {

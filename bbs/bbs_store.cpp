@@ -1,0 +1,462 @@
+#include "bbs/bbs_store.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "store/names.h"
+#include "store/sjis.h"
+#include "store/store.h"
+#include "users/local_user.h"
+#include "users/registry.h"
+
+const char kMsgDefaultBoardTitle[] = "デフォルト";
+const char kMsgPostNotStored[] = "掲示板に登録できませんでした";
+const char kMsgPostNotUpdated[] = "掲示板の記事を更新できませんでした";
+
+namespace pf = post_field;
+
+namespace {
+
+const char kTitleList[] = "bbsttl.mox";
+const char kDefaultTitle[] = "title.txt";
+
+std::string TitleListPath() { return UserStorePath(BoardFolder(""), kTitleList); }
+std::string DefaultTitlePath() { return UserStorePath(BoardFolder(""), kDefaultTitle); }
+std::string PostListPath(const std::string& folder) {
+    return UserStorePath(folder, ListFileName(kListPosts));
+}
+std::string BodyPath(const std::string& folder, int number) {
+    return NumberedFileName(folder, number, kPrefixBbs, kExtTxt);
+}
+std::string ReaderLogPath(const std::string& folder, int number) {
+    return NumberedFileName(folder, number, kPrefixBbs, kExtChk);
+}
+std::string ReadMarksPath(const std::string& folder, int user) {
+    return NumberedFileName(folder, user, kPrefixChk, kExtChk);
+}
+std::string AttachmentListPath(const std::string& folder, int number) {
+    return NumberedFileName(folder, number, kPrefixFil, kExtLst);
+}
+
+const unsigned char* Bytes(const std::string& record) {
+    return reinterpret_cast<const unsigned char*>(record.data());
+}
+
+// Reads at most count bytes from the current position: whatever a peer appended beyond a
+// fixed-size file is not ours to read.
+std::string ReadUpTo(StoreHandle h, size_t count) {
+    std::string bytes(count, '\0');
+    size_t have = 0;
+    while (have < count) {
+        long got = StoreRead(h, &bytes[have], count - have);
+        if (got <= 0) break;
+        have += static_cast<size_t>(got);
+    }
+    bytes.resize(have);
+    return bytes;
+}
+
+ReadMarks ReadMarksOf(const std::string& folder, int user) {
+    StoreFile map(ReadMarksPath(folder, user), kOpenRead);
+    return ReadMarks(map.IsOpen() ? ReadUpTo(map.Get(), kReadMarkMapSize) : std::string());
+}
+
+// A whole reader record per exclusive open, as for list records, so the log of a post that
+// several users open at once never holds a torn record.
+bool AppendReader(const std::string& folder, int number, const ReaderRecord& reader) {
+    return AppendListRecord(EncodeReaderRecord(reader), ReaderLogPath(folder, number));
+}
+
+enum class Marking { kAlreadyRead, kMarked, kFailed };
+
+// Sets the post's bit in the user's read-mark map, creating the map on first use. The read, the
+// change and the write are one exclusive open, so the same user on a second PC cannot lose a
+// mark set meanwhile. A first reading logs the reader (when given) before the mark is written.
+Marking MarkPostRead(const std::string& folder, int user, int number, const ReaderRecord* reader) {
+    StoreFile map(ReadMarksPath(folder, user), kOpenAlways);
+    if (!map.IsOpen()) return Marking::kFailed;
+    const std::string stored = ReadUpTo(map.Get(), kReadMarkMapSize);
+    ReadMarks marks(stored);
+    const bool wasRead = marks.IsRead(number);
+    if (!wasRead) {
+        if (reader) AppendReader(folder, number, *reader);
+        marks.MarkRead(number);
+    }
+    // A map just created, or cut short by a peer, is written whole: peers read 2000 bytes.
+    if (!wasRead || stored.size() < kReadMarkMapSize) {
+        if (StoreSeek(map.Get(), 0, kSeekSet) != 0 ||
+            StoreWrite(map.Get(), marks.Bytes().data(), kReadMarkMapSize) !=
+                static_cast<long>(kReadMarkMapSize))
+            return Marking::kFailed;
+    }
+    return wasRead ? Marking::kAlreadyRead : Marking::kMarked;
+}
+
+// The post shown at index. Another client may have deleted a post above it since the list was
+// loaded; then the identity finds it where it is now. False when it has gone.
+bool FindPost(const std::string& folder, long index, const std::string* identity,
+              std::string* record) {
+    const std::string path = PostListPath(folder);
+    if (ReadListRecord(path, index, record) &&
+        (!identity || RecordIdentity(Bytes(*record)) == *identity))
+        return true;
+    if (!identity) return false;
+    bool found = false;
+    LoadListFile(path, [&](const unsigned char* r, long, std::string*) {
+        if (!found && RecordIdentity(r) == *identity) {
+            record->assign(reinterpret_cast<const char*>(r), kListRecordSize);
+            found = true;
+        }
+        return false;
+    });
+    return found;
+}
+
+// Every file of post n but its record: body, reader log, attachment list and stored copies.
+void RemovePostFiles(const std::string& folder, int number) {
+    StoreDelete(BodyPath(folder, number));
+    StoreDelete(ReaderLogPath(folder, number));
+    DeleteAttachmentList(folder, number);
+}
+
+void AfterPostRemoval(int, const std::string& folder, const std::string& record, DeleteOutcome&) {
+    RemovePostFiles(folder, RecordInt16(Bytes(record), pf::kNumber));
+}
+
+ListLineBuilder PostLineBuilder(int, const std::string& folder) {
+    ReadMarks marks = ReadMarksOf(folder, CurrentUser().number);
+    return [marks](const unsigned char* record, long, std::string* line) {
+        PostRecord post = DecodePostRecord(record);
+        *line = PostListLine(post, marks.IsRead(post.number));
+        return true;
+    };
+}
+
+void EnsurePostListKind() {
+    static const bool registered = [] {
+        ListKindHandlers h;
+        h.lineBuilder = PostLineBuilder;
+        h.afterRemoval = AfterPostRemoval;
+        RegisterListKind(kListPosts, h);
+        return true;
+    }();
+    (void)registered;
+}
+
+// The board title records in file order; the message of a malformed or unreadable list.
+std::string ReadBoardTitles(std::vector<BoardTitleRecord>* boards) {
+    ListLoad load = LoadListFile(TitleListPath(), [&](const unsigned char* r, long, std::string*) {
+        boards->push_back(DecodeBoardTitleRecord(r));
+        return false;
+    });
+    std::reverse(boards->begin(), boards->end());  // the loader reads from the last record
+    return load.message;
+}
+
+PostContent LoadPost(const std::string& folder, long index, const std::string* identity) {
+    PostContent post;
+    std::string record;
+    if (!FindPost(folder, index, identity, &record)) return post;
+    post.found = true;
+    post.record = DecodePostRecord(Bytes(record));
+    const int number = post.record.number;
+    post.body = LoadItemBody(BodyPath(folder, number), post.record.shiftFlag).text;
+    std::string list;
+    post.attachmentListFound = ReadStoreFile(AttachmentListPath(folder, number), list);
+    post.attachments = DecodeAttachmentList(list);
+    return post;
+}
+
+// The stored copy that the post's previous attachment list names for this source path, when it
+// is one of this folder's stored copies; "" when none.
+std::string PreviousCopy(const std::string& folder, const std::vector<AttachmentRecord>& previous,
+                         const std::string& sourcePath) {
+    for (const AttachmentRecord& a : previous) {
+        std::string name = PathFileName(a.storedPath);
+        if (a.sourcePath == sourcePath && IsStoredAttachmentName(name))
+            return UserStorePath(folder, name);
+    }
+    return std::string();
+}
+
+// Gives a post record written plain (shift flag 0) the form of this system's own records: the
+// subject shifted, the flag 2. Its body must then be shifted too (KeepBodyShifted).
+void ShiftPlainRecord(unsigned char* record) {
+    std::string subject = FieldText(record + pf::kSubject, pf::kSubjectWidth);
+    ShiftBytes(subject, +1);
+    std::memset(record + pf::kSubject, 0, pf::kSubjectWidth);
+    std::memcpy(record + pf::kSubject, subject.data(), subject.size());
+    record[pf::kShiftFlag] = kShiftOrdinary;
+}
+
+// Rewrites a body stored plain as shifted; a post without a body has nothing to rewrite.
+bool KeepBodyShifted(const std::string& folder, int number) {
+    std::string body;
+    if (!ReadStoreFile(BodyPath(folder, number), body)) return true;
+    return WriteItemBody(folder, body, number, kPrefixBbs, kShiftOrdinary);
+}
+
+}  // namespace
+
+BoardList BbsLoadBoards() {
+    BoardList list;
+    std::string title;
+    list.ids.push_back("");
+    list.titles.push_back(ReadStoreFile(DefaultTitlePath(), title) ? title : kMsgDefaultBoardTitle);
+    std::vector<BoardTitleRecord> boards;
+    list.message = ReadBoardTitles(&boards);
+    for (const BoardTitleRecord& b : boards) {
+        list.ids.push_back(BoardIdText(b.boardNumber));
+        list.titles.push_back(b.title);
+    }
+    return list;
+}
+
+bool BbsAddBoard(int boardNumber, const std::string& title, std::string* message) {
+    if (boardNumber < 0 || boardNumber > kMaxBoardNumber) {
+        *message = "掲示板の番号は0から999までです";
+        return false;
+    }
+    if (title.empty()) {
+        *message = kMsgNoSubject;
+        return false;
+    }
+    if (title.size() > kBoardTitleTextMax) {
+        *message = "掲示板の表題は179バイトまでです";
+        return false;
+    }
+    // The check and the append are one exclusive open: two administrators adding the same
+    // number at once cannot both succeed.
+    StoreFile file(StoreOpenAppend(TitleListPath()));
+    if (!file.IsOpen()) {
+        *message = "掲示板を追加できませんでした";
+        return false;
+    }
+    const long size = StoreSize(file.Get());
+    if (size < 0 || size % static_cast<long>(kListRecordSize) != 0) {
+        *message = kMsgWrongFormat;
+        return false;
+    }
+    std::string bytes;
+    if (StoreSeek(file.Get(), 0, kSeekSet) != 0 || !StoreReadToEnd(file.Get(), bytes) ||
+        bytes.size() != static_cast<size_t>(size)) {
+        *message = kMsgReadFailed;
+        return false;
+    }
+    for (size_t off = 0; off < bytes.size(); off += kListRecordSize) {
+        if (DecodeBoardTitleRecord(Bytes(bytes) + off).boardNumber == boardNumber) {
+            *message = "掲示板 " + BoardIdText(boardNumber) + " はすでにあります";
+            return false;
+        }
+    }
+    const std::string record = EncodeBoardTitleRecord(BoardTitleRecord{boardNumber, title});
+    if (StoreWrite(file.Get(), record.data(), record.size()) != static_cast<long>(record.size())) {
+        // A torn record would make the title list unreadable for every client.
+        if (StoreSeek(file.Get(), size, kSeekSet) == size) StoreTruncateHere(file.Get());
+        *message = "掲示板を追加できませんでした";
+        return false;
+    }
+    return true;
+}
+
+bool BbsWriteDefaultTitle(const std::string& title) {
+    MakeStoreFolder(StorePath(BoardFolder("")));
+    return WriteStoreFile(DefaultTitlePath(), title);
+}
+
+UnreadAnswer BbsHasUnread(const std::string& boardId, int user) {
+    UnreadAnswer answer;
+    const std::string folder = BoardFolder(boardId);
+    const ReadMarks marks = ReadMarksOf(folder, user);
+    ListLoad load = LoadListFile(PostListPath(folder), [&](const unsigned char* r, long, std::string*) {
+        if (!marks.IsRead(RecordInt16(r, pf::kNumber))) answer.unread = true;
+        return false;
+    });
+    // A list of the wrong size holds nothing unread, silently: the timer asks every few
+    // minutes, and the board window tells of it when the board is chosen.
+    if (!answer.unread && !load.ok && load.message == kMsgReadFailed)
+        answer.messages.push_back(load.message);
+    return answer;
+}
+
+UnreadAnswer BbsCheckUnread(int user) {
+    UnreadAnswer answer = BbsHasUnread("", user);
+    if (answer.unread) return answer;
+    std::vector<BoardTitleRecord> boards;
+    ReadBoardTitles(&boards);  // a malformed title list: no further boards, silently
+    for (const BoardTitleRecord& b : boards) {
+        UnreadAnswer board = BbsHasUnread(BoardIdText(b.boardNumber), user);
+        answer.messages.insert(answer.messages.end(), board.messages.begin(), board.messages.end());
+        if (board.unread) {
+            answer.unread = true;
+            break;
+        }
+    }
+    return answer;
+}
+
+ListLoad BbsLoadPostList(const std::string& boardId) {
+    EnsurePostListKind();
+    return LoadList(BoardFolder(boardId), kListPosts);
+}
+
+ShownPost BbsShowPost(const std::string& boardId, int reader, long index,
+                      const std::string* identity) {
+    ShownPost shown;
+    static_cast<PostContent&>(shown) = LoadPost(BoardFolder(boardId), index, identity);
+    if (!shown.found) return shown;
+    const ReaderRecord me = MakeReaderRecord(reader, LocalTimeNow());
+    shown.firstReading =
+        MarkPostRead(BoardFolder(boardId), reader, shown.record.number, &me) == Marking::kMarked;
+    return shown;
+}
+
+PostResult BbsCreatePost(const std::string& boardId, const Party& author, const NewPost& post) {
+    PostResult result;
+    if (post.subject.empty()) {
+        result.messages.push_back(kMsgNoSubject);
+        return result;
+    }
+    const std::string folder = BoardFolder(boardId);
+    // A board's folder lies in the default board's, which has no folder before its first post
+    // or title; the number counter makes only the last level.
+    if (!boardId.empty()) MakeStoreFolder(StorePath(BoardFolder("")));
+    PostRecord record;
+    record.shiftFlag = kShiftOrdinary;
+    record.authorNumber = author.number;
+    record.authorName = author.name;
+    record.number = NextItemNumber(folder, kCounterPost);
+    record.postedTime = LocalTimeNow();
+    record.subject = CutSjis(post.subject, kSubjectTextMax);
+    const int n = record.number;
+    if (n == 0) {
+        result.messages.push_back(kMsgPostNotStored);
+        return result;
+    }
+    bool complete = post.body.empty() || WriteItemBody(folder, post.body, n, kPrefixBbs, kShiftOrdinary);
+    if (complete && !post.attachments.empty()) {
+        StoreAttachmentsResult stored = StoreAttachments(post.attachments, folder, n);
+        result.messages = stored.messages;
+        complete = stored.listWritten;
+    }
+    // The author has read his own post, and his reader record comes first in its log: both are
+    // in place before the record makes the post visible to any other client.
+    if (complete) {
+        AppendReader(folder, n, MakeReaderRecord(author.number, record.postedTime));
+        MarkPostRead(folder, author.number, n, nullptr);
+    }
+    if (!complete || !AppendListRecord(EncodePostRecord(record), PostListPath(folder))) {
+        RemovePostFiles(folder, n);
+        result.messages.push_back(kMsgPostNotStored);
+        return result;
+    }
+    result.ok = true;
+    result.number = n;
+    return result;
+}
+
+PostContent BbsLoadPostForEdit(const std::string& boardId, long index, const std::string* identity) {
+    return LoadPost(BoardFolder(boardId), index, identity);
+}
+
+PostResult BbsUpdatePost(const std::string& boardId, int author, long index,
+                         const std::string* identity, const PostUpdate& update) {
+    PostResult result;
+    const std::string folder = BoardFolder(boardId);
+    int n = 0;
+    bool wasPlain = false;
+    {
+        ListEdit list(PostListPath(folder));
+        long at = !list.Ready() ? -1 : identity ? list.Locate(index, *identity) : index;
+        // Only the author updates a post, and only the post he chose, even when other posts
+        // have left the list since it was shown.
+        if (at < 0 || at >= list.Count() ||
+            RecordInt16(list.Record(at), pf::kAuthorNumber) != author) {
+            result.messages.push_back(list.Message().empty() ? kMsgPostNotUpdated : list.Message());
+            return result;
+        }
+        unsigned char* record = list.Record(at);
+        n = RecordInt16(record, pf::kNumber);
+        if (record[pf::kShiftFlag] == kShiftPlain) {
+            ShiftPlainRecord(record);
+            wasPlain = true;
+            if (!list.Rewrite(at)) {
+                result.messages.push_back(kMsgPostNotUpdated);
+                return result;
+            }
+        }
+    }
+    // The body is always written shifted; one kept from a record written plain is shifted now,
+    // or it would read as garbage under the record's new flag.
+    const bool bodyWritten = update.body.empty()
+                                 ? !wasPlain || KeepBodyShifted(folder, n)
+                                 : WriteItemBody(folder, update.body, n, kPrefixBbs, kShiftOrdinary);
+    if (!bodyWritten) {
+        result.messages.push_back(kMsgPostNotUpdated);
+        return result;
+    }
+    // The previous copies are deleted only after the new ones are stored: an attachment whose
+    // file has gone from the author's PC is copied from them.
+    const std::string listPath = AttachmentListPath(folder, n);
+    const std::vector<AttachmentRecord> previous = LoadAttachmentList(listPath);
+    if (update.attachments.empty()) {
+        StoreDelete(listPath);
+    } else {
+        std::vector<AttachmentSource> sources = update.attachments;
+        for (AttachmentSource& s : sources) s.storedCopy = PreviousCopy(folder, previous, s.path);
+        StoreAttachmentsResult stored = StoreAttachments(sources, folder, n);
+        result.messages = stored.messages;
+        if (!stored.listWritten) {
+            // The old list may still name the previous copies: they stay.
+            result.messages.push_back(kMsgPostNotUpdated);
+            return result;
+        }
+    }
+    DeleteStoredAttachments(folder, previous);
+    result.ok = true;
+    result.number = n;
+    return result;
+}
+
+bool BbsAppendReader(const std::string& boardId, int postNumber, const ReaderRecord& reader) {
+    return AppendReader(BoardFolder(boardId), postNumber, reader);
+}
+
+ReaderList BbsListReaders(const std::string& boardId, long index, const std::string* identity) {
+    ReaderList list;
+    const std::string folder = BoardFolder(boardId);
+    std::string record;
+    if (!FindPost(folder, index, identity, &record)) return list;
+    std::vector<RegistryRecord> users;
+    if (!ReadRegistry(users)) {
+        list.message = RegistryPath();
+        return list;
+    }
+    // A missing log: nobody has read the post.
+    std::string log;
+    StoreFile logFile(ReaderLogPath(folder, RecordInt16(Bytes(record), pf::kNumber)), kOpenRead);
+    if (logFile.IsOpen() && !StoreReadToEnd(logFile.Get(), log)) {
+        list.message = kMsgReadFailed;
+        return list;
+    }
+    logFile.Close();
+    if (log.size() % kReaderRecordSize != 0) {
+        list.message = kMsgWrongFormat;
+        return list;
+    }
+    std::vector<ReaderRecord> readers;
+    for (size_t off = 0; off < log.size(); off += kReaderRecordSize)
+        readers.push_back(DecodeReaderRecord(Bytes(log) + off));
+    for (const RegistryRecord& user : users) {
+        auto first = std::find_if(readers.begin(), readers.end(),
+                                  [&](const ReaderRecord& r) { return r.reader == user.number; });
+        list.lines.push_back(ReaderListLine(user.name, first == readers.end() ? nullptr : &*first));
+    }
+    return list;
+}
+
+DeleteOutcome BbsDeletePost(const std::string& boardId, long lineCount, long position,
+                            const std::string* identity) {
+    EnsurePostListKind();
+    return DeleteListEntry(kListPosts, BoardFolder(boardId), lineCount, position, identity);
+}

@@ -1,0 +1,116 @@
+// The bulletin-board store: boards, posts with their bodies and attachments, each user's
+// read marks and each post's reader log, all as files of the network directory that every
+// client in the office reads and writes. Plain data in and out: the board window, the main
+// window's timer, moxctl and the tests call these and show the messages they return.
+//
+// A board is named by its id ("" for the default board, else the "%03d" of its number). A post
+// shown in a list is named by its record index and identity (a ListLine's index and identity):
+// another client may delete a post above it while the list is shown, and the identity still
+// finds the right record.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "bbs/board_records.h"
+#include "mail/attachment_record.h"
+#include "mail/list_kinds.h"
+#include "mail/mail_store.h"
+
+extern const char kMsgDefaultBoardTitle[];  // "デフォルト": the default board without title.txt
+extern const char kMsgPostNotStored[];      // a post that could not be stored (nothing of it stays)
+extern const char kMsgPostNotUpdated[];     // an update that could not be done
+
+// The boards as the board window's two parallel boxes hold them: position 0 is the default
+// board (its title the whole of bbs\title.txt, or "デフォルト"), then one board per title record
+// in file order. A malformed or unreadable title list leaves the boards read until then and a
+// message.
+struct BoardList {
+    std::vector<std::string> titles;
+    std::vector<std::string> ids;
+    std::string message;
+};
+BoardList BbsLoadBoards();
+
+// Board administration: appends a title record for a new board (number 0..999, title of 1 to
+// 179 bytes), refusing a number already present; and writes the default board's title.
+bool BbsAddBoard(int boardNumber, const std::string& title, std::string* message);
+bool BbsWriteDefaultTitle(const std::string& title);
+
+// Does the board hold a post that the user has not opened? An empty, missing or malformed post
+// list holds none. The answer of the main window's timer is BbsCheckUnread: the default board,
+// then every listed board, stopping at the first with news. The caller plays the sound.
+struct UnreadAnswer {
+    bool unread = false;
+    std::vector<std::string> messages;  // a post list that could not be read
+};
+UnreadAnswer BbsHasUnread(const std::string& boardId, int user);
+UnreadAnswer BbsCheckUnread(int user);
+
+// The post list lines of the board, newest first, marked by the read marks of the signed-in
+// user (CurrentUser). It is the shared list loader with list kind 3.
+ListLoad BbsLoadPostList(const std::string& boardId);
+
+// A post as the board window and the post dialog show it: the record, its body, its attachments.
+struct PostContent {
+    bool found = false;  // false: the post has gone (show nothing)
+    PostRecord record;
+    std::string body;    // plain; empty when the post has none
+    bool attachmentListFound = false;
+    std::vector<AttachmentRecord> attachments;
+};
+
+// The store half of showing a post to a reader; on the first opening the reader's read mark is
+// set and his reader record appended.
+struct ShownPost : PostContent {
+    bool firstReading = false;  // it was unread until now: the list line loses its mark
+};
+ShownPost BbsShowPost(const std::string& boardId, int reader, long index,
+                      const std::string* identity = nullptr);
+
+struct NewPost {
+    std::string subject;  // empty is refused; cut to 50 bytes (the dialog takes no more)
+    std::string body;     // bytes as typed; empty means no body file
+    std::vector<AttachmentSource> attachments;
+};
+struct PostResult {
+    bool ok = false;      // false: the post dialog stays open
+    int number = 0;       // the post's number
+    std::vector<std::string> messages;  // to show, in order
+};
+// Stores a new post, posted now: body, attachments, the author's read mark and reader record,
+// and last its record, so that a post is complete the moment other clients can see it.
+PostResult BbsCreatePost(const std::string& boardId, const Party& author, const NewPost& post);
+
+// The post for the post dialog's update mode; nothing is marked.
+PostContent BbsLoadPostForEdit(const std::string& boardId, long index,
+                               const std::string* identity = nullptr);
+
+// Replaces the body (an empty body keeps the stored one) and the attachments (none removes them
+// all) of the author's own post; the subject, the time, the read marks and the reader log stay.
+// An attachment whose file has gone from the author's PC is stored again from its previous
+// stored copy.
+struct PostUpdate {
+    std::string body;
+    std::vector<AttachmentSource> attachments;  // source paths and titles as the dialog lists them
+};
+PostResult BbsUpdatePost(const std::string& boardId, int author, long index,
+                         const std::string* identity, const PostUpdate& update);
+
+// Appends one reader record to the post's reader log, creating the log on first use.
+bool BbsAppendReader(const std::string& boardId, int postNumber, const ReaderRecord& reader);
+
+// For every registered user, when he first opened the post: ReaderListLine lines, in registry
+// order. A malformed reader log gives "ファイルの形式が違います" and no lines; an unreadable
+// registry gives its path as the message.
+struct ReaderList {
+    std::vector<std::string> lines;
+    std::string message;
+};
+ReaderList BbsListReaders(const std::string& boardId, long index,
+                          const std::string* identity = nullptr);
+
+// Deletes the post shown at position of a view of lineCount lines (the shared list deletion with
+// list kind 3): its record, body, reader log, attachment list and stored attachments. The read
+// marks keep the post's bit.
+DeleteOutcome BbsDeletePost(const std::string& boardId, long lineCount, long position,
+                            const std::string* identity = nullptr);

@@ -1,0 +1,275 @@
+// Boards, posts, read marks and reader logs against a real network folder: what the files hold
+// afterwards, as the other clients of the office find them.
+#include <gtest/gtest.h>
+
+#include "bbs/bbs_store.h"
+#include "store/store.h"
+#include "tests/support/support.h"
+#include "users/local_user.h"
+#include "users/registry.h"
+
+namespace {
+
+const Party kYamada{1, "山田"};
+const Party kSuzuki{2, "鈴木"};
+
+int Post(const std::string& board, const Party& author, const std::string& subject,
+         const std::string& body = "本文\r\n", std::vector<AttachmentSource> attachments = {}) {
+    NewPost post;
+    post.subject = subject;
+    post.body = body;
+    post.attachments = std::move(attachments);
+    PostResult result = BbsCreatePost(board, author, post);
+    EXPECT_TRUE(result.ok && result.messages.empty()) << subject;
+    return result.number;
+}
+
+// The post list as the given user's board window loads it.
+std::vector<std::string> Lines(int user, const std::string& board = "") {
+    SetCurrentUserNumber(user);
+    std::vector<std::string> texts;
+    for (const ListLine& line : BbsLoadPostList(board).lines) texts.push_back(line.text);
+    return texts;
+}
+
+std::vector<ReaderRecord> Readers(const std::string& path) {
+    std::string bytes = ReadRawFile(path);
+    std::vector<ReaderRecord> readers;
+    for (size_t off = 0; off + 32 <= bytes.size(); off += 32)
+        readers.push_back(DecodeReaderRecord(reinterpret_cast<const unsigned char*>(bytes.data()) + off));
+    return readers;
+}
+
+}  // namespace
+
+TEST(BoardUnread, EmptyMissingAndMalformedListsHoldNothingUnread) {
+    TempStore store;
+    EXPECT_FALSE(BbsHasUnread("", 2).unread);
+    EXPECT_FALSE(BbsCheckUnread(2).unread);
+    CreateDirectoryA(store.Path("bbs").c_str(), nullptr);
+    WriteRawFile(store.Path("bbs\\bbslst.mox"), "");
+    EXPECT_FALSE(BbsHasUnread("", 2).unread);
+    WriteRawFile(store.Path("bbs\\bbslst.mox"), std::string(300, '\1'));
+    UnreadAnswer torn = BbsHasUnread("", 2);
+    EXPECT_FALSE(torn.unread);
+    EXPECT_TRUE(torn.messages.empty());
+    EXPECT_TRUE(RecordedMessages().empty());
+}
+
+TEST(BoardUnread, TheAuthorHasReadHisPostAndIsItsFirstReader) {
+    TempStore store;
+    EXPECT_EQ(Post("", kYamada, "お知らせ"), 1);
+    EXPECT_FALSE(BbsCheckUnread(1).unread);
+    EXPECT_TRUE(BbsCheckUnread(2).unread);
+    EXPECT_EQ(RawFileSize(store.Path("bbs\\chk0001.chk")), 2000);
+    EXPECT_FALSE(RawFileExists(store.Path("bbs\\chk0002.chk")));
+    std::vector<ReaderRecord> readers = Readers(store.Path("bbs\\bbs0001.chk"));
+    ASSERT_EQ(readers.size(), 1u);
+    EXPECT_EQ(readers[0].reader, 1);
+    EXPECT_EQ(Lines(1)[0].substr(0, 1), "\t");
+    EXPECT_EQ(Lines(2)[0].substr(0, 5), "未読\t");
+}
+
+TEST(BoardUnread, FirstOpeningCreatesTheMapAndLogsTheReaderOnce) {
+    TempStore store;
+    Post("", kYamada, "一");
+    Post("", kYamada, "二", "二行\r\nです");
+    SetCurrentUserNumber(2);
+    ListLoad load = BbsLoadPostList("");
+    ASSERT_EQ(load.lines.size(), 2u);
+    const ListLine& top = load.lines[0];
+    ShownPost shown = BbsShowPost("", 2, top.index, &top.identity);
+    ASSERT_TRUE(shown.found);
+    EXPECT_TRUE(shown.firstReading);
+    EXPECT_EQ(shown.record.subject, "二");
+    EXPECT_EQ(shown.body, "二行\r\nです");
+    EXPECT_FALSE(shown.attachmentListFound);
+    EXPECT_EQ(ReadRawFile(store.Path("bbs\\chk0002.chk")), std::string(1, '\2') + std::string(1999, '\0'));
+    EXPECT_EQ(Readers(store.Path("bbs\\bbs0002.chk")).size(), 2u);
+    EXPECT_EQ(Lines(2)[0].substr(0, 1), "\t");
+    EXPECT_EQ(Lines(2)[1].substr(0, 5), "未読\t");
+    EXPECT_TRUE(BbsHasUnread("", 2).unread);
+
+    EXPECT_FALSE(BbsShowPost("", 2, top.index, &top.identity).firstReading);
+    EXPECT_EQ(Readers(store.Path("bbs\\bbs0002.chk")).size(), 2u);
+}
+
+TEST(BoardUnread, ANumberReadBeforeTheCounterWrappedShowsAsRead) {
+    TempStore store;
+    Post("", kYamada, "古い");
+    BbsShowPost("", 2, 0);
+    ASSERT_TRUE(BbsDeletePost("", 1, 0).removed);
+    WriteRawFile(store.Path("bbs\\bbsnum.mox"), std::string("\x0F\x27", 2));  // 9999
+    EXPECT_EQ(Post("", kYamada, "新しい"), 1);
+    EXPECT_FALSE(BbsHasUnread("", 2).unread);
+    EXPECT_EQ(Lines(2), std::vector<std::string>{Lines(1)[0]});
+}
+
+TEST(BoardUnread, TheTimerLooksAtEveryListedBoard) {
+    TempStore store;
+    std::string message;
+    ASSERT_TRUE(BbsAddBoard(5, "総務", &message)) << message;
+    ASSERT_TRUE(BbsAddBoard(12, "営業", &message)) << message;
+    Post("012", kYamada, "営業会議");
+    EXPECT_TRUE(BbsCheckUnread(2).unread);
+    EXPECT_FALSE(BbsHasUnread("005", 2).unread);
+    BbsShowPost("012", 2, 0);
+    EXPECT_FALSE(BbsCheckUnread(2).unread);
+}
+
+TEST(Boards, TitleFileWholeTitleListInOrderAndAddingRefusesADuplicate) {
+    TempStore store;
+    BoardList none = BbsLoadBoards();
+    EXPECT_EQ(none.titles, std::vector<std::string>{"デフォルト"});
+    EXPECT_EQ(none.ids, std::vector<std::string>{""});
+
+    ASSERT_TRUE(BbsWriteDefaultTitle("全社\r\n掲示板\r\n"));
+    std::string message;
+    ASSERT_TRUE(BbsAddBoard(7, "総務", &message));
+    ASSERT_TRUE(BbsAddBoard(3, "営業", &message));
+    EXPECT_FALSE(BbsAddBoard(7, "別", &message));
+    EXPECT_EQ(message, "掲示板 007 はすでにあります");
+    BoardList boards = BbsLoadBoards();
+    EXPECT_EQ(boards.ids, (std::vector<std::string>{"", "007", "003"}));
+    EXPECT_EQ(boards.titles[0], "全社\r\n掲示板\r\n");
+    EXPECT_EQ(boards.titles[2], "営業");
+    EXPECT_TRUE(boards.message.empty());
+}
+
+TEST(Boards, AMalformedTitleListGivesOnlyTheDefaultBoard) {
+    TempStore store;
+    CreateDirectoryA(store.Path("bbs").c_str(), nullptr);
+    WriteRawFile(store.Path("bbs\\bbsttl.mox"), std::string(300, '\0'));
+    BoardList boards = BbsLoadBoards();
+    EXPECT_EQ(boards.ids, std::vector<std::string>{""});
+    EXPECT_EQ(boards.titles.size(), 1u);
+    EXPECT_EQ(boards.message, "ファイルの形式が違います");
+    std::string message;
+    EXPECT_FALSE(BbsAddBoard(1, "新", &message));  // never appended to
+    EXPECT_EQ(RawFileSize(store.Path("bbs\\bbsttl.mox")), 300);
+}
+
+TEST(Posting, SubjectLimitsAndABoardWithoutFolders) {
+    TempStore store;
+    PostResult none = BbsCreatePost("", kYamada, NewPost{});
+    EXPECT_FALSE(none.ok);
+    EXPECT_EQ(none.messages, std::vector<std::string>{"表題がありません"});
+    EXPECT_TRUE(ListFolder(store.Dir()).empty());
+
+    // A board whose folder, and the default board's, do not exist yet; an empty body writes no file.
+    const std::string fifty = std::string(48, 's') + "題";
+    EXPECT_EQ(Post("004", kYamada, fifty, ""), 1);
+    ShownPost shown = BbsShowPost("004", 1, 0);
+    EXPECT_EQ(shown.record.subject, fifty);
+    EXPECT_EQ(shown.record.authorName, "山田");
+    EXPECT_TRUE(shown.body.empty());
+    EXPECT_EQ(ListFolder(store.Path("bbs\\004")),
+              (std::vector<std::string>{"bbs0001.chk", "bbslst.mox", "bbsnum.mox", "chk0001.chk"}));
+}
+
+TEST(Posting, AttachmentsAreStoredAndDeletedWithThePost) {
+    TempStore store;
+    TempFolder local("moxsrc");
+    WriteRawFile(local.Path("a.doc"), "document");
+    WriteRawFile(local.Path("b"), "plain");
+    Post("", kYamada, "添付", "本文", {{local.Path("a.doc"), "見積"}, {local.Path("b"), ""}});
+    Post("", kSuzuki, "残る");
+    ShownPost shown = BbsShowPost("", 2, 0);
+    ASSERT_EQ(shown.attachments.size(), 2u);
+    EXPECT_EQ(shown.attachments[0].title, "見積");
+    EXPECT_EQ(ReadRawFile(store.Path("bbs\\att0001.doc")), "document");
+    BbsShowPost("", 2, 1);
+
+    // Another client's file list may name anything; only this board's stored copies go.
+    WriteRawFile(store.Path("bbs\\keep.txt"), "keep");
+    AttachmentRecord foreign;
+    foreign.storedPath = store.Path("bbs\\keep.txt");
+    std::string list = ReadRawFile(store.Path("bbs\\fil0001.lst")) + EncodeAttachmentRecord(foreign);
+    WriteRawFile(store.Path("bbs\\fil0001.lst"), list);
+
+    SetCurrentUserNumber(2);
+    ListLoad load = BbsLoadPostList("");
+    ASSERT_TRUE(BbsDeletePost("", 2, 1, &load.lines[1].identity).removed);
+    EXPECT_EQ(ListFolder(store.Path("bbs")),
+              (std::vector<std::string>{"bbs0002.chk", "bbs0002.txt", "bbslst.mox", "bbsnum.mox",
+                                        "chk0001.chk", "chk0002.chk", "filnum.mox", "keep.txt"}));
+    EXPECT_EQ(ReadRawFile(store.Path("bbs\\chk0002.chk"))[0], '\3');  // the marks keep the bit
+}
+
+TEST(Updating, BodyAndAttachmentsAreReplacedByTheAuthorOnly) {
+    TempStore store;
+    TempFolder local("moxsrc");
+    WriteRawFile(local.Path("a.doc"), "A");
+    WriteRawFile(local.Path("b.xls"), "B");
+    Post("", kSuzuki, "別の記事");
+    Post("", kYamada, "予定", "元の本文", {{local.Path("a.doc"), "甲"}, {local.Path("b.xls"), "乙"}});
+    SetCurrentUserNumber(1);
+    ListLoad load = BbsLoadPostList("");
+    const ListLine mine = load.lines[0];
+
+    PostUpdate update;
+    EXPECT_FALSE(BbsUpdatePost("", 2, mine.index, &mine.identity, update).ok);  // not his post
+
+    // An empty body keeps the body; a.doc has gone from the author's PC but stays attached.
+    DeleteFileA(local.Path("a.doc").c_str());
+    update.attachments = {{local.Path("a.doc"), "甲"}};
+    PostResult result = BbsUpdatePost("", 1, mine.index, &mine.identity, update);
+    EXPECT_TRUE(result.ok && result.messages.empty());
+    PostContent edit = BbsLoadPostForEdit("", mine.index, &mine.identity);
+    EXPECT_EQ(edit.body, "元の本文");
+    ASSERT_EQ(edit.attachments.size(), 1u);
+    EXPECT_EQ(edit.attachments[0].sourcePath, local.Path("a.doc"));
+    EXPECT_EQ(ReadRawFile(edit.attachments[0].storedPath), "A");
+    EXPECT_FALSE(RawFileExists(store.Path("bbs\\att0001.doc")));
+    EXPECT_FALSE(RawFileExists(store.Path("bbs\\att0002.xls")));
+
+    // No attachments remove them all. The older post went meanwhile, so this one moved up a
+    // record: the identity still finds it.
+    ASSERT_TRUE(BbsDeletePost("", 2, 1, &load.lines[1].identity).removed);
+    update.body = "新しい本文";
+    update.attachments.clear();
+    ASSERT_TRUE(BbsUpdatePost("", 1, mine.index, &mine.identity, update).ok);
+    edit = BbsLoadPostForEdit("", mine.index, &mine.identity);
+    EXPECT_EQ(edit.body, "新しい本文");
+    EXPECT_TRUE(edit.attachments.empty());
+    EXPECT_EQ(ListFolder(store.Path("bbs")),
+              (std::vector<std::string>{"bbs0002.chk", "bbs0002.txt", "bbslst.mox", "bbsnum.mox",
+                                        "chk0001.chk", "chk0002.chk", "filnum.mox"}));
+    EXPECT_FALSE(BbsHasUnread("", 1).unread);  // an update makes nothing unread
+}
+
+TEST(Updating, APostWrittenPlainStaysReadable) {
+    TempStore store;
+    PostRecord plain;
+    plain.shiftFlag = kShiftPlain;
+    plain.authorNumber = 1;
+    plain.number = 1;
+    plain.subject = "平文";
+    CreateDirectoryA(store.Path("bbs").c_str(), nullptr);
+    WriteRawFile(store.Path("bbs\\bbslst.mox"), EncodePostRecord(plain));
+    WriteRawFile(store.Path("bbs\\bbs0001.txt"), "plain body");
+    EXPECT_EQ(BbsShowPost("", 1, 0).body, "plain body");
+    ASSERT_TRUE(BbsUpdatePost("", 1, 0, nullptr, PostUpdate{}).ok);
+    ShownPost shown = BbsShowPost("", 1, 0);
+    EXPECT_EQ(shown.record.shiftFlag, kShiftOrdinary);
+    EXPECT_EQ(shown.record.subject, "平文");
+    EXPECT_EQ(shown.body, "plain body");
+}
+
+TEST(Readers, OneLinePerRegisteredUserInRegistryOrder) {
+    TempStore store;
+    for (const char* name : {"山田", "鈴木", "佐藤"}) ASSERT_TRUE(RegisterNewUser(name, "").ok);
+    Post("", kYamada, "回覧");
+    BbsShowPost("", 3, 0);
+    ReaderList list = BbsListReaders("", 0);
+    ASSERT_EQ(list.lines.size(), 3u);
+    EXPECT_EQ(list.lines[0].substr(0, 5), "山田\t");
+    EXPECT_EQ(list.lines[0].size(), 5u + 17u);  // "yy/mm/dd hh:mm:ss"
+    EXPECT_EQ(list.lines[1], "鈴木\t未読");
+    EXPECT_EQ(list.lines[2].substr(0, 5), "佐藤\t");
+
+    WriteRawFile(store.Path("bbs\\bbs0001.chk"), std::string(40, '\0'));
+    list = BbsListReaders("", 0);
+    EXPECT_TRUE(list.lines.empty());
+    EXPECT_EQ(list.message, "ファイルの形式が違います");
+}

@@ -1,0 +1,180 @@
+// moxctl commands of the bulletin boards: the board administration that the client itself never
+// does (board-add, board-title, boards), and posting and reading as a user (post, posts, read,
+// readers, unread).
+#include <algorithm>
+#include <cstdio>
+
+#include "bbs/bbs_store.h"
+#include "store/sjis.h"
+#include "tools/moxctl.h"
+#include "tools/moxctl_items.h"
+#include "users/local_user.h"
+#include "users/registry.h"
+
+namespace {
+
+// A board title on one output line: its own line ends and TABs are printed as blanks.
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n' || c == '\t') c = ' ';
+    return text;
+}
+
+// --board: "" or absent for the default board, else the number of a listed board, with or
+// without its leading zeros. False (message or usage printed, *exitCode set) otherwise.
+bool TakeBoard(CommandContext& ctx, const char* command, std::string* boardId, int* exitCode) {
+    std::string given;
+    if (!TakeOption(ctx.args, "--board", &given)) {
+        *exitCode = UsageError(ctx, command);
+        return false;
+    }
+    boardId->clear();
+    if (given.empty()) return true;
+    int number = -1;
+    BoardList boards = BbsLoadBoards();
+    if (ParseNumber(given, &number) && number <= kMaxBoardNumber &&
+        std::find(boards.ids.begin() + 1, boards.ids.end(), BoardIdText(number)) != boards.ids.end()) {
+        *boardId = BoardIdText(number);
+        return true;
+    }
+    if (!boards.message.empty()) PrintErr(ctx, boards.message + "\n");
+    *exitCode = Fail(ctx, "掲示板 " + given + " はありません");
+    return false;
+}
+
+// The board and the post at the list position POS (the only argument left), as the board
+// window shows them to the user.
+bool TakeShownPost(CommandContext& ctx, const char* command, std::string* boardId, ListLine* line,
+                   int* exitCode) {
+    if (!TakeBoard(ctx, command, boardId, exitCode)) return false;
+    if (ctx.args.size() != 1) {
+        *exitCode = UsageError(ctx, command);
+        return false;
+    }
+    ListLoad load = BbsLoadPostList(*boardId);
+    long position = 0;
+    if (!load.ok) {
+        *exitCode = Fail(ctx, load.message);
+        return false;
+    }
+    if (!TakePosition(ctx, ctx.args[0], load, &position)) {
+        *exitCode = kExitFailed;
+        return false;
+    }
+    *line = load.lines[static_cast<size_t>(position)];
+    return true;
+}
+
+bool IsRegistered(int user) {
+    std::vector<RegistryRecord> registry;
+    ReadRegistry(registry);
+    return std::any_of(registry.begin(), registry.end(),
+                       [&](const RegistryRecord& r) { return r.number == user; });
+}
+
+int CmdBoardAdd(CommandContext& ctx) {
+    int number = 0;
+    if (ctx.args.size() != 2 || !ParseNumber(ctx.args[0], &number)) return UsageError(ctx, "board-add");
+    std::string message;
+    if (!BbsAddBoard(number, ctx.args[1], &message)) return Fail(ctx, message);
+    PrintOut(ctx, BoardIdText(number) + "\n");
+    return kExitOk;
+}
+
+int CmdBoardTitle(CommandContext& ctx) {
+    if (ctx.args.size() != 1) return UsageError(ctx, "board-title");
+    if (!BbsWriteDefaultTitle(ctx.args[0])) return Fail(ctx, "掲示板の表題を書けません");
+    return kExitOk;
+}
+
+int CmdBoards(CommandContext& ctx) {
+    if (!ctx.args.empty()) return UsageError(ctx, "boards");
+    BoardList boards = BbsLoadBoards();
+    std::string out;
+    for (size_t i = 0; i < boards.ids.size(); ++i) out += boards.ids[i] + "\t" + OneLine(boards.titles[i]) + "\n";
+    PrintOut(ctx, out);
+    return boards.message.empty() ? kExitOk : Fail(ctx, boards.message);
+}
+
+int CmdPost(CommandContext& ctx) {
+    std::string boardId, subject;
+    std::vector<std::string> attach;
+    NewPost post;
+    int code = kExitOk;
+    const bool haveSubject = HasOption(ctx.args, "--subject");
+    if (!TakeOption(ctx.args, "--subject", &subject) || !TakeRepeatedOption(ctx.args, "--attach", &attach))
+        return UsageError(ctx, "post");
+    if (!TakeBody(ctx, "post", &post.body, &code) || !TakeBoard(ctx, "post", &boardId, &code)) return code;
+    if (!ctx.args.empty() || !haveSubject) return UsageError(ctx, "post");
+    // The post dialog takes no 51st byte; a longer subject is refused rather than cut unseen.
+    if (subject.size() > kSubjectTextMax) return Fail(ctx, "表題は50バイトまでです");
+    std::string message;
+    for (const std::string& given : attach) {
+        AttachmentSource source;
+        if (!ParseAttachment(given, &source, &message)) return Fail(ctx, message);
+        post.attachments.push_back(source);
+    }
+    if (!IsRegistered(ctx.user)) return Fail(ctx, "利用者 " + CurrentUser().numberText + " は登録されていません");
+    post.subject = subject;
+    PostResult result = BbsCreatePost(boardId, Party{ctx.user, CurrentUser().name}, post);
+    if (result.ok) PrintOut(ctx, std::to_string(result.number) + "\n");
+    for (const std::string& m : result.messages) PrintErr(ctx, m + "\n");
+    return result.ok && result.messages.empty() ? kExitOk : kExitFailed;
+}
+
+int CmdPosts(CommandContext& ctx) {
+    std::string boardId;
+    int code = kExitOk;
+    if (!TakeBoard(ctx, "posts", &boardId, &code)) return code;
+    if (!ctx.args.empty()) return UsageError(ctx, "posts");
+    ListLoad load = BbsLoadPostList(boardId);
+    std::string out;
+    for (const ListLine& line : load.lines) out += line.text + "\n";
+    PrintOut(ctx, out);
+    return load.ok ? kExitOk : Fail(ctx, load.message);
+}
+
+int CmdRead(CommandContext& ctx) {
+    std::string boardId;
+    ListLine line;
+    int code = kExitOk;
+    if (!TakeShownPost(ctx, "read", &boardId, &line, &code)) return code;
+    ShownPost shown = BbsShowPost(boardId, ctx.user, line.index, &line.identity);
+    if (!shown.found) return Fail(ctx, "位置 " + ctx.args[0] + " に項目がありません");
+    PrintOut(ctx, shown.record.subject + "\n" + shown.body);
+    return kExitOk;
+}
+
+int CmdReaders(CommandContext& ctx) {
+    std::string boardId;
+    ListLine line;
+    int code = kExitOk;
+    if (!TakeShownPost(ctx, "readers", &boardId, &line, &code)) return code;
+    ReaderList readers = BbsListReaders(boardId, line.index, &line.identity);
+    std::string out;
+    for (const std::string& l : readers.lines) out += l + "\n";
+    PrintOut(ctx, out);
+    return readers.message.empty() ? kExitOk : Fail(ctx, readers.message);
+}
+
+int CmdUnread(CommandContext& ctx) {
+    if (!ctx.args.empty()) return UsageError(ctx, "unread");
+    UnreadAnswer answer = BbsCheckUnread(ctx.user);
+    PrintOut(ctx, answer.unread ? "1\n" : "0\n");
+    for (const std::string& m : answer.messages) PrintErr(ctx, m + "\n");
+    return kExitOk;
+}
+
+}  // namespace
+
+const CommandEntry kBbsCommands[] = {
+    {"board-add", CmdBoardAdd, "NUMBER TITLE", false},
+    {"board-title", CmdBoardTitle, "TEXT", false},
+    {"boards", CmdBoards, "", false},
+    {"post", CmdPost, "[--board ID] --subject S [--body-file F] [--attach PATH[::TITLE]]...", true},
+    {"posts", CmdPosts, "[--board ID]", true},
+    {"read", CmdRead, "[--board ID] POS", true},
+    {"readers", CmdReaders, "[--board ID] POS", true},
+    {"unread", CmdUnread, "", true},
+    {nullptr, nullptr, nullptr, false},
+};

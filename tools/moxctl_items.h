@@ -1,0 +1,23 @@
+// Helpers of the moxctl commands that write and show list items (mail, board posts): a body
+// read from a local file, attachments named on the command line, a list position.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "mail/list_file.h"
+#include "mail/mail_store.h"
+#include "tools/moxctl.h"
+
+// Prints the message and a newline to stderr; returns kExitFailed.
+int Fail(const CommandContext& ctx, const std::string& message);
+// Is the option given at all (its value may be empty)?
+bool HasOption(const std::vector<std::string>& args, const char* name);
+// Takes --body-file and reads it when given; false (with the message printed, or the usage
+// shown) when it cannot be read, and *exitCode set.
+bool TakeBody(CommandContext& ctx, const char* command, std::string* body, int* exitCode);
+// "PATH[::TITLE]" as a compose dialog would list it: the file's full path and its title.
+// False (with the message) when there is no such file.
+bool ParseAttachment(const std::string& given, AttachmentSource* out, std::string* message);
+// The position argument as a line of the loaded list; false (message printed) when none.
+bool TakePosition(const CommandContext& ctx, const std::string& text, const ListLoad& load,
+                  long* position);
