@@ -14,6 +14,6 @@ g++ -std=c++17 -O1 -g -fsanitize=address,undefined -fno-sanitize-recover=all \
   store/sjis.cpp store/names.cpp \
   users/registry_record.cpp users/import_list.cpp users/password.cpp \
   mail/mail_record.cpp mail/attachment_record.cpp mail/list_line.cpp mail/broken_time.cpp \
-  app/fortune.cpp \
+  bbs/board_records.cpp app/fortune.cpp \
   -o "$out/decoders_fuzz"
 "$out/decoders_fuzz" "$rounds"

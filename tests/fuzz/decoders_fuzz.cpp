@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/fortune.h"
+#include "bbs/board_records.h"
 #include "mail/attachment_record.h"
 #include "mail/list_line.h"
 #include "mail/mail_record.h"
@@ -80,6 +81,23 @@ int main(int argc, char** argv) {
                 Check(name.compare(0, 3, "att") == 0 && name.find('\\') == std::string::npos,
                       "stored attachment name");
         }
+
+        const unsigned char* raw = reinterpret_cast<const unsigned char*>(record.data());
+        PostRecord post = DecodePostRecord(raw);
+        Check(post.authorName.size() <= 22 && post.subject.size() <= 51, "post field beyond its width");
+        Check(PostListLine(post, Next() & 1).size() < 400, "post line length");
+        Check(DecodePostRecord(reinterpret_cast<const unsigned char*>(EncodePostRecord(post).data()))
+                      .number == post.number,
+              "post number round trip");
+        BoardTitleRecord board = DecodeBoardTitleRecord(raw);
+        Check(BoardFolder(BoardIdText(board.boardNumber)).size() < 64, "board folder name");
+        ReadMarks marks(bytes);
+        int n = static_cast<int>(Next() % 12000) - 1000;
+        marks.MarkRead(n);
+        Check(marks.Bytes().size() == kReadMarkMapSize, "read-mark map size");
+        Check(marks.IsRead(n), "a marked post reads as read");
+        ReaderRecord reader = DecodeReaderRecord(raw);
+        Check(ReaderListLine(post.authorName, &reader).size() < 200, "reader line length");
 
         std::string path = bytes.substr(0, 300);
         Check(path.find(PathFileName(path)) != std::string::npos, "file name is part of the path");
