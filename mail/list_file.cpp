@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-const char kMsgWrongFormat[] = "ファイルの形式が違います";
-const char kMsgReadFailed[] = "ファイルの入力に失敗しました";
-
 namespace {
 
 constexpr long kRecord = static_cast<long>(kListRecordSize);

@@ -7,11 +7,8 @@
 #include <vector>
 
 #include "mail/mail_record.h"
+#include "store/message_sink.h"  // kMsgWrongFormat and kMsgReadFailed of the list operations
 #include "store/store.h"
-
-// Messages of the list operations.
-extern const char kMsgWrongFormat[];  // "ファイルの形式が違います"
-extern const char kMsgReadFailed[];   // "ファイルの入力に失敗しました"
 
 // One shown line and the record it stands for: the record's index in the file when the list
 // was loaded and its identity bytes. Senders may remove records from a recipient's list (a

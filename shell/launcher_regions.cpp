@@ -7,8 +7,6 @@
 #include "store/names.h"
 #include "store/sjis.h"
 
-const char kMsgWrongFormat[] = "ファイルの形式が違います";
-const char kMsgReadFailed[] = "ファイルの入力に失敗しました";
 const char kMsgMenuSaveFailed[] = "menu.mox ファイルを保存できません。";
 const char kMsgProgramSaveFailed[] = "program.mox ファイルを保存できません。";
 const char kMsgNoAssociation[] = "関連付けされていません";

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "store/message_sink.h"  // kMsgWrongFormat and kMsgReadFailed of the launcher files
+
 constexpr int kRegionSlots = 20;        // slots in each table
 constexpr int kFunctionCount = 12;      // built-in functions 0..11
 constexpr int kFirstProgram = 101;      // program numbers run from 101 in file order
@@ -136,8 +138,6 @@ std::string AssociationKey(const std::string& path);
 std::string AssociatedCommand(const std::string& entry, const std::string& path);
 
 // Messages of this part, as the user sees them.
-extern const char kMsgWrongFormat[];      // a file whose size is not whole records
-extern const char kMsgReadFailed[];       // a read that failed
 extern const char kMsgMenuSaveFailed[];
 extern const char kMsgProgramSaveFailed[];
 extern const char kMsgNoAssociation[];

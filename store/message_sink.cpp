@@ -1,5 +1,8 @@
 #include "store/message_sink.h"
 
+const char kMsgWrongFormat[] = "ファイルの形式が違います";
+const char kMsgReadFailed[] = "ファイルの入力に失敗しました";
+
 static MessageSink g_sink = nullptr;
 
 MessageSink SetMessageSink(MessageSink sink) {

@@ -12,3 +12,7 @@ MessageSink SetMessageSink(MessageSink sink);
 
 // Passes text (Shift_JIS) to the sink.
 void ShowMessage(const std::string& text);
+
+// The texts every part shows for a store or local file it cannot use.
+extern const char kMsgWrongFormat[];  // "ファイルの形式が違います": its size is not whole records
+extern const char kMsgReadFailed[];   // "ファイルの入力に失敗しました": a read failed
