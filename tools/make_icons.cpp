@@ -1,5 +1,6 @@
 // Draws the client's icons (the program icon and one per sub-window kind) and writes them as
-// .ico files, each with a 32 x 32 and a 16 x 16 image in 32-bit colour with an alpha channel.
+// .ico files, each with a 32 x 32 and a 16 x 16 image in 32-bit colour with an alpha channel,
+// and the cursor shown over a launcher region as a .cur file with one 32 x 32 image.
 // The pictures are plain shapes, drawn with 4 x 4 samples per pixel for smooth edges.
 // Portable C++ with no platform headers; run it again after changing a picture:
 //     make_icons OUTPUT_FOLDER
@@ -137,22 +138,24 @@ std::string IconImage(const std::vector<uint8_t>& pixels, int size) {
     return out;
 }
 
-std::string IconFile(const std::vector<Layer>& layers) {
-    const int sizes[] = {32, 16};
+// An .ico (type 1) or .cur (type 2) file of the layers in the given sizes; a cursor's directory
+// entries hold its hotspot where an icon's hold planes and depth.
+std::string ImageFile(const std::vector<Layer>& layers, const std::vector<int>& sizes, int type,
+                      int hotX = 0, int hotY = 0) {
     std::vector<std::string> images;
     for (int size : sizes) images.push_back(IconImage(Render(layers, size), size));
     std::string out;
     Put16(out, 0);
-    Put16(out, 1);
-    Put16(out, 2);
-    uint32_t offset = 6 + 16 * 2;
+    Put16(out, static_cast<unsigned>(type));
+    Put16(out, static_cast<unsigned>(images.size()));
+    uint32_t offset = static_cast<uint32_t>(6 + 16 * images.size());
     for (size_t i = 0; i < images.size(); ++i) {
         out += static_cast<char>(sizes[i]);
         out += static_cast<char>(sizes[i]);
         out += '\0';
         out += '\0';
-        Put16(out, 1);
-        Put16(out, 32);
+        Put16(out, type == 2 ? static_cast<unsigned>(hotX) : 1);
+        Put16(out, type == 2 ? static_cast<unsigned>(hotY) : 32);
         Put32(out, static_cast<uint32_t>(images[i].size()));
         Put32(out, offset);
         offset += static_cast<uint32_t>(images[i].size());
@@ -160,6 +163,8 @@ std::string IconFile(const std::vector<Layer>& layers) {
     for (const std::string& image : images) out += image;
     return out;
 }
+
+std::string IconFile(const std::vector<Layer>& layers) { return ImageFile(layers, {32, 16}, 1); }
 
 const Colour kOutline = Hex(0x303030);
 
@@ -263,6 +268,41 @@ std::vector<Layer> MsgIcon() {
     };
 }
 
+// Over a launcher region: a hand pointing up, its fingertip the hotspot, white with a dark
+// outline so that it shows on light and dark parts of the picture alike.
+constexpr int kRegionCursorHotX = 12, kRegionCursorHotY = 1;
+std::vector<Layer> RegionCursor() {
+    struct Part {
+        double x0, y0, x1, y1, radius;
+    };
+    const Part parts[] = {
+        {9.5, 1, 14.5, 18, 2.5},    // index finger
+        {14.2, 9, 18.4, 20, 2.1},   // middle finger
+        {18.2, 10, 22.4, 21, 2.1},  // ring finger
+        {22.2, 11.5, 26, 22, 1.9},  // little finger
+        {9.5, 15, 26, 29, 4},       // palm
+    };
+    std::vector<Layer> layers;
+    const Colour outline = Hex(0x000000), fill = Hex(0xFFFFFF);
+    for (const Part& p : parts)
+        layers.push_back({RoundRect(p.x0 - 1.2, p.y0 - 1.2, p.x1 + 1.2, p.y1 + 1.2, p.radius + 1.2), outline});
+    layers.push_back({Line(11, 22, 5, 15.5, 6.6), outline});  // thumb
+    for (const Part& p : parts) layers.push_back({RoundRect(p.x0, p.y0, p.x1, p.y1, p.radius), fill});
+    layers.push_back({Line(11, 22, 5, 15.5, 4.2), fill});
+    for (double x : {14.3, 18.3, 22.3}) layers.push_back({Line(x, 12, x, 19.5, 0.9), outline});
+    return layers;
+}
+
+bool SaveFile(const std::string& path, const std::string& bytes) {
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
+        std::fprintf(stderr, "make_icons: cannot write %s\n", path.c_str());
+        if (f) std::fclose(f);
+        return false;
+    }
+    return std::fclose(f) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -276,16 +316,9 @@ int main(int argc, char** argv) {
     } icons[] = {{"mox.ico", ProgramIcon()}, {"chat.ico", ChatIcon()}, {"list.ico", ListIcon()},
                  {"bord.ico", BordIcon()},   {"bbs.ico", BbsIcon()},   {"memo.ico", MemoIcon()},
                  {"msg.ico", MsgIcon()}};
-    for (const auto& icon : icons) {
-        std::string path = std::string(argv[1]) + "/" + icon.name;
-        std::string bytes = IconFile(icon.layers);
-        FILE* f = std::fopen(path.c_str(), "wb");
-        if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
-            std::fprintf(stderr, "make_icons: cannot write %s\n", path.c_str());
-            if (f) std::fclose(f);
-            return 1;
-        }
-        std::fclose(f);
-    }
-    return 0;
+    for (const auto& icon : icons)
+        if (!SaveFile(std::string(argv[1]) + "/" + icon.name, IconFile(icon.layers))) return 1;
+    const std::string cursor =
+        ImageFile(RegionCursor(), {32}, 2, kRegionCursorHotX, kRegionCursorHotY);
+    return SaveFile(std::string(argv[1]) + "/region.cur", cursor) ? 0 : 1;
 }
