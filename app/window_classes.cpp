@@ -35,6 +35,7 @@ bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
     wc.hInstance = instance;
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MOX));
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    wc.lpszMenuName = MAKEINTRESOURCEA(IDM_MAIN);
     wc.lpszClassName = "Mox";
     return RegisterClassA(&wc) != 0;
 }

@@ -21,8 +21,8 @@ struct SubWindowClass {
 extern const SubWindowClass kSubWindowClasses[kSubWindowCount];
 const SubWindowClass& SubWindowClassOf(SubWindow which);
 
-// Registers the main class: no class style, icon 120, black background, no cursor (the main
-// window sets its own). False when the platform refuses.
+// Registers the main class: no class style, icon 120, black background, the menu bar 130, no
+// cursor (the main window sets its own). False when the platform refuses.
 bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure);
 
 // Registers the sub-window classes in the table's order, each with the procedure procedureFor
