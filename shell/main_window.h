@@ -1,7 +1,10 @@
-// The main window (class `Mox`). Its creation runs the start-up sequence: settings, first-run
-// setup, login, the daily fortune, the password check and the network drive test; any refusal
-// makes the creation fail, which ends the program. Once signed in it marks the user as signed
-// in until it is destroyed. The launcher, the menus and the polls come with the launcher.
+// The main window (class `Mox`): the application itself. Its creation runs the whole start-up
+// sequence (settings, first-run setup, login, fortune, password, network drive test, notice,
+// sub-window classes, system menu, launcher regions, sign-in marker, timer, launcher picture);
+// any refusal makes the creation fail, which ends the program. While it runs it shows the
+// launcher picture, dispatches the menus, the launcher regions and right clicks on its caption,
+// and polls the store every second for new mail, messages and unread posts. Closing asks first;
+// destruction signs the user out.
 #pragma once
 #include <windows.h>
 

@@ -1,0 +1,73 @@
+#include "shell/main_polls.h"
+
+#include <string>
+
+#include "app/settings.h"
+#include "bbs/bbs_store.h"
+#include "store/message_sink.h"
+#include "store/store.h"
+#include "users/local_user.h"
+
+namespace {
+
+const char kMailFlag[] = "mail.mox";
+const char kMessageFlag[] = "message.mox";
+
+// Does the flag file exist in the own user folder? Another client may be creating or appending
+// to it right now: StoreExists retries while the sender holds it.
+PollFind TestFlag(const char* name) {
+    if (StoreExists(UserStorePath(CurrentUser().numberText, name))) return PollFind::kNews;
+    return LastOpenError() == kErrInvalidDrive ? PollFind::kDriveGone : PollFind::kNothing;
+}
+
+}  // namespace
+
+PollCounters StartingPollCounters(int bbsCheck) {
+    PollCounters counters;
+    if (bbsCheck == 0) counters.board = 1;
+    return counters;
+}
+
+int NextPollCount(int counter, int interval) {
+    if (interval == 0) return 1;
+    return (counter + 1) % interval;
+}
+
+PollFind CheckNewMail() {
+    PollFind find = TestFlag(kMailFlag);
+    if (find != PollFind::kNews) return find;
+    // Deleting the flag is how this client tells that the mail has been noticed; a sender who
+    // delivers again meanwhile creates it anew.
+    StoreDelete(UserStorePath(CurrentUser().numberText, kMailFlag));
+    PlaySettingSound("MailWave", "MailWaveFile");
+    return find;
+}
+
+PollFind CheckNewMessage() { return TestFlag(kMessageFlag); }
+
+bool CheckBoardNews() {
+    UnreadAnswer news = BbsCheckUnread(CurrentUser().number);
+    for (const std::string& message : news.messages) ShowMessage(message);
+    if (news.unread) PlaySettingSound(nullptr, "MailWaveFile");
+    return news.unread;
+}
+
+TickAnswer PollTick(PollCounters& counters, const PollIntervals& intervals, bool boardWindowOpen) {
+    TickAnswer answer;
+    if (counters.board == 0 && !boardWindowOpen) answer.boardNews = CheckBoardNews();
+    if (counters.mail == 0) {
+        PollFind find = CheckNewMail();
+        answer.mailNews = find == PollFind::kNews;
+        answer.driveGone = find == PollFind::kDriveGone;
+    }
+    // With the drive gone the message check would only report the loss a second time.
+    if (counters.message == 0 && !answer.driveGone) {
+        PollFind find = CheckNewMessage();
+        answer.messageNews = find == PollFind::kNews;
+        answer.driveGone = find == PollFind::kDriveGone;
+    }
+    counters.mail = NextPollCount(counters.mail, intervals.mail);
+    counters.message = NextPollCount(counters.message, intervals.message);
+    counters.board = NextPollCount(counters.board, intervals.board);
+    return answer;
+}
