@@ -11,63 +11,12 @@
 #include "app/window_classes.h"
 #include "res/resource.h"
 #include "store/store.h"
+#include "tests/app/mox_process.h"
 #include "tests/support/client_here.h"
 #include "tests/support/office.h"
 #include "tests/support/window_driver.h"
 #include "users/local_user.h"
 #include "users/registry.h"
-
-namespace {
-
-const char kMainTitle[] = "ミトカ ";  // "ミトカ" and the user's empty Title
-const char kQuit[] = "終了しますか？";
-
-// Closes a client's main window the way a user does: close box, then OK to the question.
-// (Across processes the icon is not compared: icon handles are each process's own.)
-void QuitClient(HWND main, DWORD pid = 0) {
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    MessageBoxSeen box = WaitForMessageBox(pid);
-    EXPECT_EQ(box.text, kQuit);
-    EXPECT_TRUE(box.hasOk && box.hasCancel);
-    Answer(box, IDOK);
-}
-
-// A copy of mox.exe started with a command line, ended when the test ends.
-struct Client {
-    PROCESS_INFORMATION pi = {};
-    explicit Client(const std::string& commandLine) {
-        STARTUPINFOA si = {};
-        si.cb = sizeof si;
-        std::string line = QuoteArg(BinPath("mox.exe")) + " " + commandLine;
-        if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                            &pi))
-            ADD_FAILURE() << "mox.exe did not start";
-    }
-    ~Client() {
-        if (!pi.hProcess) return;
-        if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
-        CloseHandle(pi.hProcess);
-        CloseHandle(pi.hThread);
-    }
-    DWORD Pid() const { return pi.dwProcessId; }
-    // The exit code, or -1 when the copy is still running after timeoutMs.
-    int ExitCode(DWORD timeoutMs = kWindowWaitMs) const {
-        if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(pi.hProcess, &code);
-        return static_cast<int>(code);
-    }
-};
-
-// An office with 山田太郎 (user 1) and a PC that signs in as him.
-struct YamadaPc : TestOffice {
-    explicit YamadaPc(const char* localName = "mox.ini") : TestOffice(localName) {
-        Register("山田太郎", "yamada");
-        PersonalPc(1);
-    }
-};
-
-}  // namespace
 
 TEST(CommandLine, NamesTheLocalSettingsFile) {
     EXPECT_EQ(LocalSettingsNameFrom(""), "mox.ini");
@@ -165,7 +114,7 @@ TEST(StartupSequence, ASharedPcSetUpAtFirstRunGoesOnToTheLogin) {
         EXPECT_TRUE(RawFileExists(office.store.Path("001\\login.mox")));
         // Cancel keeps the client running.
         PostMessageA(main, WM_CLOSE, 0, 0);
-        ExpectMessageBox(kQuit, MessageBoxSeen::kQuestion, IDCANCEL);
+        ExpectMessageBox(kQuitQuestion, MessageBoxSeen::kQuestion, IDCANCEL);
         EXPECT_TRUE(IsWindow(main));
         QuitClient(main);
     });
