@@ -14,6 +14,7 @@
 #include "tests/support/client_here.h"
 #include "tests/support/office.h"
 #include "tests/support/window_driver.h"
+#include "tools/launcher_layout.h"
 #include "users/local_user.h"
 #include "users/registry.h"
 #include "users/signin_dialogs.h"
@@ -145,8 +146,25 @@ TEST(Screens, MainWindow) {
     DriveModal(RunClientHere, [&] {
         HWND main = WaitForWindow("Mox", "ミトカ 営業部");
         ASSERT_TRUE(main);
-        SetWindowPos(main, nullptr, 40, 40, 520, 360, SWP_NOZORDER);
+        SetWindowPos(main, nullptr, 40, 40, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+        SetCursorPos(1000, 740);  // away from the launcher
         Shoot(main, "main-window");
+        // The mouse over the メモ tile: its name on the status strip.
+        RECT tile = {};
+        GetWindowRect(main, &tile);
+        POINT over = {(FunctionTile(9).left + FunctionTile(9).right) / 2, FunctionTile(9).top + 30};
+        ClientToScreen(main, &over);
+        SetCursorPos(over.x, over.y);
+        Shoot(main, "main-window-label");
+        SetCursorPos(1000, 740);
+        // The オプション menu opened by its access key.
+        PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, 'o');
+        for (int i = 0; i < 100 && FindWindows("#32768").empty(); ++i) Sleep(50);
+        ASSERT_FALSE(FindWindows("#32768").empty());
+        Shoot(main, "main-window-menu");
+        PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
+        for (int i = 0; i < 100 && !FindWindows("#32768").empty(); ++i) Sleep(50);
         PostMessageA(main, WM_CLOSE, 0, 0);
         MessageBoxSeen quit = WaitForMessageBox();
         Shoot(quit.box, "main-window-quit");
