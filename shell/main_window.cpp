@@ -335,13 +335,10 @@ void OnTimer(HWND window, UINT id) {
     if (!IsWindow(window)) return;  // destroyed while a box of the checks was open
     state->polling = false;
     if (answer.boardNews) OpenSubWindow(SubWindow::kBbs, true);
-    if (answer.mailNews) {
-        if (u.mailPopup) {
-            OpenSubWindow(SubWindow::kRcvList, true);
-        } else {
-            SetMainTitle(window, true);
-        }
-    }
+    // The flag is gone once noticed: when the received list cannot be brought up, the title
+    // must still tell of the mail.
+    if (answer.mailNews && !(u.mailPopup && OpenSubWindow(SubWindow::kRcvList, true)))
+        SetMainTitle(window, true);
     if (answer.messageNews) OpenSubWindow(SubWindow::kMsg, true);
     if (answer.driveGone) PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }

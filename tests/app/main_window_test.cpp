@@ -32,17 +32,13 @@ LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 void RegisterStandIns() {
-    static bool registered = [] {
-        for (const char* name : {"MoxMemo", "MoxBbs", "MoxRcvList", "MoxMsg"}) {
-            WNDCLASSA wc = {};
-            wc.lpfnWndProc = StandInProc;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = name;
-            RegisterClassA(&wc);
-        }
-        return true;
-    }();
-    (void)registered;
+    for (const char* name : {"MoxMemo", "MoxBbs", "MoxRcvList", "MoxMsg"}) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = StandInProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = name;
+        RegisterClassA(&wc);  // fails harmlessly when registered already
+    }
 }
 
 // Closes what the main window opened, so the next test starts without sub-windows.
@@ -230,6 +226,8 @@ TEST(MainWindowPolls, NewsOpensItsWindowAndAnOpenBoardWindowIsNotAsked) {
         ASSERT_TRUE(board);
         EXPECT_TRUE(WaitForWindow("MoxRcvList", "ミトカ"));
         EXPECT_TRUE(WaitForWindow("MoxMsg", "ミトカ"));
+        EXPECT_EQ(FindWindows("Mox").size(), 1u);
+        EXPECT_TRUE(WaitForWindow("Mox", kMainTitle, 0, 100));
         EXPECT_FALSE(RawFileExists(office.store.Path("001\\mail.mox")));
         EXPECT_TRUE(RawFileExists(office.store.Path("001\\message.mox")));
         // While the board window is open the boards are not asked: no more board sounds.
@@ -255,14 +253,19 @@ TEST(MainWindowLauncher, LabelsClicksDragsKeysAndCommands) {
     int code = DriveModal(RunClientHere, [&] {
         HWND main = WaitForWindow("Mox", kMainTitle);
         ASSERT_TRUE(main);
-        SettlePainting(main);
+        // The real pointer stays off the window.
+        SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+        SettlePainting(main);  // the moves of the real pointer so far have come through
         // The name of the function under the mouse shows on the strip, and goes with the mouse.
-        SendMessageA(main, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-        const int plain = DarkPixelsOnStrip(main);
-        SendMessageA(main, WM_MOUSEMOVE, 0, At(TileCentre(9)));
-        EXPECT_GT(DarkPixelsOnStrip(main), plain + 20);
-        SendMessageA(main, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-        EXPECT_EQ(DarkPixelsOnStrip(main), plain);
+        auto stripAfterMove = [&](POINT p) {
+            SendMessageA(main, WM_MOUSEMOVE, 0, At(p));
+            SettlePainting(main);
+            return DarkPixelsOnStrip(main);
+        };
+        const int plain = stripAfterMove({5, 5});
+        EXPECT_GT(stripAfterMove(TileCentre(9)), plain + 20);
+        EXPECT_EQ(stripAfterMove({5, 5}), plain);
 
         // The memo tile opens the memo window; a second click brings the one memo window back
         // to the top as it is.
@@ -270,12 +273,15 @@ TEST(MainWindowLauncher, LabelsClicksDragsKeysAndCommands) {
         HWND memo = WaitForWindow("MoxMemo", "ミトカ");
         ASSERT_TRUE(memo);
         SetWindowPos(memo, main, 50, 60, 200, 150, SWP_NOACTIVATE);  // below the main window
-        SendMessageA(main, WM_LBUTTONUP, 0, At(TileCentre(9)));
+        PostMessageA(main, WM_LBUTTONUP, 0, At(TileCentre(9)));
+        auto mainBelowMemo = [&] {
+            for (HWND w = GetWindow(memo, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+                if (w == main) return true;
+            return false;
+        };
+        for (int i = 0; i < 100 && !mainBelowMemo(); ++i) Sleep(50);
+        EXPECT_TRUE(mainBelowMemo());
         EXPECT_EQ(FindWindows("MoxMemo").size(), 1u);
-        bool mainBelow = false;
-        for (HWND w = GetWindow(memo, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
-            mainBelow = mainBelow || w == main;
-        EXPECT_TRUE(mainBelow);
         RECT r;
         GetWindowRect(memo, &r);
         EXPECT_EQ(r.left, 50);
@@ -322,8 +328,9 @@ TEST(MainWindowLauncher, LabelsClicksDragsKeysAndCommands) {
 }
 
 TEST(MainWindowLauncher, ARightClickOnTheCaptionActsByRclk) {
+    // No received list can open: the new mail shows in the title all the same.
+    UnregisterClassA("MoxRcvList", GetModuleHandleA(nullptr));
     YamadaPc office;
-    office.SetUser("001", "MailPopup", "0");
     office.SetUser("001", "Rclk", "1");
     office.SetUser("001", "Minimize", "1");
     WriteRawFile(office.store.Path("001\\mail.mox"), "");
@@ -335,11 +342,17 @@ TEST(MainWindowLauncher, ARightClickOnTheCaptionActsByRclk) {
         RECT r;
         GetWindowRect(main, &r);
         SetForegroundWindow(main);
-        SetCursorPos(r.left + 120, r.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2);
+        // Each event carries the point, so the press cannot land where the pointer was before.
+        const POINT caption = {r.left + 120, r.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2};
         INPUT input[2] = {};
-        input[0].type = input[1].type = INPUT_MOUSE;
-        input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-        input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        for (INPUT& i : input) {
+            i.type = INPUT_MOUSE;
+            i.mi.dx = caption.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+            i.mi.dy = caption.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+            i.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        }
+        input[0].mi.dwFlags |= MOUSEEVENTF_RIGHTDOWN;
+        input[1].mi.dwFlags |= MOUSEEVENTF_RIGHTUP;
         SendInput(2, input, sizeof input[0]);
         EXPECT_TRUE(WaitForWindow("Mox", kMainTitle));
         EXPECT_TRUE(IsIconic(main));
@@ -350,6 +363,7 @@ TEST(MainWindowLauncher, ARightClickOnTheCaptionActsByRclk) {
         QuitClient(main);
     });
     EXPECT_EQ(code, 0);
+    RegisterStandIns();
 }
 
 TEST(MainWindowClosing, ALostDriveAsksOnceAtATimeAndCancelKeepsPolling) {

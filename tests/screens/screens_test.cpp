@@ -147,7 +147,7 @@ TEST(Screens, MainWindow) {
         HWND main = WaitForWindow("Mox", "ミトカ 営業部");
         ASSERT_TRUE(main);
         SetWindowPos(main, nullptr, 40, 40, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
-        SetCursorPos(1000, 740);  // away from the launcher
+        SetCursorPos(1020, 760);  // away from the launcher
         Shoot(main, "main-window");
         // The mouse over the メモ tile: its name on the status strip.
         RECT tile = {};
@@ -156,7 +156,7 @@ TEST(Screens, MainWindow) {
         ClientToScreen(main, &over);
         SetCursorPos(over.x, over.y);
         Shoot(main, "main-window-label");
-        SetCursorPos(1000, 740);
+        SetCursorPos(1020, 760);
         // The オプション menu opened by its access key.
         PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, 'o');
         for (int i = 0; i < 100 && FindWindows("#32768").empty(); ++i) Sleep(50);
