@@ -392,6 +392,20 @@ TEST(MainWindowClosing, ALostDriveAsksOnceAtATimeAndCancelKeepsPolling) {
     EXPECT_FALSE(RecordedMessages().empty());
 }
 
+TEST(MainWindowClosing, LoggingOffSignsOutWithoutAsking) {
+    YamadaPc office;
+    int code = DriveModal(RunClientHere, [&] {
+        HWND main = WaitForWindow("Mox", kMainTitle);
+        ASSERT_TRUE(main);
+        EXPECT_TRUE(SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+        SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        EXPECT_FALSE(IsWindow(main));
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(RawFileExists(office.store.Path("001\\login.mox")));
+    EXPECT_EQ(office.User("001", "BordType"), "2");
+}
+
 // ---- mox.exe as client A ----
 
 TEST(MainWindowProcess, NewMailMarksTheTitleAndTheListCommandClearsIt) {
