@@ -73,12 +73,14 @@ void RestoreTopmost(HWND window) {
     if (UserSettings().windowPos && IsIconic(window)) SetTopmost(window, true);
 }
 
-// Runs a dialog that another part plugs in; nothing while that part is not built.
-void RunPluginDialog(HWND window, DialogRunner run, bool dropTopmost) {
-    if (!run) return;
+// Runs a dialog that another part plugs in and returns its answer; 0 while that part is not
+// built.
+int RunPluginDialog(HWND window, DialogRunner run, bool dropTopmost) {
+    if (!run) return 0;
     if (dropTopmost) DropTopmost(window);
-    run(window);
+    int answer = run(window);
     if (dropTopmost && IsWindow(window)) RestoreTopmost(window);
+    return answer;
 }
 
 // Each sub-window exists at most once: an open one comes to the top as it is (moved, sized and
@@ -120,12 +122,7 @@ void OpenChat(HWND window) {
         return;
     }
     // The chat room is entered under a handle chosen in the entry dialog first.
-    DialogRunner enter = Plugins().chatEntry;
-    if (!enter) return;
-    DropTopmost(window);
-    int entered = enter(window);
-    if (IsWindow(window)) RestoreTopmost(window);
-    if (entered) OpenSubWindow(SubWindow::kChat, false);
+    if (RunPluginDialog(window, Plugins().chatEntry, true)) OpenSubWindow(SubWindow::kChat, false);
 }
 
 // Menu bar, system menu and the window's own posted commands alike. 0 when handled.
