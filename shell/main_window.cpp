@@ -174,17 +174,8 @@ void ShowDailyFortune(HWND window, const std::tm& today, std::time_t now) {
 // The network directory must be on a drive the platform knows: a drive letter that is gone, or
 // a share that cannot be reached, means that the network is not connected.
 bool NetworkDriveKnown() {
-    const std::string& dir = NetDir();
-    std::string root;
-    if (dir.size() >= 2 && dir[1] == ':') {
-        root = dir.substr(0, 2) + "\\";
-    } else if (dir.size() > 2 && dir[0] == '\\' && dir[1] == '\\') {
-        size_t server = dir.find('\\', 2);
-        size_t share = server == std::string::npos ? server : dir.find('\\', server + 1);
-        root = (share == std::string::npos ? dir : dir.substr(0, share)) + "\\";
-    } else {
-        return true;  // a relative directory lies on the current drive
-    }
+    std::string root = PathRoot(NetDir());
+    if (root.empty()) return true;  // a relative directory lies on the current drive
     UINT type = GetDriveTypeA(root.c_str());
     return type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR;
 }

@@ -108,3 +108,14 @@ std::string PathParentFolder(const std::string& path) {
     if (start > 1 && path[start - 1] == '\\') return path.substr(0, start - 1);
     return std::string();
 }
+
+std::string PathRoot(const std::string& path) {
+    if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2) + "\\";
+    if (path.size() > 2 && path[0] == '\\' && path[1] == '\\') {
+        size_t server = path.find('\\', 2);
+        if (server == std::string::npos) return std::string();
+        size_t share = path.find('\\', server + 1);
+        return (share == std::string::npos ? path : path.substr(0, share)) + "\\";
+    }
+    return std::string();
+}

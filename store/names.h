@@ -50,6 +50,9 @@ void ShiftBytes(std::string& bytes, int amount);
 std::string PathExtension(const std::string& path);
 // The last component of a path (after the last backslash, slash or drive colon).
 std::string PathFileName(const std::string& path);
+// The root of a path: "N:\" for a drive path, "\\server\share\" for a UNC path, "" for a
+// relative path (or a UNC path without its share).
+std::string PathRoot(const std::string& path);
 // Everything before the last backslash that separates folders (positions above 0 only);
 // "" when there is none.
 std::string PathParentFolder(const std::string& path);

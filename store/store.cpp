@@ -20,18 +20,6 @@ StoreHandle FromWin(HANDLE h) {
     return h == INVALID_HANDLE_VALUE ? kNoHandle : reinterpret_cast<StoreHandle>(h);
 }
 
-// The root of a path: "N:\" for a drive path, "\\server\share\" for a UNC path, "" otherwise.
-std::string PathRoot(const std::string& path) {
-    if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2) + "\\";
-    if (path.size() > 2 && path[0] == '\\' && path[1] == '\\') {
-        size_t server = path.find('\\', 2);
-        if (server == std::string::npos) return std::string();
-        size_t share = path.find('\\', server + 1);
-        return (share == std::string::npos ? path : path.substr(0, share)) + "\\";
-    }
-    return std::string();
-}
-
 // The file system says "path not found" both for a missing folder and for a network drive
 // that has gone away. The main window must tell the two apart (a lost drive ends the session),
 // so a missing folder whose drive root is unreachable is reported as an invalid drive.

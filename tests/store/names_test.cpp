@@ -60,6 +60,10 @@ TEST(StoreNames, PathPartsRespectDoubleByteTrailBackslash) {
     EXPECT_EQ(PathParentFolder("c:\\net\\007\\rcvlst.mox"), "c:\\net\\007");
     EXPECT_EQ(PathParentFolder("c:\\net\\表"), "c:\\net");
     EXPECT_EQ(PathParentFolder("rcvlst.mox"), "");
+    EXPECT_EQ(PathRoot("N:\\office\\001"), "N:\\");
+    EXPECT_EQ(PathRoot("\\\\srv\\share\\mox\\001"), "\\\\srv\\share\\");
+    EXPECT_EQ(PathRoot("\\\\srv\\share"), "\\\\srv\\share\\");
+    EXPECT_EQ(PathRoot("office\\001"), "");
 }
 
 TEST(Sjis, CutNeverSplitsADoubleByteCharacter) {
