@@ -8,7 +8,8 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
-export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all LANG=ja_JP.UTF-8
+. "$top/scripts/arch.sh"
+mox_wine_env "$build"
 work=$(mktemp -d /tmp/moxbench.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 office="Z:$(printf '%s' "$work/office" | tr / '\\')"

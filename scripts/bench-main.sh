@@ -12,7 +12,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 idle=${2:-60}
 "$top/scripts/wine-prefix.sh" "$build"
-export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all LANG=ja_JP.UTF-8
+. "$top/scripts/arch.sh"
+mox_wine_env "$build"
 work=$(mktemp -d /tmp/moxbench.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }

@@ -12,7 +12,8 @@ mkdir -p "$build" && build=$(cd "$build" && pwd)
 "$top/scripts/setup-debian.sh"
 "$top/scripts/build.sh" "$build" >/dev/null
 "$top/scripts/wine-prefix.sh" "$build"
-export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all LANG=ja_JP.UTF-8
+. "$top/scripts/arch.sh"
+mox_wine_env "$build"
 
 demo="$build/demo"
 office="$demo/office"

@@ -10,7 +10,8 @@ build=${1:-$top/build}
 "$top/scripts/build.sh" "$build" >/dev/null
 "$top/scripts/wine-prefix.sh" "$build"
 build=$(cd "$build" && pwd)
-export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all LANG=ja_JP.UTF-8
+. "$top/scripts/arch.sh"
+mox_wine_env "$build"
 shots="$build/screenshots"
 mkdir -p "$shots" "$build/screens-net"
 rm -f "$shots"/*.png

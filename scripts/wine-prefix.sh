@@ -1,11 +1,13 @@
 #!/bin/sh
-# Prepares the Wine prefix of a build tree: 32-bit, a virtual desktop (title bars, and GUI
+# Prepares the Wine prefix of a build tree: of the build's architecture (32-bit, or 64-bit for
+# the x86_64 build), a virtual desktop (title bars, and GUI
 # programs exit at once), crashes end the process instead of hanging in a dialog, and the
 # caption buttons' symbol font.
 # usage: scripts/wine-prefix.sh BUILD_DIR
 set -eu
 build=$(cd "${1:?usage: wine-prefix.sh BUILD_DIR}" && pwd)
-export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all LANG=ja_JP.UTF-8
+. "$(dirname "$0")/arch.sh"
+mox_wine_env "$build"
 if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$WINEPREFIX/.mox-ready" ]; then
   rm -rf "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
