@@ -4,10 +4,14 @@
 // and closes, which CTest does on every run. A window of a later step adds its own TEST here.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <dlgs.h>
+
 #include <cstdlib>
 
 #include "app/profile.h"
 #include "app/settings.h"
+#include "print/print_text.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
 #include "store/store.h"
@@ -170,4 +174,45 @@ TEST(Screens, MainWindow) {
         Shoot(quit.box, "main-window-quit");
         Answer(quit, IDOK);
     });
+}
+
+TEST(Screens, PrintDialogAndProgress) {
+    // The job waits at its first page until the pictures are taken (keeping the windows painted),
+    // and is aborted at its end, so the tour prints nothing.
+    static HANDLE shot = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ResetEvent(shot);
+    SpoolerCalls held = PlatformSpoolerCalls();
+    held.endPage = [](HDC dc) {
+        int result = PlatformSpoolerCalls().endPage(dc);
+        while (MsgWaitForMultipleObjects(1, &shot, FALSE, kWindowWaitMs, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
+        return result;
+    };
+    held.endDoc = PlatformSpoolerCalls().abortDoc;
+    SpoolerCalls previous = SetSpoolerCalls(held);
+    HWND owner = CreateWindowA("STATIC", "受信メール", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                               480, 320, nullptr, nullptr, nullptr, nullptr);
+    HWND edit = CreateWindowA("EDIT", "お疲れさまです。\r\n明日の会議は十時からです。",
+                              WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 460, 280, owner, nullptr,
+                              nullptr, nullptr);
+    DriveModal([&] { return PrintEditText(owner, edit, "ミトカ"); }, [&] {
+        HWND print = nullptr;
+        for (DWORD start = GetTickCount(); !print && GetTickCount() - start < kWindowWaitMs; Sleep(20))
+            for (HWND d : FindWindows("#32770"))
+                if (GetDlgItem(d, cmb4)) print = d;
+        ASSERT_TRUE(print);
+        Shoot(print, "print-dialog");
+        Click(print, IDOK);
+        HWND progress = WaitForDialog("ミトカ　印刷");
+        Shoot(progress, "print-progress-108");
+        Click(progress, IDCANCEL);
+        SetEvent(shot);
+    });
+    SetSpoolerCalls(previous);
+    DestroyWindow(owner);
 }
