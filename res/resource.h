@@ -21,4 +21,5 @@
 #include "res/shell_ids.h"
 #include "res/users_ids.h"
 #include "res/main_ids.h"
+#include "res/mail_ids.h"
 #include "res/print_ids.h"
