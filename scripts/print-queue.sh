@@ -10,9 +10,11 @@ export LANG=C LC_ALL=C
 queue=MoxPDF
 out=/var/spool/cups-pdf/mitoka
 conf=/etc/cups/cups-pdf-mitoka.conf
-running() { lpstat -r 2>/dev/null | grep -qx 'scheduler is running'; }
+# Every call to the scheduler is bounded: a scheduler that hangs fails this script, not the run.
+t() { timeout 20 "$@"; }
+running() { t lpstat -r 2>/dev/null | grep -qx 'scheduler is running'; }
 if ! running; then
-  cupsd
+  t cupsd </dev/null >/dev/null 2>&1
   i=0
   until running; do
     i=$((i + 1))
@@ -28,10 +30,10 @@ Label 0"
 if [ ! -f "$conf" ] || [ "$(cat "$conf")" != "$want" ]; then
   printf '%s\n' "$want" >"$conf"
 fi
-if ! lpstat -v "$queue" 2>/dev/null | grep -q 'cups-pdf:/mitoka'; then
-  lpadmin -p "$queue" -E -v cups-pdf:/mitoka -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd 2>/dev/null
+if ! t lpstat -v "$queue" 2>/dev/null | grep -q 'cups-pdf:/mitoka'; then
+  t lpadmin -p "$queue" -E -v cups-pdf:/mitoka -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd 2>/dev/null
 fi
-cupsenable "$queue"
-cupsaccept "$queue"
-lpadmin -d "$queue"
+t cupsenable "$queue"
+t cupsaccept "$queue"
+t lpadmin -d "$queue"
 echo "$out"
