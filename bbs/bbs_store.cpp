@@ -325,11 +325,13 @@ PostResult BbsCreatePost(const std::string& boardId, const Party& author, const 
     record.shiftFlag = kShiftOrdinary;
     record.authorNumber = author.number;
     record.authorName = author.name;
-    record.number = NextItemNumber(folder, kCounterPost);
+    std::string noNumber;
+    record.number = NextItemNumber(folder, kCounterPost, &noNumber);
     record.postedTime = LocalTimeNow();
     record.subject = CutSjis(post.subject, kSubjectTextMax);
     const int n = record.number;
     if (n == 0) {
+        if (!noNumber.empty()) result.messages.push_back(noNumber);
         result.messages.push_back(kMsgPostNotStored);
         return result;
     }

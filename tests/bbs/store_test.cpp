@@ -273,3 +273,23 @@ TEST(Readers, OneLinePerRegisteredUserInRegistryOrder) {
     EXPECT_TRUE(list.lines.empty());
     EXPECT_EQ(list.message, "ファイルの形式が違います");
 }
+
+TEST(Posting, ADamagedOrWrappedCounterNeverTakesTheNumberOfALivePost) {
+    TempStore store;
+    Post("", kYamada, "一");
+    Post("", kYamada, "二");
+    BbsShowPost("", 2, 0);  // 鈴木 has read post 1
+    const std::string counter = store.Path("bbs\\bbsnum.mox");
+    for (const std::string& bytes : {std::string(), std::string("\x0F\x27", 2)}) {
+        WriteRawFile(counter, bytes);
+        int n = Post("", kYamada, "新");
+        EXPECT_GT(n, 2);
+        // The new post has its own reader log and counts as unread for 鈴木.
+        EXPECT_EQ(Readers(store.Path("bbs\\bbs" + std::string(n < 10 ? "000" : "") +
+                                     std::to_string(n) + ".chk")).size(), 1u);
+        EXPECT_EQ(Lines(2)[0].substr(0, 5), "未読\t");
+    }
+    EXPECT_EQ(Readers(store.Path("bbs\\bbs0001.chk")).size(), 2u);
+    EXPECT_EQ(Lines(2).size(), 4u);
+}
+
