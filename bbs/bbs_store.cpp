@@ -182,7 +182,7 @@ std::string PreviousCopy(const std::string& folder, const std::vector<Attachment
 // Gives a post record written plain (shift flag 0) the form of this system's own records: the
 // subject shifted, the flag 2. Its body must then be shifted too (KeepBodyShifted).
 void ShiftPlainRecord(unsigned char* record) {
-    std::string subject = FieldText(record + pf::kSubject, pf::kSubjectWidth);
+    std::string subject = FieldBytes(record + pf::kSubject, pf::kSubjectWidth);
     ShiftBytes(subject, +1);
     std::memset(record + pf::kSubject, 0, pf::kSubjectWidth);
     std::memcpy(record + pf::kSubject, subject.data(), subject.size());

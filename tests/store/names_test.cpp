@@ -78,6 +78,28 @@ TEST(Sjis, CutNeverSplitsADoubleByteCharacter) {
     EXPECT_EQ(FieldText(field2, 4), "00");
 }
 
+TEST(Sjis, FieldTextDropsALoneLeadByteAtItsEndOnly) {
+    struct Case {
+        std::string stored;
+        int shift;
+        std::string text;
+    } cases[] = {
+        {"A\x81", 0, "A"},                   // a name cut in the middle of a character
+        {"A\x81\x81\x81", 0, "A\x81\x81"},  // one whole character, then the lone byte
+        {"山田", 0, "山田"},
+        {"\x81\x09" "B", 0, "\x81\x09" "B"},  // only at the end
+        {"C\x82", -1, "B"},                   // stored shifted: judged after shifting back
+        {"D\x81", -1, "C\x80"},               // 0x80 leads nothing
+        {"", 0, ""},
+    };
+    for (const Case& c : cases) {
+        std::string field = c.stored + std::string(8, '\0');
+        const unsigned char* bytes = reinterpret_cast<const unsigned char*>(field.data());
+        EXPECT_EQ(FieldText(bytes, 8, c.shift), c.text) << c.stored;
+        EXPECT_EQ(FieldBytes(bytes, 8), c.stored);
+    }
+}
+
 TEST(StoreNames, CounterNumbersPassOverTheTakenOnesAndRunOut) {
     EXPECT_EQ(CounterFilePrefixes(kCounterReceived), (std::vector<std::string>{"rcv", "fil"}));
     EXPECT_EQ(CounterFilePrefixes(kCounterPost), (std::vector<std::string>{"bbs", "fil"}));
