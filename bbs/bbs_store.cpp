@@ -62,9 +62,23 @@ ReadMarks ReadMarksOf(const std::string& folder, int user) {
 }
 
 // A whole reader record per exclusive open, as for list records, so the log of a post that
-// several users open at once never holds a torn record.
+// several users open at once never holds a torn record. A log that ends in part of a record
+// (damage: no client leaves one) is first cut back to its whole records, so that this reading
+// repairs it instead of misaligning every record after it; a short write is cut off again.
 bool AppendReader(const std::string& folder, int number, const ReaderRecord& reader) {
-    return AppendListRecord(EncodeReaderRecord(reader), ReaderLogPath(folder, number));
+    StoreFile log(StoreOpenAppend(ReaderLogPath(folder, number)));
+    if (!log.IsOpen()) return false;
+    const long size = StoreSize(log.Get());
+    if (size < 0) return false;
+    const long whole = size - size % static_cast<long>(kReaderRecordSize);
+    if (whole != size &&
+        (StoreSeek(log.Get(), whole, kSeekSet) != whole || !StoreTruncateHere(log.Get())))
+        return false;
+    const std::string record = EncodeReaderRecord(reader);
+    if (StoreWrite(log.Get(), record.data(), record.size()) == static_cast<long>(record.size()))
+        return true;
+    if (StoreSeek(log.Get(), whole, kSeekSet) == whole) StoreTruncateHere(log.Get());
+    return false;
 }
 
 enum class Marking { kAlreadyRead, kMarked, kFailed };

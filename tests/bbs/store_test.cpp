@@ -274,6 +274,22 @@ TEST(Readers, OneLinePerRegisteredUserInRegistryOrder) {
     EXPECT_EQ(list.message, "ファイルの形式が違います");
 }
 
+TEST(Readers, ALogEndingInPartOfARecordIsRepairedByTheNextReading) {
+    TempStore store;
+    for (const char* name : {"山田", "鈴木"}) ASSERT_TRUE(RegisterNewUser(name, "").ok);
+    Post("", kYamada, "回覧");
+    const std::string path = store.Path("bbs\\bbs0001.chk");
+    WriteRawFile(path, ReadRawFile(path) + std::string(5, '\xFF'));
+    EXPECT_EQ(BbsListReaders("", 0).message, "ファイルの形式が違います");
+    ASSERT_TRUE(BbsShowPost("", 2, 0).firstReading);
+    EXPECT_EQ(RawFileSize(path), 64);
+    ReaderList list = BbsListReaders("", 0);
+    EXPECT_TRUE(list.message.empty());
+    ASSERT_EQ(list.lines.size(), 2u);
+    EXPECT_EQ(list.lines[1].substr(0, 5), "鈴木\t");
+    EXPECT_NE(list.lines[1], "鈴木\t未読");
+}
+
 TEST(Posting, ADamagedOrWrappedCounterNeverTakesTheNumberOfALivePost) {
     TempStore store;
     Post("", kYamada, "一");
