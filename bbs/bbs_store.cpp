@@ -18,6 +18,7 @@ namespace pf = post_field;
 namespace {
 
 const char kTitleList[] = "bbsttl.mox";
+constexpr long kMaxBoards = kMaxBoardNumber + 1;  // one title record per board number
 const char kDefaultTitle[] = "title.txt";
 
 std::string TitleListPath() { return UserStorePath(BoardFolder(""), kTitleList); }
@@ -157,14 +158,22 @@ void EnsurePostListKind() {
     (void)registered;
 }
 
-// The board title records in file order; the message of a malformed or unreadable list.
+// The board title records in file order; the message of a malformed or unreadable list. Board
+// numbers run 0..999, so a list of more records is damage: only its first kMaxBoards are read
+// (the unread check scans every board on each tick of the client's only thread) and the list
+// is called malformed.
 std::string ReadBoardTitles(std::vector<BoardTitleRecord>* boards) {
-    ListLoad load = LoadListFile(TitleListPath(), [&](const unsigned char* r, long, std::string*) {
-        boards->push_back(DecodeBoardTitleRecord(r));
-        return false;
-    });
-    std::reverse(boards->begin(), boards->end());  // the loader reads from the last record
-    return load.message;
+    StoreFile file(TitleListPath(), kOpenRead);
+    if (!file.IsOpen()) return std::string();
+    const long size = StoreSize(file.Get());
+    if (size < 0 || size % static_cast<long>(kListRecordSize) != 0) return kMsgWrongFormat;
+    const long count = size / static_cast<long>(kListRecordSize);
+    const size_t wanted = static_cast<size_t>(std::min(count, kMaxBoards)) * kListRecordSize;
+    const std::string bytes = ReadUpTo(file.Get(), wanted);
+    for (size_t off = 0; off + kListRecordSize <= bytes.size(); off += kListRecordSize)
+        boards->push_back(DecodeBoardTitleRecord(Bytes(bytes) + off));
+    if (bytes.size() != wanted) return kMsgReadFailed;
+    return count > kMaxBoards ? kMsgWrongFormat : std::string();
 }
 
 PostContent LoadPost(const std::string& folder, long index, const std::string* identity) {
@@ -262,6 +271,12 @@ bool BbsAddBoard(int boardNumber, const std::string& title, std::string* message
             *message = "掲示板 " + BoardIdText(boardNumber) + " はすでにあります";
             return false;
         }
+    }
+    // Readers take no more records than there are board numbers: one added after them would
+    // never be seen.
+    if (size / static_cast<long>(kListRecordSize) >= kMaxBoards) {
+        *message = kMsgWrongFormat;
+        return false;
     }
     const std::string record = EncodeBoardTitleRecord(BoardTitleRecord{boardNumber, title});
     if (StoreWrite(file.Get(), record.data(), record.size()) != static_cast<long>(record.size())) {

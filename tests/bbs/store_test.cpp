@@ -309,3 +309,22 @@ TEST(Posting, ADamagedOrWrappedCounterNeverTakesTheNumberOfALivePost) {
     EXPECT_EQ(Lines(2).size(), 4u);
 }
 
+TEST(Boards, ATitleListOfMoreRecordsThanBoardNumbersShowsTheFirstThousandAndSaysSo) {
+    TempStore store;
+    CreateDirectoryA(store.Path("bbs").c_str(), nullptr);
+    std::string records;
+    for (int n = 0; n < 1005; ++n) records += EncodeBoardTitleRecord(BoardTitleRecord{n % 1000, "板"});
+    WriteRawFile(store.Path("bbs\\bbsttl.mox"), records);
+    BoardList boards = BbsLoadBoards();
+    EXPECT_EQ(boards.ids.size(), 1001u);
+    EXPECT_EQ(boards.ids.back(), "999");
+    EXPECT_EQ(boards.message, "ファイルの形式が違います");
+    EXPECT_FALSE(BbsCheckUnread(2).unread);
+    // A board added behind a full list would never be seen.
+    records.replace(5 * 256, 256, EncodeBoardTitleRecord(BoardTitleRecord{1000, "壊"}));
+    WriteRawFile(store.Path("bbs\\bbsttl.mox"), records.substr(0, 1000 * 256));
+    std::string message;
+    EXPECT_FALSE(BbsAddBoard(5, "新", &message));
+    EXPECT_EQ(message, "ファイルの形式が違います");
+    EXPECT_EQ(RawFileSize(store.Path("bbs\\bbsttl.mox")), 1000 * 256);
+}
