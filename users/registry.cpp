@@ -75,8 +75,9 @@ void ReadPassword() {
     if (ReadStoreFile(OwnPath(kPasswordName), bytes)) CurrentUser().password = DecodePasswordFile(bytes);
 }
 
-void WritePassword(int dayOfYear) {
-    WriteStoreFile(OwnPath(kPasswordName), EncodePasswordFile(CurrentUser().password, dayOfYear));
+bool WritePassword(int dayOfYear) {
+    return WriteStoreFile(OwnPath(kPasswordName),
+                          EncodePasswordFile(CurrentUser().password, dayOfYear));
 }
 
 TakeNumberResult TakeUserNumber() {

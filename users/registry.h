@@ -24,8 +24,9 @@ bool FindLoginName(const std::string& loginName);
 
 // Reads the local user's password file into the local user's password (empty when missing).
 void ReadPassword();
-// Writes the local user's password with today's key. A file that cannot be created is skipped.
-void WritePassword(int dayOfYear);
+// Writes the local user's password with today's key. False when the file could not be
+// written: the stored password is then still the old one.
+bool WritePassword(int dayOfYear);
 
 struct TakeNumberResult {
     int number = 0;       // 1..999, or 0 when none was taken

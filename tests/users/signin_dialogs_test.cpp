@@ -380,6 +380,26 @@ TEST(PasswordDialogs, ChangeChecksTheOldPasswordAndTheRetypedOne) {
     EXPECT_EQ(DecodePasswordFile(ReadRawFile(office.store.Path("002\\mox.mox"))), "sakura");
 }
 
+TEST(PasswordDialogs, AChangeThatCannotBeWrittenSaysSoAndKeepsTheOldPassword) {
+    LoginOffice office;
+    SetCurrentUserNumber(1);
+    CreateDirectoryA(office.store.Path("001\\mox.mox").c_str(), nullptr);  // cannot be written
+    ReadPassword();
+    int result = DriveModal([] { return RunPasswordChangeDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("パスワードの変更");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_NEW_PASSWORD, "taro");
+        SetText(d, IDC_NEW_PASSWORD_AGAIN, "taro");
+        Click(d, IDOK);
+        ExpectMessageBox("パスワードの書き込みに失敗しました", kWarning, IDOK);
+        EXPECT_TRUE(IsWindowVisible(d));
+        EXPECT_EQ(CurrentUser().password, "");
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(CurrentUser().password, "");
+}
+
 // ---- User picker ----
 
 TEST(UserPicker, WritesThePickedNumberForTheNextStart) {
