@@ -298,7 +298,15 @@ std::vector<bool> NumbersWithFiles(const std::string& folder,
 
 const char kMsgNoFreeItemNumber[] = "番号に空きがありません。古い項目を削除してください。";
 
-int NextItemNumber(const std::string& folder, int counterKind, std::string* message) {
+namespace {
+
+// One read-modify-write of the counter within one exclusive open: the next number that
+// withFiles (one listing of the folder, or empty before any) does not claim. 0 when the counter
+// cannot be opened; -1 when every number is claimed (the counter is then left alone). No
+// other file is looked at while the counter is held: every client sending to this folder
+// waits for it.
+int TakeCounterNumber(const std::string& folder, int counterKind,
+                      const std::vector<bool>& withFiles) {
     const std::string path = UserStorePath(folder, CounterFileName(counterKind));
     // Open-or-create in one exclusive open: a counter that another client holds is retried,
     // never taken for absent and recreated, so no number is ever handed out twice.
@@ -312,29 +320,38 @@ int NextItemNumber(const std::string& folder, int counterKind, std::string* mess
     long got = StoreRead(h, bytes, 2);
     // A fresh (empty) or short counter counts as 0, so it starts at 1.
     int16_t last = got == 2 ? static_cast<int16_t>(bytes[0] | (bytes[1] << 8)) : 0;
-    // Past 9999, or from a damaged counter, the numbers start again at 1 while older items may
-    // still be live: a number whose files exist is passed over, or the new item would overwrite
-    // them and deleting either item would delete both. The counter stays held meanwhile, so no
-    // other client takes a number in between.
-    const std::vector<std::string> prefixes = CounterFilePrefixes(counterKind);
-    std::vector<bool> withFiles;
     int next = NextFreeItemNumber(last, [&](int n) {
-        if (withFiles.empty()) {
-            if (!NumberHasFiles(folder, prefixes, n)) return false;
-            withFiles = NumbersWithFiles(folder, prefixes);
-        }
-        return static_cast<bool>(withFiles[static_cast<size_t>(n)]);
+        return !withFiles.empty() && withFiles[static_cast<size_t>(n)];
     });
     if (next == 0) {
         StoreClose(h);
-        if (message) *message = kMsgNoFreeItemNumber;
-        return 0;
+        return -1;
     }
     bytes[0] = static_cast<unsigned char>(next & 0xFF);
     bytes[1] = static_cast<unsigned char>((next >> 8) & 0xFF);
     bool ok = StoreSeek(h, 0, kSeekSet) == 0 && StoreWrite(h, bytes, 2) == 2;
     StoreClose(h);
     return ok ? next : 0;
+}
+
+}  // namespace
+
+int NextItemNumber(const std::string& folder, int counterKind, std::string* message) {
+    // Past 9999, or from a damaged counter, the numbers start again at 1 while older items may
+    // still be live: a number whose files exist is passed over, or the new item would overwrite
+    // them and deleting either item would delete both. The number is taken first; only when it
+    // turns out to have files is the folder listed once and a number taken again past every
+    // number that has. The counter stays the one thing that makes numbers unique: a number
+    // passed over is simply not used.
+    const std::vector<std::string> prefixes = CounterFilePrefixes(counterKind);
+    int number = TakeCounterNumber(folder, counterKind, std::vector<bool>());
+    if (number > 0 && NumberHasFiles(folder, prefixes, number))
+        number = TakeCounterNumber(folder, counterKind, NumbersWithFiles(folder, prefixes));
+    if (number < 0) {
+        if (message) *message = kMsgNoFreeItemNumber;
+        return 0;
+    }
+    return number;
 }
 
 uint32_t DriveSpace(char driveLetter, bool wantFree) {

@@ -96,7 +96,7 @@ bool WriteStoreFile(const std::string& path, const std::string& bytes);
 // whose files still lie in the folder (CounterFilePrefixes) belongs to a live item and is
 // skipped, whatever the counter holds: a new item never overwrites an old one's files. 0 when
 // the existing counter cannot be opened, or when every number is taken; then *message (when
-// given) is kMsgNoFreeItemNumber and the counter is left as it was.
+// given) is kMsgNoFreeItemNumber.
 int NextItemNumber(const std::string& folder, int counterKind, std::string* message = nullptr);
 extern const char kMsgNoFreeItemNumber[];
 
