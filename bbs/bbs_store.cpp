@@ -18,6 +18,7 @@ namespace pf = post_field;
 namespace {
 
 const char kTitleList[] = "bbsttl.mox";
+constexpr long kMaxBoards = kMaxBoardNumber + 1;  // one title record per board number
 const char kDefaultTitle[] = "title.txt";
 
 std::string TitleListPath() { return UserStorePath(BoardFolder(""), kTitleList); }
@@ -62,9 +63,23 @@ ReadMarks ReadMarksOf(const std::string& folder, int user) {
 }
 
 // A whole reader record per exclusive open, as for list records, so the log of a post that
-// several users open at once never holds a torn record.
+// several users open at once never holds a torn record. A log that ends in part of a record
+// (damage: no client leaves one) is first cut back to its whole records, so that this reading
+// repairs it instead of misaligning every record after it; a short write is cut off again.
 bool AppendReader(const std::string& folder, int number, const ReaderRecord& reader) {
-    return AppendListRecord(EncodeReaderRecord(reader), ReaderLogPath(folder, number));
+    StoreFile log(StoreOpenAppend(ReaderLogPath(folder, number)));
+    if (!log.IsOpen()) return false;
+    const long size = StoreSize(log.Get());
+    if (size < 0) return false;
+    const long whole = size - size % static_cast<long>(kReaderRecordSize);
+    if (whole != size &&
+        (StoreSeek(log.Get(), whole, kSeekSet) != whole || !StoreTruncateHere(log.Get())))
+        return false;
+    const std::string record = EncodeReaderRecord(reader);
+    if (StoreWrite(log.Get(), record.data(), record.size()) == static_cast<long>(record.size()))
+        return true;
+    if (StoreSeek(log.Get(), whole, kSeekSet) == whole) StoreTruncateHere(log.Get());
+    return false;
 }
 
 enum class Marking { kAlreadyRead, kMarked, kFailed };
@@ -143,14 +158,22 @@ void EnsurePostListKind() {
     (void)registered;
 }
 
-// The board title records in file order; the message of a malformed or unreadable list.
+// The board title records in file order; the message of a malformed or unreadable list. Board
+// numbers run 0..999, so a list of more records is damage: only its first kMaxBoards are read
+// (the unread check scans every board on each tick of the client's only thread) and the list
+// is called malformed.
 std::string ReadBoardTitles(std::vector<BoardTitleRecord>* boards) {
-    ListLoad load = LoadListFile(TitleListPath(), [&](const unsigned char* r, long, std::string*) {
-        boards->push_back(DecodeBoardTitleRecord(r));
-        return false;
-    });
-    std::reverse(boards->begin(), boards->end());  // the loader reads from the last record
-    return load.message;
+    StoreFile file(TitleListPath(), kOpenRead);
+    if (!file.IsOpen()) return std::string();
+    const long size = StoreSize(file.Get());
+    if (size < 0 || size % static_cast<long>(kListRecordSize) != 0) return kMsgWrongFormat;
+    const long count = size / static_cast<long>(kListRecordSize);
+    const size_t wanted = static_cast<size_t>(std::min(count, kMaxBoards)) * kListRecordSize;
+    const std::string bytes = ReadUpTo(file.Get(), wanted);
+    for (size_t off = 0; off + kListRecordSize <= bytes.size(); off += kListRecordSize)
+        boards->push_back(DecodeBoardTitleRecord(Bytes(bytes) + off));
+    if (bytes.size() != wanted) return kMsgReadFailed;
+    return count > kMaxBoards ? kMsgWrongFormat : std::string();
 }
 
 PostContent LoadPost(const std::string& folder, long index, const std::string* identity) {
@@ -182,7 +205,7 @@ std::string PreviousCopy(const std::string& folder, const std::vector<Attachment
 // Gives a post record written plain (shift flag 0) the form of this system's own records: the
 // subject shifted, the flag 2. Its body must then be shifted too (KeepBodyShifted).
 void ShiftPlainRecord(unsigned char* record) {
-    std::string subject = FieldText(record + pf::kSubject, pf::kSubjectWidth);
+    std::string subject = FieldBytes(record + pf::kSubject, pf::kSubjectWidth);
     ShiftBytes(subject, +1);
     std::memset(record + pf::kSubject, 0, pf::kSubjectWidth);
     std::memcpy(record + pf::kSubject, subject.data(), subject.size());
@@ -248,6 +271,12 @@ bool BbsAddBoard(int boardNumber, const std::string& title, std::string* message
             *message = "掲示板 " + BoardIdText(boardNumber) + " はすでにあります";
             return false;
         }
+    }
+    // Readers take no more records than there are board numbers: one added after them would
+    // never be seen.
+    if (size / static_cast<long>(kListRecordSize) >= kMaxBoards) {
+        *message = kMsgWrongFormat;
+        return false;
     }
     const std::string record = EncodeBoardTitleRecord(BoardTitleRecord{boardNumber, title});
     if (StoreWrite(file.Get(), record.data(), record.size()) != static_cast<long>(record.size())) {
@@ -325,11 +354,13 @@ PostResult BbsCreatePost(const std::string& boardId, const Party& author, const 
     record.shiftFlag = kShiftOrdinary;
     record.authorNumber = author.number;
     record.authorName = author.name;
-    record.number = NextItemNumber(folder, kCounterPost);
+    std::string noNumber;
+    record.number = NextItemNumber(folder, kCounterPost, &noNumber);
     record.postedTime = LocalTimeNow();
     record.subject = CutSjis(post.subject, kSubjectTextMax);
     const int n = record.number;
     if (n == 0) {
+        if (!noNumber.empty()) result.messages.push_back(noNumber);
         result.messages.push_back(kMsgPostNotStored);
         return result;
     }

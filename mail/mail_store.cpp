@@ -99,10 +99,14 @@ bool DeliverCopy(const Party& sender, const Party& recipient, const OutgoingItem
                  int shiftFlag, DeliveredCopy& copy, std::vector<std::string>& messages) {
     const std::string theirs = UserFolderName(recipient.number);
     const std::string own = UserFolderName(sender.number);
-    copy.receivedNumber = NextItemNumber(theirs, kCounterReceived);
-    copy.sentNumber = NextItemNumber(own, kCounterSent);
+    std::string noNumber;
+    copy.receivedNumber = NextItemNumber(theirs, kCounterReceived, &noNumber);
+    if (copy.receivedNumber != 0) copy.sentNumber = NextItemNumber(own, kCounterSent, &noNumber);
     const int r = copy.receivedNumber, s = copy.sentNumber;
-    if (r == 0 || s == 0) return false;
+    if (r == 0 || s == 0) {
+        if (!noNumber.empty()) messages.push_back(noNumber);
+        return false;
+    }
 
     MailRecord record;
     record.status = kStatusUnopened;
@@ -224,7 +228,14 @@ StoreAttachmentsResult StoreAttachments(const std::vector<AttachmentSource>& att
     if (!list.IsOpen()) return result;
     result.listWritten = true;
     for (const AttachmentSource& source : attachments) {
-        int a = NextItemNumber(folder, kCounterAttachment);
+        std::string noNumber;
+        int a = NextItemNumber(folder, kCounterAttachment, &noNumber);
+        if (a == 0 && !noNumber.empty()) {
+            // Every attachment number names a live stored copy: the item cannot be stored whole.
+            result.messages.push_back(noNumber);
+            result.listWritten = false;
+            break;
+        }
         if (a == 0) {
             result.messages.push_back(kMsgNoDiskSpace);
             continue;

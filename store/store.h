@@ -92,9 +92,13 @@ bool ReadStoreFile(const std::string& path, std::string& out);
 // Creates (or truncates) path and writes bytes. False when it cannot be created or written.
 bool WriteStoreFile(const std::string& path, const std::string& bytes);
 
-// Next item number 1..9999 from the counter file UserStorePath(folder, counter name); 0 when the
-// existing counter cannot be opened.
-int NextItemNumber(const std::string& folder, int counterKind);
+// Next item number 1..9999 from the counter file UserStorePath(folder, counter name). A number
+// whose files still lie in the folder (CounterFilePrefixes) belongs to a live item and is
+// skipped, whatever the counter holds: a new item never overwrites an old one's files. 0 when
+// the existing counter cannot be opened, or when every number is taken; then *message (when
+// given) is kMsgNoFreeItemNumber.
+int NextItemNumber(const std::string& folder, int counterKind, std::string* message = nullptr);
+extern const char kMsgNoFreeItemNumber[];
 
 // Copies a file with its creation, last-access and last-write times. False on a missing source
 // or too little free space on the destination drive.

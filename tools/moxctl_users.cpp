@@ -38,7 +38,8 @@ int CmdRegister(CommandContext& ctx) {
 int CmdUsers(CommandContext& ctx) {
     if (!ctx.args.empty()) return UsageError(ctx, "users");
     std::vector<RegistryRecord> records;
-    if (!ReadRegistry(records)) {
+    bool damaged = false;
+    if (!ReadRegistry(records, &damaged)) {
         if (!StoreExists(RegistryPath()) && LastOpenError() == kErrFileNotFound) return kExitOk;
         PrintErr(ctx, RegistryPath() + "\n");
         return kExitFailed;
@@ -50,7 +51,10 @@ int CmdUsers(CommandContext& ctx) {
         out += std::string(number) + "\t" + r.name + "\t" + r.loginName + "\n";
     }
     PrintOut(ctx, out);
-    return kExitOk;
+    // The whole records are listed; the torn one after them is the administrator's to mend.
+    if (!damaged) return kExitOk;
+    PrintErr(ctx, std::string(kMsgRegistryDamaged) + "\n");
+    return kExitFailed;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "store/sjis.h"
 #include "store/store.h"
 #include "users/import_list.h"
 #include "users/local_user.h"
@@ -24,17 +25,29 @@ const char kMsgListChanged[] = "利用者ファイルが更新されていまし
 const char kMsgListWriteFailed[] = "利用者ファイルの書き込みに失敗しました。";
 const char kMsgRegistryWriteFailed[] = "利用者の登録(regist.mox)に失敗しました。";
 
+bool HasLoginName(const std::vector<RegistryRecord>& records, const std::string& loginName) {
+    const std::string stored = CutSjis(loginName, kLoginNameMax);  // as the record would hold it
+    for (const RegistryRecord& r : records)
+        if (r.loginName == stored) return true;
+    return false;
+}
+
 std::string OwnPath(const char* name) { return UserStorePath(CurrentUser().numberText, name); }
 
 }  // namespace
 
+const char kMsgRegistryDamaged[] = "利用者ファイル(regist.mox)が壊れています。登録できません。";
+const char kMsgLoginNameTaken[] = "ＬＯＧＩＮ名はすでに使われています";
+
 std::string RegistryPath() { return StorePath(kRegistryName); }
 
-bool ReadRegistry(std::vector<RegistryRecord>& records) {
+bool ReadRegistry(std::vector<RegistryRecord>& records, bool* damaged) {
     std::string bytes;
     records.clear();
+    if (damaged) *damaged = false;
     if (!ReadStoreFile(RegistryPath(), bytes)) return false;
     records = DecodeRegistry(bytes);
+    if (damaged) *damaged = bytes.size() % kRegistryRecordSize != 0;
     return true;
 }
 
@@ -55,6 +68,9 @@ bool LookupUserName(int number) {
 }
 
 bool FindLoginName(const std::string& loginName) {
+    // The users claimed from the import list have no login name: an empty entry would sign in
+    // as one of them.
+    if (loginName.empty()) return false;
     std::vector<RegistryRecord> records;
     if (!ReadRegistry(records)) return false;
     bool found = false;
@@ -75,12 +91,17 @@ void ReadPassword() {
     if (ReadStoreFile(OwnPath(kPasswordName), bytes)) CurrentUser().password = DecodePasswordFile(bytes);
 }
 
-void WritePassword(int dayOfYear) {
-    WriteStoreFile(OwnPath(kPasswordName), EncodePasswordFile(CurrentUser().password, dayOfYear));
+bool WritePassword(int dayOfYear) {
+    return WriteStoreFile(OwnPath(kPasswordName),
+                          EncodePasswordFile(CurrentUser().password, dayOfYear));
 }
 
 TakeNumberResult TakeUserNumber() {
     TakeNumberResult result;
+    // The registry has the last word on who has a number: a table that was cut short or emptied
+    // must not hand a colleague's number, and with it his mailbox, to a newcomer.
+    std::vector<RegistryRecord> registered;
+    ReadRegistry(registered);
     // One exclusive open covers the read, the choice and the write-back, so two PCs can never
     // take the same number. A table held by another PC is retried, never recreated.
     StoreFile table(StorePath(kNumberTableName), kOpenAlways);
@@ -94,6 +115,10 @@ TakeNumberResult TakeUserNumber() {
         long got = StoreRead(table.Get(), bytes + have, kNumberTableSize - have);
         if (got <= 0) break;
         have += static_cast<size_t>(got);
+    }
+    for (const RegistryRecord& r : registered) {
+        for (int n : {r.number, std::atoi(r.numberText.c_str())})
+            if (n >= 1 && n <= kMaxUserNumber) bytes[n] = 1;
     }
     int number = 0;
     for (int i = 1; i <= kMaxUserNumber; ++i) {
@@ -129,10 +154,34 @@ void ReleaseUserNumber(int number) {
 bool AppendRegistryRecord(const RegistryRecord& record) {
     StoreFile registry(StoreOpenAppend(RegistryPath()));
     if (!registry.IsOpen()) return false;
+    // Every record after a torn one would be misaligned for the whole office: nothing is added
+    // behind one, and a write that falls short is cut off again.
+    const long end = StoreSize(registry.Get());
+    if (end < 0 || end % static_cast<long>(kRegistryRecordSize) != 0) return false;
     std::string bytes = EncodeRegistryRecord(record);
-    return StoreWrite(registry.Get(), bytes.data(), bytes.size()) ==
-           static_cast<long>(bytes.size());
+    if (StoreWrite(registry.Get(), bytes.data(), bytes.size()) == static_cast<long>(bytes.size()))
+        return true;
+    if (StoreSeek(registry.Get(), end, kSeekSet) == end) StoreTruncateHere(registry.Get());
+    return false;
 }
+
+namespace {
+
+// Why nobody can be registered now ("" when registration may go on): a registry that ends in
+// part of a record, or a login name that another record has.
+std::string RegistrationRefusal(const std::string& loginName, bool* loginTaken) {
+    std::vector<RegistryRecord> records;
+    bool damaged = false;
+    ReadRegistry(records, &damaged);
+    if (damaged) return kMsgRegistryDamaged;
+    if (!loginName.empty() && HasLoginName(records, loginName)) {
+        *loginTaken = true;
+        return kMsgLoginNameTaken;
+    }
+    return std::string();
+}
+
+}  // namespace
 
 NameImportList LoadNameImportList() {
     NameImportList list;
@@ -143,6 +192,8 @@ NameImportList LoadNameImportList() {
 
 RegisterResult RegisterNewUser(const std::string& userName, const std::string& loginName) {
     RegisterResult result;
+    result.message = RegistrationRefusal(loginName, &result.loginTaken);
+    if (!result.message.empty()) return result;
     TakeNumberResult taken = TakeUserNumber();
     if (taken.number == 0) {
         result.message = taken.message;
@@ -162,6 +213,8 @@ RegisterResult RegisterNewUser(const std::string& userName, const std::string& l
 RegisterResult RegisterFromImportList(const NameImportList& list, size_t chosen) {
     RegisterResult result;
     if (chosen >= list.entries.size()) return result;
+    result.message = RegistrationRefusal("", &result.loginTaken);
+    if (!result.message.empty()) return result;
     TakeNumberResult taken = TakeUserNumber();
     if (taken.number == 0) {
         result.message = taken.message;

@@ -166,6 +166,11 @@ void SelfRegisterOnOk(HWND dialog) {
         WaitCursor wait;
         result = RegisterNewUser(name, login);
     }
+    if (result.loginTaken) {
+        // A second record with a colleague's login name would take over his sign-in.
+        ShowWarning(dialog, result.message);
+        return;
+    }
     if (!result.ok) {
         // Finishing the setup without a user would leave a PC that starts as nobody; the user
         // may try again or cancel.

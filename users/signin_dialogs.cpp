@@ -114,10 +114,18 @@ void PasswordChangeOnOk(HWND dialog) {
         case PasswordChangeCheck::kRetypeMismatch: ShowWarning(dialog, kMsgRetypeMismatch); return;
         case PasswordChangeCheck::kOk: break;
     }
+    const std::string oldPassword = CurrentUser().password;
     CurrentUser().password = newPassword;
+    bool written;
     {
         WaitCursor wait;
-        WritePassword(TodayDayOfYear());
+        written = WritePassword(TodayDayOfYear());
+    }
+    if (!written) {
+        // The file still holds the old password, and the next start will ask for that one.
+        CurrentUser().password = oldPassword;
+        ShowWarning(dialog, kMsgPasswordNotWritten);
+        return;
     }
     EndDialog(dialog, 1);
 }

@@ -55,6 +55,33 @@ TEST(Counters, ShortOrDamagedCounterRestartsAtOne) {
     EXPECT_EQ(NextItemNumber("001", kCounterAttachment), 1);
 }
 
+TEST(Counters, ANumberWhoseFilesStillLieInTheFolderIsNeverHandedOut) {
+    TempStore store;
+    CreateDirectoryA(store.Path("002").c_str(), nullptr);
+    // Received items 1 (a body) and 2 (only an attachment list) are still live.
+    WriteRawFile(store.Path("002\\rcv0001.txt"), "一");
+    WriteRawFile(store.Path("002\\fil0002.lst"), std::string(1024, '\0'));
+    const std::string path = store.Path("002\\rcvnum.mox");
+    WriteRawFile(path, Counter(9998));
+    EXPECT_EQ(NextItemNumber("002", kCounterReceived), 9999);
+    EXPECT_EQ(NextItemNumber("002", kCounterReceived), 3);
+    EXPECT_EQ(ReadRawFile(path), Counter(3));
+    // A damaged counter (cut, emptied, out of range) gives the first number without files.
+    const std::string damaged[] = {"", "\x07", Counter(0), Counter(-5), Counter(10000),
+                                   Counter(0x7FFF), Counter(0xFFFF)};
+    for (const std::string& bytes : damaged) {
+        WriteRawFile(path, bytes);
+        EXPECT_EQ(NextItemNumber("002", kCounterReceived), 3) << bytes.size();
+    }
+    // Attachment copies carry any extension, or none; other kinds' files do not count.
+    WriteRawFile(store.Path("002\\att0001.doc"), "a");
+    WriteRawFile(store.Path("002\\ATT0002"), "b");
+    WriteRawFile(store.Path("002\\att00031.doc"), "c");
+    EXPECT_EQ(NextItemNumber("002", kCounterAttachment), 3);
+    EXPECT_EQ(NextItemNumber("002", kCounterSent), 1);
+    EXPECT_TRUE(RecordedMessages().empty());
+}
+
 TEST(StoreOpen, MissingFileFailsSilentlyWithItsCode) {
     TempStore store;
     ClearMessages();

@@ -237,6 +237,38 @@ TEST(FirstRunDialog, SelfRegistrationCutsNamesToTwentyBytes) {
     EXPECT_EQ(records[0].loginName, "abcdefghijklmnopqrst");
 }
 
+TEST(FirstRunDialog, SelfRegistrationRefusesALoginNameThatAColleagueHas) {
+    ImportOffice office;
+    office.Register("山田太郎", "yamada");
+    int result = DriveModal(RunFirstRun, [&] {
+        HWND d = WaitForDialog(kSetupTitle);
+        ASSERT_TRUE(d);
+        Click(d, IDC_SELF_REGISTER);
+        HWND r = WaitForDialog("自分で名前の登録");
+        ASSERT_TRUE(r);
+        SetText(r, IDC_USER_NAME, "山田次郎");
+        SetText(r, IDC_LOGIN_NAME, "yamada");
+        Click(r, IDOK);
+        ExpectMessageBox("ﾈｯﾄﾜｰｸﾃﾞｨﾚｸﾄﾘ：" + office.store.Dir() +
+                             "\n名前：山田次郎\nLOGIN名：yamadaで登録してもいいですか？",
+                         kNoIcon, IDYES);
+        ExpectMessageBox("ＬＯＧＩＮ名はすでに使われています", kWarning, IDOK);
+        EXPECT_TRUE(IsWindowVisible(r));
+        SetText(r, IDC_LOGIN_NAME, "jiro");
+        Click(r, IDOK);
+        ExpectMessageBox("ﾈｯﾄﾜｰｸﾃﾞｨﾚｸﾄﾘ：" + office.store.Dir() +
+                             "\n名前：山田次郎\nLOGIN名：jiroで登録してもいいですか？",
+                         kNoIcon, IDYES);
+    });
+    EXPECT_EQ(result, 1);
+    auto records = Registry();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].loginName, "jiro");
+    EXPECT_EQ(office.Local("NameNumber"), "2");
+    ASSERT_TRUE(FindLoginName("yamada"));
+    EXPECT_EQ(CurrentUser().number, 1);
+}
+
 // ---- Login ----
 
 namespace {
@@ -297,6 +329,23 @@ TEST(LoginDialog, AUserWithoutPasswordSignsInWithAnEmptyField) {
     EXPECT_EQ(result, 1);
     EXPECT_EQ(CurrentUser().number, 1);
     EXPECT_EQ(CurrentUser().password, "");
+}
+
+TEST(LoginDialog, AnEmptyLoginNameMatchesNoneOfTheUsersClaimedFromTheList) {
+    ImportOffice office;
+    for (int claim = 0; claim < 2; ++claim)
+        ASSERT_TRUE(RegisterFromImportList(LoadNameImportList(), 0).ok);
+    CurrentUser() = LocalUser();
+    int result = DriveModal(RunLogin, [&] {
+        HWND d = WaitForDialog(kLoginTitle);
+        ASSERT_TRUE(d);
+        Click(d, IDOK);  // empty login name, empty password
+        ExpectMessageBox("ＬＯＧＩＮ名が違います", kWarning, IDOK);
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(CurrentUser().number, 0);
+    EXPECT_EQ(CurrentUser().name, "");
 }
 
 TEST(LoginDialog, CancelSignsNobodyIn) {
@@ -378,6 +427,26 @@ TEST(PasswordDialogs, ChangeChecksTheOldPasswordAndTheRetypedOne) {
               }),
               0);
     EXPECT_EQ(DecodePasswordFile(ReadRawFile(office.store.Path("002\\mox.mox"))), "sakura");
+}
+
+TEST(PasswordDialogs, AChangeThatCannotBeWrittenSaysSoAndKeepsTheOldPassword) {
+    LoginOffice office;
+    SetCurrentUserNumber(1);
+    CreateDirectoryA(office.store.Path("001\\mox.mox").c_str(), nullptr);  // cannot be written
+    ReadPassword();
+    int result = DriveModal([] { return RunPasswordChangeDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("パスワードの変更");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_NEW_PASSWORD, "taro");
+        SetText(d, IDC_NEW_PASSWORD_AGAIN, "taro");
+        Click(d, IDOK);
+        ExpectMessageBox("パスワードの書き込みに失敗しました", kWarning, IDOK);
+        EXPECT_TRUE(IsWindowVisible(d));
+        EXPECT_EQ(CurrentUser().password, "");
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(CurrentUser().password, "");
 }
 
 // ---- User picker ----
