@@ -38,27 +38,11 @@ std::string AttachmentListPath(const std::string& folder, int number) {
     return NumberedFileName(folder, number, kPrefixFil, kExtLst);
 }
 
-const unsigned char* Bytes(const std::string& record) {
-    return reinterpret_cast<const unsigned char*>(record.data());
-}
-
-// Reads at most count bytes from the current position: whatever a peer appended beyond a
-// fixed-size file is not ours to read.
-std::string ReadUpTo(StoreHandle h, size_t count) {
-    std::string bytes(count, '\0');
-    size_t have = 0;
-    while (have < count) {
-        long got = StoreRead(h, &bytes[have], count - have);
-        if (got <= 0) break;
-        have += static_cast<size_t>(got);
-    }
-    bytes.resize(have);
-    return bytes;
-}
-
 ReadMarks ReadMarksOf(const std::string& folder, int user) {
     StoreFile map(ReadMarksPath(folder, user), kOpenRead);
-    return ReadMarks(map.IsOpen() ? ReadUpTo(map.Get(), kReadMarkMapSize) : std::string());
+    std::string stored;
+    if (map.IsOpen()) StoreReadUpTo(map.Get(), stored, kReadMarkMapSize);
+    return ReadMarks(stored);
 }
 
 // A whole reader record per exclusive open, as for list records, so the log of a post that
@@ -75,7 +59,8 @@ enum class Marking { kAlreadyRead, kMarked, kFailed };
 Marking MarkPostRead(const std::string& folder, int user, int number, const ReaderRecord* reader) {
     StoreFile map(ReadMarksPath(folder, user), kOpenAlways);
     if (!map.IsOpen()) return Marking::kFailed;
-    const std::string stored = ReadUpTo(map.Get(), kReadMarkMapSize);
+    std::string stored;
+    StoreReadUpTo(map.Get(), stored, kReadMarkMapSize);
     ReadMarks marks(stored);
     const bool wasRead = marks.IsRead(number);
     if (!wasRead) {
@@ -98,7 +83,7 @@ bool FindPost(const std::string& folder, long index, const std::string* identity
               std::string* record) {
     const std::string path = PostListPath(folder);
     if (ReadListRecord(path, index, record) &&
-        (!identity || RecordIdentity(Bytes(*record)) == *identity))
+        (!identity || RecordIdentity(BytesOf(*record)) == *identity))
         return true;
     if (!identity) return false;
     bool found = false;
@@ -120,7 +105,7 @@ void RemovePostFiles(const std::string& folder, int number) {
 }
 
 void AfterPostRemoval(int, const std::string& folder, const std::string& record, DeleteOutcome&) {
-    RemovePostFiles(folder, RecordInt16(Bytes(record), pf::kNumber));
+    RemovePostFiles(folder, GetInt16(BytesOf(record) + pf::kNumber));
 }
 
 ListLineBuilder PostLineBuilder(int, const std::string& folder) {
@@ -158,7 +143,7 @@ PostContent LoadPost(const std::string& folder, long index, const std::string* i
     std::string record;
     if (!FindPost(folder, index, identity, &record)) return post;
     post.found = true;
-    post.record = DecodePostRecord(Bytes(record));
+    post.record = DecodePostRecord(BytesOf(record));
     const int number = post.record.number;
     post.body = LoadItemBody(BodyPath(folder, number), post.record.shiftFlag).text;
     std::string list;
@@ -244,15 +229,12 @@ bool BbsAddBoard(int boardNumber, const std::string& title, std::string* message
         return false;
     }
     for (size_t off = 0; off < bytes.size(); off += kListRecordSize) {
-        if (DecodeBoardTitleRecord(Bytes(bytes) + off).boardNumber == boardNumber) {
+        if (DecodeBoardTitleRecord(BytesOf(bytes) + off).boardNumber == boardNumber) {
             *message = "掲示板 " + BoardIdText(boardNumber) + " はすでにあります";
             return false;
         }
     }
-    const std::string record = EncodeBoardTitleRecord(BoardTitleRecord{boardNumber, title});
-    if (StoreWrite(file.Get(), record.data(), record.size()) != static_cast<long>(record.size())) {
-        // A torn record would make the title list unreadable for every client.
-        if (StoreSeek(file.Get(), size, kSeekSet) == size) StoreTruncateHere(file.Get());
+    if (!StoreAppendWhole(file.Get(), EncodeBoardTitleRecord(BoardTitleRecord{boardNumber, title}))) {
         *message = "掲示板を追加できませんでした";
         return false;
     }
@@ -269,7 +251,7 @@ UnreadAnswer BbsHasUnread(const std::string& boardId, int user) {
     const std::string folder = BoardFolder(boardId);
     const ReadMarks marks = ReadMarksOf(folder, user);
     ListLoad load = LoadListFile(PostListPath(folder), [&](const unsigned char* r, long, std::string*) {
-        if (!marks.IsRead(RecordInt16(r, pf::kNumber))) answer.unread = true;
+        if (!marks.IsRead(GetInt16(r + pf::kNumber))) answer.unread = true;
         return false;
     });
     // A list of the wrong size holds nothing unread, silently: the timer asks every few
@@ -371,12 +353,12 @@ PostResult BbsUpdatePost(const std::string& boardId, int author, long index,
         // Only the author updates a post, and only the post he chose, even when other posts
         // have left the list since it was shown.
         if (at < 0 || at >= list.Count() ||
-            RecordInt16(list.Record(at), pf::kAuthorNumber) != author) {
+            GetInt16(list.Record(at) + pf::kAuthorNumber) != author) {
             result.messages.push_back(list.Message().empty() ? kMsgPostNotUpdated : list.Message());
             return result;
         }
         unsigned char* record = list.Record(at);
-        n = RecordInt16(record, pf::kNumber);
+        n = GetInt16(record + pf::kNumber);
         if (record[pf::kShiftFlag] == kShiftPlain) {
             ShiftPlainRecord(record);
             wasPlain = true;
@@ -434,7 +416,7 @@ ReaderList BbsListReaders(const std::string& boardId, long index, const std::str
     }
     // A missing log: nobody has read the post.
     std::string log;
-    StoreFile logFile(ReaderLogPath(folder, RecordInt16(Bytes(record), pf::kNumber)), kOpenRead);
+    StoreFile logFile(ReaderLogPath(folder, GetInt16(BytesOf(record) + pf::kNumber)), kOpenRead);
     if (logFile.IsOpen() && !StoreReadToEnd(logFile.Get(), log)) {
         list.message = kMsgReadFailed;
         return list;
@@ -446,7 +428,7 @@ ReaderList BbsListReaders(const std::string& boardId, long index, const std::str
     }
     std::vector<ReaderRecord> readers;
     for (size_t off = 0; off < log.size(); off += kReaderRecordSize)
-        readers.push_back(DecodeReaderRecord(Bytes(log) + off));
+        readers.push_back(DecodeReaderRecord(BytesOf(log) + off));
     for (const RegistryRecord& user : users) {
         auto first = std::find_if(readers.begin(), readers.end(),
                                   [&](const ReaderRecord& r) { return r.reader == user.number; });

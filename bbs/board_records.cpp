@@ -40,7 +40,7 @@ std::string EncodeBoardTitleRecord(const BoardTitleRecord& board) {
     std::string out(kListRecordSize, '\0');
     unsigned char* bytes = reinterpret_cast<unsigned char*>(&out[0]);
     bytes[tf::kShiftFlag] = kShiftOrdinary;
-    PutRecordInt16(bytes, tf::kBoardNumber, board.boardNumber);
+    PutInt16(bytes + tf::kBoardNumber, board.boardNumber);
     std::string title = CutSjis(board.title, kBoardTitleTextMax);
     ShiftBytes(title, +1);
     std::memcpy(bytes + tf::kTitle, title.data(), title.size());
@@ -49,7 +49,7 @@ std::string EncodeBoardTitleRecord(const BoardTitleRecord& board) {
 
 BoardTitleRecord DecodeBoardTitleRecord(const unsigned char in[kListRecordSize]) {
     BoardTitleRecord board;
-    board.boardNumber = RecordInt16(in, tf::kBoardNumber);
+    board.boardNumber = GetInt16(in + tf::kBoardNumber);
     board.title = FieldText(in + tf::kTitle, tf::kTitleWidth);
     if (IsSubjectShifted(in[tf::kShiftFlag])) ShiftBytes(board.title, -1);
     return board;
@@ -96,8 +96,8 @@ ReaderRecord MakeReaderRecord(int reader, const BrokenDownTime& when) {
 std::string EncodeReaderRecord(const ReaderRecord& record) {
     std::string out(kReaderRecordSize, '\0');
     unsigned char* bytes = reinterpret_cast<unsigned char*>(&out[0]);
-    PutRecordInt16(bytes, rf::kReader, record.reader);
-    PutRecordInt16(bytes, rf::kYear, record.year);
+    PutInt16(bytes + rf::kReader, record.reader);
+    PutInt16(bytes + rf::kYear, record.year);
     bytes[rf::kMonth] = static_cast<unsigned char>(record.month);
     bytes[rf::kDay] = static_cast<unsigned char>(record.day);
     bytes[rf::kHour] = static_cast<unsigned char>(record.hour);
@@ -108,8 +108,8 @@ std::string EncodeReaderRecord(const ReaderRecord& record) {
 
 ReaderRecord DecodeReaderRecord(const unsigned char in[kReaderRecordSize]) {
     ReaderRecord r;
-    r.reader = RecordInt16(in, rf::kReader);
-    r.year = RecordInt16(in, rf::kYear);
+    r.reader = GetInt16(in + rf::kReader);
+    r.year = GetInt16(in + rf::kYear);
     r.month = in[rf::kMonth];
     r.day = in[rf::kDay];
     r.hour = in[rf::kHour];

@@ -91,6 +91,5 @@ int SelectedListNumber(int listKind, const std::string& folder, long lineCount, 
     std::string record;
     if (!ReadListRecord(ListPath(listKind, folder), RecordIndexAt(lineCount, position), &record))
         return 0;
-    return RecordInt16(reinterpret_cast<const unsigned char*>(record.data()),
-                       mail_field::kReceivedNumber);
+    return GetInt16(BytesOf(record) + mail_field::kReceivedNumber);
 }

@@ -29,9 +29,9 @@ std::string SentListOf(const std::string& folder) { return UserStorePath(folder,
 // Is this the record of one delivered copy: the same pair of numbers and the expected other
 // party? Item numbers start again at 1 after 9999, so a number alone may name an older item.
 bool IsCopy(const unsigned char* record, int sentNumber, int receivedNumber, int otherParty) {
-    return RecordInt16(record, mf::kSentNumber) == sentNumber &&
-           RecordInt16(record, mf::kReceivedNumber) == receivedNumber &&
-           RecordInt16(record, mf::kUserNumber) == otherParty;
+    return GetInt16(record + mf::kSentNumber) == sentNumber &&
+           GetInt16(record + mf::kReceivedNumber) == receivedNumber &&
+           GetInt16(record + mf::kUserNumber) == otherParty;
 }
 
 // Same text, ignoring the case of single-byte letters (folder names on the file server).
@@ -89,8 +89,7 @@ void TakeBackCopy(const std::string& recipientFolder, const std::string& ownFold
     if (!sentRecord) return;
     ListEdit sent(SentListOf(ownFolder));
     if (!sent.Ready()) return;
-    long index = sent.Locate(sent.Count() - 1, RecordIdentity(
-        reinterpret_cast<const unsigned char*>(sentRecord->data())));
+    long index = sent.Locate(sent.Count() - 1, RecordIdentity(BytesOf(*sentRecord)));
     if (index >= 0) sent.Remove(index);
 }
 

@@ -11,7 +11,7 @@ cd "$top"
 g++ -std=c++17 -O1 -g -fsanitize=address,undefined -fno-sanitize-recover=all \
   -finput-charset=UTF-8 -fexec-charset=CP932 -I"$top" \
   tests/fuzz/decoders_fuzz.cpp \
-  store/sjis.cpp store/names.cpp \
+  store/sjis.cpp store/names.cpp store/bytes.cpp \
   users/registry_record.cpp users/import_list.cpp users/password.cpp \
   mail/mail_record.cpp mail/attachment_record.cpp mail/list_line.cpp mail/broken_time.cpp \
   bbs/board_records.cpp app/fortune.cpp \

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "store/bytes.h"
 #include "store/names.h"
 #include "store/store.h"
 
@@ -21,24 +22,6 @@ std::string ProgramFolder() {
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
     if (n == 0 || n >= MAX_PATH) return std::string();
     return PathParentFolder(path);
-}
-
-// Reads at most limit bytes of an open file. false when a read fails; out keeps what was read.
-bool ReadUpTo(StoreHandle h, long limit, std::string& out) {
-    out.clear();
-    char block[32768];
-    while (static_cast<long>(out.size()) < limit) {
-        long want = limit - static_cast<long>(out.size());
-        long got = StoreRead(h, block, want < static_cast<long>(sizeof block) ? want : sizeof block);
-        if (got < 0) return false;
-        if (got == 0) break;
-        out.append(block, static_cast<size_t>(got));
-    }
-    return true;
-}
-
-bool WriteAll(StoreHandle h, const std::string& bytes) {
-    return StoreWrite(h, bytes.data(), bytes.size()) == static_cast<long>(bytes.size());
 }
 
 }  // namespace
@@ -65,7 +48,7 @@ std::string ReadLauncherRegions() {
         long size = StoreSize(menu.Get());
         if (size < 0 || size % static_cast<long>(kMenuRecordSize) != 0) return kMsgWrongFormat;
         std::string bytes;
-        bool ok = ReadUpTo(menu.Get(), size, bytes);
+        bool ok = StoreReadUpTo(menu.Get(), bytes, static_cast<size_t>(size));
         FillFunctionTable(bytes, tables);
         if (!ok) return kMsgReadFailed;
     }
@@ -77,7 +60,7 @@ std::string ReadLauncherRegions() {
     // Only the first 20 records have a slot; the rest stay in the file for the dialogs.
     long wanted = static_cast<long>(kProgramRecordSize) * kRegionSlots;
     std::string bytes;
-    bool ok = ReadUpTo(programs.Get(), size < wanted ? size : wanted, bytes);
+    bool ok = StoreReadUpTo(programs.Get(), bytes, static_cast<size_t>(size < wanted ? size : wanted));
     FillProgramTable(bytes, tables);
     return ok ? std::string() : kMsgReadFailed;
 }
@@ -99,7 +82,7 @@ bool AppendProgramRecord(const RegionRect& rect, const std::string& name,
     record.number = static_cast<int16_t>(kFirstProgram + size / static_cast<long>(kProgramRecordSize));
     record.name = name;
     record.command = command;
-    if (!WriteAll(file.Get(), EncodeProgramRecord(record))) return false;
+    if (!StoreAppendWhole(file.Get(), EncodeProgramRecord(record))) return false;
     if (number) *number = record.number;
     return true;
 }
@@ -125,8 +108,8 @@ bool ReadProgramRecords(std::vector<ProgramRecord>* records, std::string* messag
         return false;
     }
     std::string bytes;
-    bool ok = ReadUpTo(file.Get(), size, bytes);
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    bool ok = StoreReadUpTo(file.Get(), bytes, static_cast<size_t>(size));
+    const unsigned char* p = BytesOf(bytes);
     for (size_t off = 0; off + kProgramRecordSize <= bytes.size(); off += kProgramRecordSize)
         records->push_back(DecodeProgramRecord(p + off));
     if (!ok) *message = kMsgReadFailed;
@@ -157,7 +140,7 @@ std::string StartProgram(int number) {
     unsigned char bytes[kProgramRecordSize];
     if (offset + static_cast<long>(kProgramRecordSize) > size ||
         StoreSeek(file.Get(), offset, kSeekSet) != offset ||
-        StoreRead(file.Get(), bytes, sizeof bytes) != static_cast<long>(sizeof bytes))
+        !StoreReadExactly(file.Get(), bytes, sizeof bytes))
         return kMsgReadFailed;
     file.Close();
     std::string command = DecodeProgramRecord(bytes).command;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "store/bytes.h"
 #include "store/names.h"
 #include "store/sjis.h"
 
@@ -20,13 +21,6 @@ const char* const kFunctionNames[kFunctionCount] = {
     "電話メモ", "メッセージ", "行先掲示板", "メモ", "接続名一覧", "カレンダー",
 };
 
-int16_t GetInt16(const unsigned char* p) { return static_cast<int16_t>(p[0] | (p[1] << 8)); }
-
-void PutInt16(unsigned char* p, int value) {
-    p[0] = static_cast<unsigned char>(value & 0xFF);
-    p[1] = static_cast<unsigned char>((value >> 8) & 0xFF);
-}
-
 // left, top, right, bottom at offset 0 of both record layouts.
 RegionRect GetRect(const unsigned char* p) {
     RegionRect r;
@@ -42,15 +36,6 @@ void PutRect(unsigned char* p, const RegionRect& r) {
     PutInt16(p + 2, r.top);
     PutInt16(p + 4, r.right);
     PutInt16(p + 6, r.bottom);
-}
-
-void PutText(unsigned char* out, size_t width, const std::string& text) {
-    std::string cut = CutSjis(text, width - 1);
-    std::memcpy(out, cut.data(), cut.size());
-}
-
-const unsigned char* Bytes(const std::string& s) {
-    return reinterpret_cast<const unsigned char*>(s.data());
 }
 
 // The platform's reading of a number in a list line or an edit: leading digits, else 0.
@@ -117,8 +102,8 @@ void EncodeProgramRecord(const ProgramRecord& record, unsigned char out[kProgram
     std::memset(out, 0, kProgramRecordSize);
     PutRect(out, record.rect);
     PutInt16(out + program_field::kNumber, record.number);
-    PutText(out + program_field::kName, program_field::kNameWidth, record.name);
-    PutText(out + program_field::kCommand, program_field::kCommandWidth, record.command);
+    PutFieldText(out + program_field::kName, program_field::kNameWidth - 1, record.name);
+    PutFieldText(out + program_field::kCommand, program_field::kCommandWidth - 1, record.command);
 }
 
 std::string EncodeProgramRecord(const ProgramRecord& record) {
@@ -173,7 +158,7 @@ ProgramRecord ParseProgramListLine(const std::string& line) {
 
 void FillFunctionTable(const std::string& menuBytes, LauncherRegions& tables) {
     for (size_t off = 0; off + kMenuRecordSize <= menuBytes.size(); off += kMenuRecordSize) {
-        FunctionSlot slot = DecodeMenuRecord(Bytes(menuBytes) + off);
+        FunctionSlot slot = DecodeMenuRecord(BytesOf(menuBytes) + off);
         // The number names the slot; a number outside the table must not write past it.
         if (slot.number < 0 || slot.number >= kRegionSlots) continue;
         tables.functions[slot.number] = slot;
@@ -184,7 +169,7 @@ void FillProgramTable(const std::string& programBytes, LauncherRegions& tables) 
     int slot = 0;
     for (size_t off = 0; off + kProgramRecordSize <= programBytes.size() && slot < kRegionSlots;
          off += kProgramRecordSize, ++slot) {
-        ProgramRecord r = DecodeProgramRecord(Bytes(programBytes) + off);
+        ProgramRecord r = DecodeProgramRecord(BytesOf(programBytes) + off);
         tables.programs[slot].rect = r.rect;
         tables.programs[slot].number = r.number;
         tables.programs[slot].name = r.name;

@@ -1,7 +1,5 @@
 #include "store/sjis.h"
 
-#include <cstring>
-
 bool IsSjisLeadByte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
@@ -24,10 +22,4 @@ std::string CutSjis(const std::string& text, size_t maxBytes) {
         i += step;
     }
     return text.substr(0, i);
-}
-
-std::string FieldText(const unsigned char* field, size_t width) {
-    const void* nul = std::memchr(field, 0, width);
-    size_t len = nul ? static_cast<size_t>(static_cast<const unsigned char*>(nul) - field) : width;
-    return std::string(reinterpret_cast<const char*>(field), len);
 }

@@ -14,7 +14,3 @@ size_t SjisCharLength(const std::string& text, size_t i);
 
 // The longest prefix of text that fits in maxBytes without splitting a double-byte character.
 std::string CutSjis(const std::string& text, size_t maxBytes);
-
-// The NUL-terminated text stored in a fixed field of width bytes; a field without its NUL
-// (written by a faulty peer) yields all width bytes, never more.
-std::string FieldText(const unsigned char* field, size_t width);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "store/bytes.h"
 #include "store/message_sink.h"
 #include "store/sjis.h"
 #include "store/tally.h"
@@ -224,18 +225,45 @@ bool StoreStampWriteTime(StoreHandle handle) {
     return SetFileTime(ToWin(handle), nullptr, nullptr, &now) != 0;
 }
 
-bool StoreReadToEnd(StoreHandle handle, std::string& out) {
+bool StoreReadExactly(StoreHandle handle, void* out, size_t count) {
+    char* into = static_cast<char*>(out);
+    for (size_t have = 0; have < count;) {
+        long got = StoreRead(handle, into + have, count - have);
+        if (got <= 0) return false;
+        have += static_cast<size_t>(got);
+    }
+    return true;
+}
+
+bool StoreReadUpTo(StoreHandle handle, std::string& out, size_t limit) {
     out.clear();
-    long size = StoreSize(handle);
-    long pos = StoreSeek(handle, 0, kSeekCur);
-    if (size >= 0 && pos >= 0 && size > pos) out.reserve(static_cast<size_t>(size - pos));
     char block[65536];
-    for (;;) {
-        long got = StoreRead(handle, block, sizeof block);
+    while (out.size() < limit) {
+        size_t want = limit - out.size() < sizeof block ? limit - out.size() : sizeof block;
+        long got = StoreRead(handle, block, want);
         if (got < 0) return false;
-        if (got == 0) return true;
+        if (got == 0) break;
         out.append(block, static_cast<size_t>(got));
     }
+    return true;
+}
+
+bool StoreReadToEnd(StoreHandle handle, std::string& out) {
+    long size = StoreSize(handle);
+    long pos = StoreSeek(handle, 0, kSeekCur);
+    std::string bytes;
+    if (size >= 0 && pos >= 0 && size > pos) bytes.reserve(static_cast<size_t>(size - pos));
+    bool ok = StoreReadUpTo(handle, bytes, static_cast<size_t>(-1));
+    out.swap(bytes);
+    return ok;
+}
+
+bool StoreAppendWhole(StoreHandle handle, const std::string& bytes) {
+    long end = StoreSize(handle);
+    if (StoreWrite(handle, bytes.data(), bytes.size()) == static_cast<long>(bytes.size()))
+        return true;
+    if (end >= 0 && StoreSeek(handle, end, kSeekSet) == end) StoreTruncateHere(handle);
+    return false;
 }
 
 bool ReadStoreFile(const std::string& path, std::string& out) {
@@ -267,12 +295,11 @@ int NextItemNumber(const std::string& folder, int counterKind) {
     unsigned char bytes[2] = {0, 0};
     long got = StoreRead(h, bytes, 2);
     // A fresh (empty) or short counter counts as 0, so it hands out 1.
-    int16_t last = got == 2 ? static_cast<int16_t>(bytes[0] | (bytes[1] << 8)) : 0;
+    int16_t last = got == 2 ? GetInt16(bytes) : 0;
     int16_t next = static_cast<int16_t>(last + 1);
     // Item numbers are 1..9999; a damaged counter restarts at 1 rather than hand out 0 or less.
     if (next > 9999 || next < 1) next = 1;
-    bytes[0] = static_cast<unsigned char>(next & 0xFF);
-    bytes[1] = static_cast<unsigned char>((next >> 8) & 0xFF);
+    PutInt16(bytes, next);
     bool ok = StoreSeek(h, 0, kSeekSet) == 0 && StoreWrite(h, bytes, 2) == 2;
     StoreClose(h);
     return ok ? next : 0;

@@ -84,8 +84,18 @@ long StoreSize(StoreHandle handle);
 bool StoreTruncateHere(StoreHandle handle);
 // Sets the file's last-write time to now (a marker whose time tells when something happened).
 bool StoreStampWriteTime(StoreHandle handle);
-// Reads from the current position to the end of the file into out. False on a read error.
+// Reads exactly count bytes at the current position; false on a read error or an early end.
+bool StoreReadExactly(StoreHandle handle, void* out, size_t count);
+// Reads from the current position to the end of the file, or until out holds limit bytes:
+// whatever a peer appended beyond a file of fixed size is not ours to read. False on a read
+// error; out keeps what was read until then.
+bool StoreReadUpTo(StoreHandle handle, std::string& out, size_t limit);
+// StoreReadUpTo without a limit.
 bool StoreReadToEnd(StoreHandle handle, std::string& out);
+// Writes bytes at the end of the file (the handle is positioned there) as one append. A write
+// that falls short is cut off again, so a full drive never leaves a torn record that would make
+// the file unreadable for every client. False when the bytes are not all in the file.
+bool StoreAppendWhole(StoreHandle handle, const std::string& bytes);
 
 // Opens path for reading, reads it whole and closes it. False when it cannot be opened or read.
 bool ReadStoreFile(const std::string& path, std::string& out);

@@ -88,13 +88,10 @@ TakeNumberResult TakeUserNumber() {
         result.message = kMsgNumberTableBusy;
         return result;
     }
+    std::string stored;
+    StoreReadUpTo(table.Get(), stored, kNumberTableSize);
     unsigned char bytes[kNumberTableSize] = {0};
-    size_t have = 0;
-    while (have < kNumberTableSize) {
-        long got = StoreRead(table.Get(), bytes + have, kNumberTableSize - have);
-        if (got <= 0) break;
-        have += static_cast<size_t>(got);
-    }
+    std::memcpy(bytes, stored.data(), stored.size());
     int number = 0;
     for (int i = 1; i <= kMaxUserNumber; ++i) {
         if (bytes[i] != 1) {

@@ -63,7 +63,7 @@ TEST(BoardUnderLoad, TwoClientsPostingAtOnceGetDistinctNumbersAndWholeRecords) {
         const unsigned char* bytes = reinterpret_cast<const unsigned char*>(list.data()) + off;
         PostRecord post = DecodePostRecord(bytes);
         EXPECT_EQ(bytes[1], kItemPost);
-        EXPECT_EQ(RecordInt16(bytes, 36), post.number);
+        EXPECT_EQ(GetInt16(bytes + 36), post.number);
         EXPECT_TRUE(numbers.insert(post.number).second) << post.number;
         EXPECT_TRUE(subjects.insert(post.subject).second) << post.subject;
         EXPECT_EQ(post.subject.substr(0, 3), "P" + std::to_string(post.authorNumber) + "-");

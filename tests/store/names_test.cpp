@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "store/bytes.h"
 #include "store/names.h"
 #include "store/sjis.h"
 
