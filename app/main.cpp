@@ -8,10 +8,10 @@
 
 #include "app/command_line.h"
 #include "app/control_library.h"
-#include "app/profile.h"
-#include "app/settings.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "app/single_instance.h"
-#include "app/window_classes.h"
+#include "shell/window_classes.h"
 #include "shell/main_window.h"
 #include "shell/plumbing.h"
 #include "store/message_sink.h"

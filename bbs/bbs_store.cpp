@@ -117,15 +117,12 @@ ListLineBuilder PostLineBuilder(int, const std::string& folder) {
     };
 }
 
-void EnsurePostListKind() {
-    static const bool registered = [] {
-        ListKindHandlers h;
-        h.lineBuilder = PostLineBuilder;
-        h.afterRemoval = AfterPostRemoval;
-        RegisterListKind(kListPosts, h);
-        return true;
-    }();
-    (void)registered;
+ListKindHandlers PostListKind() {
+    ListKindHandlers h;
+    h.listKind = kListPosts;
+    h.lineBuilder = PostLineBuilder;
+    h.afterRemoval = AfterPostRemoval;
+    return h;
 }
 
 // The board title records in file order; the message of a malformed or unreadable list.
@@ -278,8 +275,7 @@ UnreadAnswer BbsCheckUnread(int user) {
 }
 
 ListLoad BbsLoadPostList(const std::string& boardId) {
-    EnsurePostListKind();
-    return LoadList(BoardFolder(boardId), kListPosts);
+    return LoadList(PostListKind(), BoardFolder(boardId));
 }
 
 ShownPost BbsShowPost(const std::string& boardId, int reader, long index,
@@ -439,6 +435,5 @@ ReaderList BbsListReaders(const std::string& boardId, long index, const std::str
 
 DeleteOutcome BbsDeletePost(const std::string& boardId, long lineCount, long position,
                             const std::string* identity) {
-    EnsurePostListKind();
-    return DeleteListEntry(kListPosts, BoardFolder(boardId), lineCount, position, identity);
+    return DeleteListEntry(PostListKind(), BoardFolder(boardId), lineCount, position, identity);
 }

@@ -11,9 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "bbs/board_records.h"
+#include "bbs/board_title_record.h"
+#include "bbs/post_record.h"
+#include "bbs/read_marks.h"
+#include "bbs/reader_record.h"
 #include "mail/attachment_record.h"
-#include "mail/list_kinds.h"
+#include "store/lists/list_kinds.h"
 #include "mail/mail_store.h"
 
 extern const char kMsgDefaultBoardTitle[];  // "デフォルト": the default board without title.txt

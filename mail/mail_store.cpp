@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "mail/list_line.h"
+#include "mail/mail_lines.h"
 #include "store/names.h"
 #include "store/sjis.h"
 #include "store/store.h"
@@ -19,12 +19,14 @@ namespace mf = mail_field;
 
 namespace {
 
-const char kReceivedList[] = "rcvlst.mox";
-const char kSentList[] = "sndlst.mox";
 const char kMailFlag[] = "mail.mox";
 
-std::string ReceivedListOf(const std::string& folder) { return UserStorePath(folder, kReceivedList); }
-std::string SentListOf(const std::string& folder) { return UserStorePath(folder, kSentList); }
+std::string ReceivedListOf(const std::string& folder) {
+    return UserStorePath(folder, ListFileName(kListReceived));
+}
+std::string SentListOf(const std::string& folder) {
+    return UserStorePath(folder, ListFileName(kListSent));
+}
 
 // Is this the record of one delivered copy: the same pair of numbers and the expected other
 // party? Item numbers start again at 1 after 9999, so a number alone may name an older item.
@@ -183,8 +185,9 @@ ListLineBuilder MailLineBuilder(int listKind, const std::string&) {
 
 }  // namespace
 
-ListKindHandlers MailListKindHandlers(int listKind) {
+ListKindHandlers MailListKind(int listKind) {
     ListKindHandlers h;
+    h.listKind = listKind;
     h.lineBuilder = MailLineBuilder;
     // A colleague's phone memos leave the mails out, so its positions name no records to delete.
     h.canDelete = listKind != kListPhoneMemos;

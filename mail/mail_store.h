@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "mail/attachment_record.h"
-#include "mail/list_kinds.h"
-#include "mail/mail_record.h"
+#include "store/lists/list_kinds.h"
+#include "store/lists/list_record.h"
 
 extern const char kMsgNoRecipient[];     // "誰宛ですか"
 extern const char kMsgNoSubject[];       // "表題がありません"
@@ -113,5 +113,6 @@ struct RetractResult {
 };
 RetractResult RetractReceivedCopy(int ownNumber, const RetractionTicket& ticket);
 
-// The handlers of a mail list kind (0, 1 or 7) for the shared list operations.
-ListKindHandlers MailListKindHandlers(int listKind);
+// The handlers of a mail list kind (kListReceived, kListSent or kListPhoneMemos) for the shared
+// list operations.
+ListKindHandlers MailListKind(int listKind);

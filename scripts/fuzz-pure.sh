@@ -13,7 +13,9 @@ g++ -std=c++17 -O1 -g -fsanitize=address,undefined -fno-sanitize-recover=all \
   tests/fuzz/decoders_fuzz.cpp \
   store/sjis.cpp store/names.cpp store/bytes.cpp \
   users/registry_record.cpp users/import_list.cpp users/password.cpp \
-  mail/mail_record.cpp mail/attachment_record.cpp mail/list_line.cpp mail/broken_time.cpp \
-  bbs/board_records.cpp app/fortune.cpp \
+  store/lists/list_record.cpp store/lists/broken_time.cpp store/lists/list_view.cpp \
+  mail/attachment_record.cpp mail/mail_lines.cpp \
+  bbs/post_record.cpp bbs/board_title_record.cpp bbs/read_marks.cpp bbs/reader_record.cpp \
+  app/settings/fortune.cpp \
   -o "$out/decoders_fuzz"
 "$out/decoders_fuzz" "$rounds"

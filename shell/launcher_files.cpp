@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "shell/menu_record.h"
 #include "store/bytes.h"
 #include "store/names.h"
 #include "store/store.h"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/launcher_regions.h"
+#include "shell/program_record.h"
 
 // The folder of menu.mox, program.mox and mox.bmp: the running program's own folder, unless a
 // folder was set (tests keep their launcher files apart from the shipped ones).

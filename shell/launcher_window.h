@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shell/launcher_regions.h"
+#include "shell/program_record.h"
 
 // Every message box of the launcher goes through here, so that a test can answer it. Returns
 // the box's answer.

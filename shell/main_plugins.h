@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/window_classes.h"
+#include "shell/window_classes.h"
 #include "users/local_user.h"
 
 // A modal dialog owned by the main window; non-zero when the user confirmed it.

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/settings.h"
+#include "app/settings/settings.h"
 #include "bbs/bbs_store.h"
 #include "store/message_sink.h"
 #include "store/store.h"

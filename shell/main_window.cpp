@@ -5,9 +5,9 @@
 #include <ctime>
 #include <string>
 
-#include "app/profile.h"
-#include "app/settings.h"
-#include "app/window_classes.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
+#include "shell/window_classes.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
 #include "shell/launcher_bitmap.h"

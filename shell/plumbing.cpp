@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/profile.h"
+#include "app/settings/profile.h"
 #include "res/resource.h"
 #include "store/names.h"
 #include "store/sjis.h"

@@ -18,6 +18,7 @@
 
 #include "shell/dib_header.h"
 #include "shell/launcher_regions.h"
+#include "shell/menu_record.h"
 #include "tools/launcher_layout.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "mail/list_file.h"
+#include "store/lists/list_file.h"
 #include "mail/mail_store.h"
 #include "tools/moxctl.h"
 

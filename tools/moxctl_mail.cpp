@@ -137,7 +137,7 @@ int ListKindArg(const std::string& which) {
 
 // Loads the own list of the kind; false (with the message printed) when it cannot be shown.
 bool LoadOwnList(const CommandContext& ctx, int kind, ListLoad* load) {
-    *load = LoadList(CurrentUser().numberText, kind);
+    *load = LoadList(MailListKind(kind), CurrentUser().numberText);
     if (!load->ok) PrintErr(ctx, load->message + "\n");
     return load->ok;
 }
@@ -178,7 +178,7 @@ int CmdDelete(CommandContext& ctx) {
     if (!LoadOwnList(ctx, kind, &load) || !TakePosition(ctx, ctx.args[1], load, &position))
         return kExitFailed;
     const ListLine& line = load.lines[static_cast<size_t>(position)];
-    DeleteOutcome outcome = DeleteListEntry(kind, CurrentUser().numberText,
+    DeleteOutcome outcome = DeleteListEntry(MailListKind(kind), CurrentUser().numberText,
                                             static_cast<long>(load.lines.size()), position, &line.identity);
     if (!outcome.message.empty()) return Fail(ctx, outcome.message);
     // --retract is the Yes to "送信先のメールも削除しますか？".

@@ -1,8 +1,8 @@
 // First-run setup (template 800) and self-registration (template 210).
 #include <windowsx.h>
 
-#include "app/profile.h"
-#include "app/settings.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "res/resource.h"
 #include "shell/message_box.h"
 #include "shell/plumbing.h"

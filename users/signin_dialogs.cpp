@@ -6,8 +6,8 @@
 #include <ctime>
 #include <vector>
 
-#include "app/profile.h"
-#include "app/settings.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "res/resource.h"
 #include "shell/message_box.h"
 #include "shell/plumbing.h"

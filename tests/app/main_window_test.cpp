@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
-#include "app/window_classes.h"
+#include "app/settings/settings.h"
+#include "shell/window_classes.h"
 #include "res/resource.h"
 #include "shell/launcher_regions.h"
 #include "store/store.h"

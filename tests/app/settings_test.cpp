@@ -2,9 +2,9 @@
 // daily fortune, through the platform's profile functions.
 #include <gtest/gtest.h>
 
-#include "app/fortune.h"
-#include "app/profile.h"
-#include "app/settings.h"
+#include "app/settings/fortune.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "store/store.h"
 #include "tests/support/support.h"
 #include "users/local_user.h"

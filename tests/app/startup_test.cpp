@@ -6,9 +6,9 @@
 
 #include "app/command_line.h"
 #include "app/control_library.h"
-#include "app/fortune.h"
-#include "app/settings.h"
-#include "app/window_classes.h"
+#include "app/settings/fortune.h"
+#include "app/settings/settings.h"
+#include "shell/window_classes.h"
 #include "res/resource.h"
 #include "store/store.h"
 #include "tests/app/mox_process.h"

@@ -2,7 +2,10 @@
 // read them.
 #include <gtest/gtest.h>
 
-#include "bbs/board_records.h"
+#include "bbs/board_title_record.h"
+#include "bbs/post_record.h"
+#include "bbs/read_marks.h"
+#include "bbs/reader_record.h"
 
 namespace {
 

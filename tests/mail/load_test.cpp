@@ -8,7 +8,7 @@
 #include <set>
 #include <sstream>
 
-#include "mail/list_kinds.h"
+#include "store/lists/list_kinds.h"
 #include "mail/mail_store.h"
 #include "store/store.h"
 #include "store/tally.h"
@@ -61,7 +61,7 @@ MOX_WORKER(mail_reader) {
     const std::string folder = UserFolderName(kRecipient);
     int opened = 0, deleted = 0, loadErrors = 0, failures = 0;
     for (unsigned step = 0; !RawFileExists(args.at(1)); ++step) {
-        ListLoad load = LoadList(folder, kListReceived);
+        ListLoad load = LoadList(MailListKind(kListReceived), folder);
         if (!load.ok) ++loadErrors;
         if (load.lines.empty()) {
             Sleep(1);
@@ -77,7 +77,7 @@ MOX_WORKER(mail_reader) {
             else ++failures;
         }
         if (action == 1 || action == 2) {
-            DeleteOutcome out = DeleteListEntry(kListReceived, folder, count, position, &line.identity);
+            DeleteOutcome out = DeleteListEntry(MailListKind(kListReceived), folder, count, position, &line.identity);
             if (out.removed) ++deleted;
             else ++failures;
         }

@@ -2,7 +2,7 @@
 // files hold afterwards, as the other clients of the office would find them.
 #include <gtest/gtest.h>
 
-#include "mail/list_kinds.h"
+#include "store/lists/list_kinds.h"
 #include "mail/mail_store.h"
 #include "store/store.h"
 #include "store/tally.h"
@@ -47,29 +47,29 @@ void Deliver(const Party& from, const std::vector<Party>& to, const OutgoingItem
 
 TEST(ListLoading, EmptyMalformedAndOrderedLists) {
     TempStore store;
-    ListLoad missing = LoadList("002", kListReceived);
+    ListLoad missing = LoadList(MailListKind(kListReceived), "002");
     EXPECT_TRUE(missing.ok && missing.lines.empty());
 
     CreateDirectoryA(store.Path("002").c_str(), nullptr);
     WriteRawFile(store.Path("002\\rcvlst.mox"), "");
-    ListLoad empty = LoadList("002", kListReceived);
+    ListLoad empty = LoadList(MailListKind(kListReceived), "002");
     EXPECT_TRUE(empty.ok && empty.lines.empty() && empty.message.empty());
 
     WriteRawFile(store.Path("002\\rcvlst.mox"), std::string(300, '\0'));
-    ListLoad torn = LoadList("002", kListReceived);
+    ListLoad torn = LoadList(MailListKind(kListReceived), "002");
     EXPECT_FALSE(torn.ok);
     EXPECT_EQ(torn.message, "ファイルの形式が違います");
     EXPECT_TRUE(torn.lines.empty());
 
     StoreDelete(store.Path("002\\rcvlst.mox"));
     for (const char* s : {"一", "二", "三"}) Deliver(kYamada, {kSuzuki}, Mail(s));
-    ListLoad three = LoadList("002", kListReceived);
+    ListLoad three = LoadList(MailListKind(kListReceived), "002");
     ASSERT_EQ(three.lines.size(), 3u);
     EXPECT_EQ(three.lines[0].index, 2);  // the newest record is on top
     EXPECT_NE(three.lines[0].text.find("\t三"), std::string::npos);
     EXPECT_NE(three.lines[2].text.find("\t一"), std::string::npos);
-    EXPECT_EQ(SelectedListNumber(kListReceived, "002", 3, 0), 3);
-    EXPECT_EQ(SelectedListNumber(kListReceived, "002", 3, 5), 0);
+    EXPECT_EQ(SelectedListNumber(MailListKind(kListReceived), "002", 3, 0), 3);
+    EXPECT_EQ(SelectedListNumber(MailListKind(kListReceived), "002", 3, 5), 0);
 }
 
 TEST(Delivery, ThreeRecipientsGetOneRecordEachAndTheSenderThreeTwins) {
@@ -210,14 +210,14 @@ TEST(PhoneMemos, FieldsAndTheColleaguesList) {
     EXPECT_EQ(r.subject, "田中");
     EXPECT_EQ(r.sentTime.hours, 9);
 
-    ListLoad received = LoadList("002", kListReceived);
+    ListLoad received = LoadList(MailListKind(kListReceived), "002");
     ASSERT_EQ(received.lines.size(), 2u);
     EXPECT_EQ(received.lines[0].text.substr(0, 6), "10未読");
-    ListLoad memos = LoadList("002", kListPhoneMemos);
+    ListLoad memos = LoadList(MailListKind(kListPhoneMemos), "002");
     ASSERT_EQ(memos.lines.size(), 1u);
     EXPECT_EQ(memos.lines[0].text.substr(memos.lines[0].text.size() - 5), "\t0001");
     EXPECT_NE(memos.lines[0].text.find(" 9: 5\t"), std::string::npos);
-    EXPECT_FALSE(DeleteListEntry(kListPhoneMemos, "002", 1, 0).removed);
+    EXPECT_FALSE(DeleteListEntry(MailListKind(kListPhoneMemos), "002", 1, 0).removed);
 }
 
 TEST(Opening, OnlyTheFirstOpeningMarksBothSides) {
@@ -231,7 +231,7 @@ TEST(Opening, OnlyTheFirstOpeningMarksBothSides) {
     EXPECT_EQ(twin.status, kStatusOpened);
     EXPECT_EQ(twin.openedTime, first.record.openedTime);
     EXPECT_NE(first.record.openedTime.day, 0);
-    EXPECT_EQ(Texts(LoadList("001", kListSent))[0].substr(0, 6), "20受信");
+    EXPECT_EQ(Texts(LoadList(MailListKind(kListSent), "001"))[0].substr(0, 6), "20受信");
 
     std::string received = ReadRawFile(store.Path("002\\rcvlst.mox"));
     std::string sent = ReadRawFile(store.Path("001\\sndlst.mox"));
@@ -268,13 +268,13 @@ TEST(Deletion, DeletingAReceivedItemMarksTheTwinAndRemovesItsFiles) {
     item.attachments = {{local.Path("a.doc"), ""}};
     Deliver(kYamada, {kSuzuki}, item);
     Deliver(kSato, {kSuzuki}, Mail("別件"));
-    ListLoad shown = LoadList("002", kListReceived);
-    DeleteOutcome out = DeleteListEntry(kListReceived, "002", 2, 1, &shown.lines[1].identity);
+    ListLoad shown = LoadList(MailListKind(kListReceived), "002");
+    DeleteOutcome out = DeleteListEntry(MailListKind(kListReceived), "002", 2, 1, &shown.lines[1].identity);
     EXPECT_TRUE(out.removed);
     EXPECT_TRUE(out.message.empty());
     EXPECT_FALSE(out.canRetract);
     EXPECT_EQ(Records(store, "001\\sndlst.mox")[0].status, kStatusDeleted);
-    EXPECT_EQ(Texts(LoadList("001", kListSent))[0].substr(0, 6), "20削除");
+    EXPECT_EQ(Texts(LoadList(MailListKind(kListSent), "001"))[0].substr(0, 6), "20削除");
     EXPECT_EQ(Records(store, "003\\sndlst.mox")[0].status, kStatusUnopened);
     EXPECT_EQ(ListFolder(store.Path("002")),
               (std::vector<std::string>{"filnum.mox", "mail.mox", "rcv0002.txt", "rcvlst.mox",
@@ -283,7 +283,7 @@ TEST(Deletion, DeletingAReceivedItemMarksTheTwinAndRemovesItsFiles) {
     EXPECT_TRUE(RawFileExists(store.Path("001\\snd0001.txt")));
     EXPECT_TRUE(RawFileExists(store.Path("001\\sfl0001.lst")));
 
-    DeleteOutcome sent = DeleteListEntry(kListSent, "001", 1, 0);
+    DeleteOutcome sent = DeleteListEntry(MailListKind(kListSent), "001", 1, 0);
     EXPECT_TRUE(sent.removed);
     EXPECT_FALSE(sent.canRetract);  // status 2: nothing to ask
     EXPECT_EQ(RawFileSize(store.Path("001\\sndlst.mox")), 0);
@@ -294,8 +294,8 @@ TEST(Deletion, DeletingAReceivedItemMarksTheTwinAndRemovesItsFiles) {
 TEST(Deletion, PositionsZeroAndTwoOfFiveLeaveTheOtherThree) {
     TempStore store;
     for (const char* s : {"0", "1", "2", "3", "4"}) Deliver(kYamada, {kSuzuki}, Mail(s));
-    ListLoad shown = LoadList("002", kListReceived);
-    std::vector<DeleteOutcome> outs = DeleteSelectedEntries(kListReceived, "002", shown.lines, {0, 2});
+    ListLoad shown = LoadList(MailListKind(kListReceived), "002");
+    std::vector<DeleteOutcome> outs = DeleteSelectedEntries(MailListKind(kListReceived), "002", shown.lines, {0, 2});
     ASSERT_EQ(outs.size(), 2u);
     EXPECT_TRUE(outs[0].removed && outs[1].removed);
     std::vector<MailRecord> left = Records(store, "002\\rcvlst.mox");
@@ -314,22 +314,22 @@ TEST(Deletion, PositionsZeroAndTwoOfFiveLeaveTheOtherThree) {
 TEST(Deletion, AShownLineStillNamesItsItemAfterASenderTookAnOlderOneBack) {
     TempStore store;
     for (const char* s : {"古い", "中", "新しい"}) Deliver(kYamada, {kSuzuki}, Mail(s));
-    ListLoad shown = LoadList("002", kListReceived);
+    ListLoad shown = LoadList(MailListKind(kListReceived), "002");
     // While Suzuki's window shows three lines, Yamada retracts the oldest item.
-    DeleteOutcome own = DeleteListEntry(kListSent, "001", 3, 2);
+    DeleteOutcome own = DeleteListEntry(MailListKind(kListSent), "001", 3, 2);
     ASSERT_TRUE(own.canRetract);
     EXPECT_EQ(RetractReceivedCopy(1, own.retraction).status, RetractResult::kRetracted);
     // Suzuki now opens and deletes the line "中" (position 1 of the three shown).
     OpenedItem opened = MarkItemOpened(2, shown.lines[1].index, &shown.lines[1].identity);
     ASSERT_TRUE(opened.ok);
     EXPECT_EQ(opened.record.subject, "中");
-    DeleteOutcome out = DeleteListEntry(kListReceived, "002", 3, 1, &shown.lines[1].identity);
+    DeleteOutcome out = DeleteListEntry(MailListKind(kListReceived), "002", 3, 1, &shown.lines[1].identity);
     EXPECT_TRUE(out.removed);
     std::vector<MailRecord> left = Records(store, "002\\rcvlst.mox");
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0].subject, "新しい");
     // A line whose item has gone meanwhile deletes nothing.
-    DeleteOutcome gone = DeleteListEntry(kListReceived, "002", 3, 2, &shown.lines[2].identity);
+    DeleteOutcome gone = DeleteListEntry(MailListKind(kListReceived), "002", 3, 2, &shown.lines[2].identity);
     EXPECT_FALSE(gone.removed);
     EXPECT_EQ(Records(store, "002\\rcvlst.mox").size(), 1u);
 }
@@ -342,7 +342,7 @@ TEST(Retraction, AnUnopenedCopyIsTakenBackWithItsFiles) {
     item.attachments = {{local.Path("a.doc"), ""}};
     Deliver(kYamada, {kSuzuki}, Mail("残す"));
     Deliver(kYamada, {kSuzuki}, item);
-    DeleteOutcome own = DeleteListEntry(kListSent, "001", 2, 0);
+    DeleteOutcome own = DeleteListEntry(MailListKind(kListSent), "001", 2, 0);
     ASSERT_TRUE(own.removed);
     ASSERT_TRUE(own.canRetract);
     EXPECT_EQ(own.retraction.recipient, 2);
@@ -367,7 +367,7 @@ TEST(Retraction, AnUnopenedCopyIsTakenBackWithItsFiles) {
 TEST(Retraction, ACopyOpenedMeanwhileIsRefusedAndStays) {
     TempStore store;
     Deliver(kYamada, {kSuzuki}, Mail("件名"));
-    DeleteOutcome own = DeleteListEntry(kListSent, "001", 1, 0);
+    DeleteOutcome own = DeleteListEntry(MailListKind(kListSent), "001", 1, 0);
     ASSERT_TRUE(own.canRetract);
     MarkItemOpened(2, 0);  // the recipient opens it before the sender answers Yes
     std::string before = ReadRawFile(store.Path("002\\rcvlst.mox"));
@@ -383,10 +383,10 @@ TEST(Retraction, AnsweringNoOrAnOpenedCopyLeavesTheRecipientAlone) {
     Deliver(kYamada, {kSuzuki}, Mail("一"));
     Deliver(kYamada, {kSuzuki}, Mail("二"));
     MarkItemOpened(2, 0);
-    DeleteOutcome opened = DeleteListEntry(kListSent, "001", 2, 1);
+    DeleteOutcome opened = DeleteListEntry(MailListKind(kListSent), "001", 2, 1);
     EXPECT_TRUE(opened.removed);
     EXPECT_FALSE(opened.canRetract);
-    DeleteOutcome unopened = DeleteListEntry(kListSent, "001", 1, 0);
+    DeleteOutcome unopened = DeleteListEntry(MailListKind(kListSent), "001", 1, 0);
     EXPECT_TRUE(unopened.canRetract);  // ... and the sender answers No
     EXPECT_EQ(Records(store, "002\\rcvlst.mox").size(), 2u);
     // The recipient can still open it; with the twin gone nothing else is marked.
@@ -423,6 +423,7 @@ TEST(AttachmentSafety, OnlyStoredCopiesOfTheListsOwnFolderAreDeleted) {
 TEST(ListKinds, AnotherSubsystemsKindPlugsItsLinesAndFollowUpIn) {
     TempStore store;
     ListKindHandlers memos;
+    memos.listKind = kListMemos;
     memos.lineBuilder = [](int, const std::string&) -> ListLineBuilder {
         return [](const unsigned char* record, long, std::string* line) {
             *line = "memo " + DecodeMailRecord(record).subject;
@@ -432,7 +433,6 @@ TEST(ListKinds, AnotherSubsystemsKindPlugsItsLinesAndFollowUpIn) {
     memos.afterRemoval = [](int, const std::string& folder, const std::string& record, DeleteOutcome&) {
         StoreDelete(NumberedFileName(folder, DecodeMailRecord(record).receivedNumber, kPrefixMem, kExtTxt));
     };
-    RegisterListKind(kListMemos, memos);
     for (int n : {1, 2}) {
         MailRecord r;
         r.receivedNumber = n;
@@ -440,10 +440,10 @@ TEST(ListKinds, AnotherSubsystemsKindPlugsItsLinesAndFollowUpIn) {
         ASSERT_TRUE(AppendListRecord(EncodeMailRecord(r), store.Path("001\\memolst.mox")));
         WriteRawFile(store.Path("001\\" + NumberedName(n, kPrefixMem, kExtTxt)), "text");
     }
-    ListLoad load = LoadList("001", kListMemos);
+    ListLoad load = LoadList(memos, "001");
     EXPECT_EQ(Texts(load), (std::vector<std::string>{"memo 第2", "memo 第1"}));
-    EXPECT_EQ(SelectedListNumber(kListMemos, "001", 2, 1), 1);
-    EXPECT_TRUE(DeleteListEntry(kListMemos, "001", 2, 1).removed);
+    EXPECT_EQ(SelectedListNumber(memos, "001", 2, 1), 1);
+    EXPECT_TRUE(DeleteListEntry(memos, "001", 2, 1).removed);
     EXPECT_EQ(ListFolder(store.Path("001")), (std::vector<std::string>{"mem0002.txt", "memolst.mox"}));
-    EXPECT_EQ(Texts(LoadList("001", kListMemos)), std::vector<std::string>{"memo 第2"});
+    EXPECT_EQ(Texts(LoadList(memos, "001")), std::vector<std::string>{"memo 第2"});
 }

@@ -6,8 +6,8 @@
 
 #include <cstdlib>
 
-#include "app/profile.h"
-#include "app/settings.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
 #include "store/store.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "shell/main_polls.h"
-#include "app/settings.h"
+#include "app/settings/settings.h"
 #include "store/store.h"
 #include "tests/support/office.h"
 #include "users/local_user.h"

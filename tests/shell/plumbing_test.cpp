@@ -2,7 +2,7 @@
 // raised frame, text loading, list offsets and the About box.
 #include <gtest/gtest.h>
 
-#include "app/profile.h"
+#include "app/settings/profile.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
 #include "shell/plumbing.h"

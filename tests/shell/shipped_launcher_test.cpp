@@ -4,6 +4,7 @@
 
 #include "shell/dib_header.h"
 #include "shell/launcher_files.h"
+#include "shell/menu_record.h"
 #include "tests/support/support.h"
 #include "tools/launcher_layout.h"
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/window_classes.h"
+#include "shell/window_classes.h"
 #include "shell/main_window.h"
 
 int RunClientHere() {

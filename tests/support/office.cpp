@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/profile.h"
-#include "app/settings.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "store/names.h"
 #include "store/store.h"
 #include "users/local_user.h"

@@ -2,7 +2,7 @@
 // answers the message boxes while the dialog runs; then the store and settings files are checked.
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
+#include "app/settings/settings.h"
 #include "res/resource.h"
 #include "store/store.h"
 #include "tests/support/office.h"

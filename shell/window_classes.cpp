@@ -1,4 +1,4 @@
-#include "app/window_classes.h"
+#include "shell/window_classes.h"
 
 #include "res/resource.h"
 

@@ -1,4 +1,4 @@
-#include "mail/list_file.h"
+#include "store/lists/list_file.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "mail/mail_record.h"
+#include "store/lists/list_record.h"
 
 #include <cstring>
 

@@ -1,12 +1,12 @@
-#include "app/settings.h"
+#include "app/settings/settings.h"
 
 #include <windows.h>
 #include <mmsystem.h>
 
 #include <cstdlib>
 
-#include "app/fortune.h"
-#include "app/profile.h"
+#include "app/settings/fortune.h"
+#include "app/settings/profile.h"
 #include "store/store.h"
 #include "users/local_user.h"
 #include "users/registry.h"

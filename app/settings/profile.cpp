@@ -1,4 +1,4 @@
-#include "app/profile.h"
+#include "app/settings/profile.h"
 
 #include <windows.h>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "mail/mail_record.h"
+#include "store/lists/list_record.h"
 #include "store/message_sink.h"  // kMsgWrongFormat and kMsgReadFailed of the list operations
 #include "store/store.h"
 

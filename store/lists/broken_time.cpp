@@ -1,4 +1,4 @@
-#include "mail/broken_time.h"
+#include "store/lists/broken_time.h"
 
 #include <ctime>
 

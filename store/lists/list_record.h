@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "mail/broken_time.h"
+#include "store/lists/broken_time.h"
 #include "store/bytes.h"  // single fields of a raw record: lists whose other bytes belong to
                            // another subsystem, and rewrites of one field
 
