@@ -9,10 +9,12 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build}
 mkdir -p "$build" && build=$(cd "$build" && pwd)
-"$top/scripts/setup-debian.sh"
-"$top/scripts/build.sh" "$build" >/dev/null
-"$top/scripts/wine-prefix.sh" "$build"
 . "$top/scripts/arch.sh"
+arch=$(mox_arch)
+echo "running $(mox_arch_reason "$arch")"
+"$top/scripts/setup-debian.sh" "$arch"
+MOX_ARCH=$arch "$top/scripts/build.sh" "$build" >/dev/null
+"$top/scripts/wine-prefix.sh" "$build"
 mox_wine_env "$build"
 
 demo="$build/demo"

@@ -6,11 +6,13 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build}
-"$top/scripts/setup-debian.sh"
-"$top/scripts/build.sh" "$build" >/dev/null
+. "$top/scripts/arch.sh"
+arch=$(mox_arch)
+echo "showing $(mox_arch_reason "$arch")"
+"$top/scripts/setup-debian.sh" "$arch"
+MOX_ARCH=$arch "$top/scripts/build.sh" "$build" >/dev/null
 "$top/scripts/wine-prefix.sh" "$build"
 build=$(cd "$build" && pwd)
-. "$top/scripts/arch.sh"
 mox_wine_env "$build"
 shots="$build/screenshots"
 mkdir -p "$shots" "$build/screens-net"

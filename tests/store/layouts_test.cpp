@@ -1,0 +1,96 @@
+// Every stored layout, encoded from one record with every field set, against the bytes it must
+// have (checked by hand against each layout's field offsets). The 32-bit client and the 64-bit
+// test build share one office folder's files, so a layout whose size or bytes depend on the
+// build breaks the office; so does an unnoticed change of a codec. The dumps list the non-zero
+// runs as offset:hex (adjacent fields run together); everything else is zero.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "bbs/board_records.h"
+#include "mail/attachment_record.h"
+#include "mail/broken_time.h"
+#include "mail/mail_record.h"
+#include "shell/launcher_regions.h"
+#include "users/registry_record.h"
+
+namespace {
+
+std::string NonZeroRuns(const std::string& bytes) {
+    std::string out;
+    for (size_t i = 0; i < bytes.size();) {
+        if (bytes[i] == '\0') { ++i; continue; }
+        char head[16];
+        std::snprintf(head, sizeof head, "%s%zu:", out.empty() ? "" : " ", i);
+        out += head;
+        for (; i < bytes.size() && bytes[i] != '\0'; ++i) {
+            char hex[3];
+            std::snprintf(hex, sizeof hex, "%02x", static_cast<unsigned char>(bytes[i]));
+            out += hex;
+        }
+    }
+    return out;
+}
+
+std::string Raw(const unsigned char* p, size_t n) { return std::string(reinterpret_cast<const char*>(p), n); }
+
+BrokenDownTime SampleTime() {
+    BrokenDownTime t;
+    t.seconds = 5; t.minutes = 4; t.hours = 3; t.day = 7; t.month = 11; t.year = 126;
+    t.weekday = 1; t.yearDay = 340; t.daylight = 0;
+    return t;
+}
+
+}  // namespace
+
+TEST(StoredLayouts, EveryLayoutHasTheSameSizeAndBytesInEveryBuild) {
+    struct Case { const char* layout; std::string bytes; size_t size; const char* dump; };
+
+    MailRecord mail;
+    mail.status = kStatusOpened; mail.kind = kItemPhoneMemo; mail.shiftFlag = kShiftConfidential;
+    mail.userNumber = 258; mail.userName = "山田"; mail.sentNumber = 9999; mail.receivedNumber = 300;
+    mail.sentTime = SampleTime(); mail.openedTime = SampleTime(); mail.openedTime.seconds = -1;
+    mail.subject = "件名"; mail.request = kRequestWillCall; mail.phone = "03-1234";
+
+    AttachmentRecord att{"C:\\doc\\a.txt", "表", "N:\\001\\att0001.txt"};
+
+    PostRecord post;
+    post.authorNumber = 3; post.authorName = "Ab"; post.number = 513; post.postedTime = SampleTime();
+    post.subject = "Hi";
+
+    unsigned char menu[kMenuRecordSize];
+    FunctionSlot slot; slot.rect = MakeRegionRect(1, -2, 640, 480); slot.number = 11;
+    EncodeMenuRecord(slot, menu);
+    ProgramRecord program; program.rect = MakeRegionRect(10, 20, 30, 40); program.number = 101;
+    program.name = "Calc"; program.command = "c:\\calc.exe";
+    unsigned char time[kBrokenDownTimeSize];
+    EncodeBrokenDownTime(SampleTime(), time);
+    ReadMarks marks; marks.MarkRead(1); marks.MarkRead(7); marks.MarkRead(9999);
+
+    const Case cases[] = {
+        {"broken-down time", Raw(time, sizeof time), 18,
+         "0:05 2:04 4:03 6:07 8:0b 10:7e 12:01 14:5401"},
+        {"list record (mail, phone memo)", EncodeMailRecord(mail), 256,
+         "0:010103 12:02018e529363 36:0f272c0105 42:04 44:03 46:07 48:0b 50:7e 52:01 54:5401 "
+         "58:ffff04 62:03 64:07 66:0b 68:7e 70:01 72:5401 76:8d9097bd 127:0230332d31323334"},
+        {"attachment record", EncodeAttachmentRecord(att), 1024,
+         "1:433a5c646f635c612e747874 261:955c 312:4e3a5c3030315c617474303030312e747874"},
+        {"registry record", EncodeRegistryRecord(MakeRegistryRecord("鈴木", 42, "suzuki")), 64,
+         "0:97e996d8 21:303432 26:2a 28:73757a756b69"},
+        {"post record", EncodePostRecord(post), 256,
+         "1:0302 12:03 14:4162 36:0102010205 42:04 44:03 46:07 48:0b 50:7e 52:01 54:5401 76:496a"},
+        {"board title record", EncodeBoardTitleRecord({7, "総務"}), 256, "2:02 36:07 76:928e97b2"},
+        {"read-mark map", marks.Bytes(), 2000, "0:0102 1999:08"},
+        {"reader record", EncodeReaderRecord(MakeReaderRecord(12, SampleTime())), 32,
+         "0:0c 2:7e 4:0b07030405"},
+        {"menu.mox record", Raw(menu, sizeof menu), 10, "0:01 2:feff8002e0010b"},
+        {"program.mox record", EncodeProgramRecord(program), 512,
+         "0:0a 2:14 4:1e 6:28 8:65 10:43616c63 31:633a5c63616c632e657865"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.layout);
+        EXPECT_EQ(c.bytes.size(), c.size);
+        EXPECT_EQ(NonZeroRuns(c.bytes), c.dump);
+    }
+}
