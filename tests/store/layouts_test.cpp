@@ -25,7 +25,7 @@ std::string NonZeroRuns(const std::string& bytes) {
     std::string out;
     for (size_t i = 0; i < bytes.size();) {
         if (bytes[i] == '\0') { ++i; continue; }
-        char head[16];
+        char head[32];
         std::snprintf(head, sizeof head, "%s%zu:", out.empty() ? "" : " ", i);
         out += head;
         for (; i < bytes.size() && bytes[i] != '\0'; ++i) {
