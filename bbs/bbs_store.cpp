@@ -12,6 +12,11 @@
 const char kMsgDefaultBoardTitle[] = "デフォルト";
 const char kMsgPostNotStored[] = "掲示板に登録できませんでした";
 const char kMsgPostNotUpdated[] = "掲示板の記事を更新できませんでした";
+const char kMsgTitleNotWritten[] = "掲示板の表題を書けません";
+
+namespace {
+const char kMsgBoardNotAdded[] = "掲示板を追加できませんでした";
+}  // namespace
 
 namespace pf = post_field;
 
@@ -125,14 +130,14 @@ ListKindHandlers PostListKind() {
     return h;
 }
 
-// The board title records in file order; the message of a malformed or unreadable list.
-std::string ReadBoardTitles(std::vector<BoardTitleRecord>* boards) {
+// The board title records in file order; not ok for a malformed or unreadable list.
+StoreResult ReadBoardTitles(std::vector<BoardTitleRecord>* boards) {
     ListLoad load = LoadListFile(TitleListPath(), [&](const unsigned char* r, long, std::string*) {
         boards->push_back(DecodeBoardTitleRecord(r));
         return false;
     });
     std::reverse(boards->begin(), boards->end());  // the loader reads from the last record
-    return load.message;
+    return load;
 }
 
 PostContent LoadPost(const std::string& folder, long index, const std::string* identity) {
@@ -186,7 +191,7 @@ BoardList BbsLoadBoards() {
     list.ids.push_back("");
     list.titles.push_back(ReadStoreFile(DefaultTitlePath(), title) ? title : kMsgDefaultBoardTitle);
     std::vector<BoardTitleRecord> boards;
-    list.message = ReadBoardTitles(&boards);
+    static_cast<StoreResult&>(list) = ReadBoardTitles(&boards);
     for (const BoardTitleRecord& b : boards) {
         list.ids.push_back(BoardIdText(b.boardNumber));
         list.titles.push_back(b.title);
@@ -194,53 +199,56 @@ BoardList BbsLoadBoards() {
     return list;
 }
 
-bool BbsAddBoard(int boardNumber, const std::string& title, std::string* message) {
+StoreResult BbsAddBoard(int boardNumber, const std::string& title) {
+    StoreResult result;
     if (boardNumber < 0 || boardNumber > kMaxBoardNumber) {
-        *message = "掲示板の番号は0から999までです";
-        return false;
+        result.Fail("掲示板の番号は0から999までです");
+        return result;
     }
     if (title.empty()) {
-        *message = kMsgNoSubject;
-        return false;
+        result.Fail(kMsgNoSubject);
+        return result;
     }
     if (title.size() > kBoardTitleTextMax) {
-        *message = "掲示板の表題は179バイトまでです";
-        return false;
+        result.Fail("掲示板の表題は179バイトまでです");
+        return result;
     }
     // The check and the append are one exclusive open: two administrators adding the same
     // number at once cannot both succeed.
     StoreFile file(StoreOpenAppend(TitleListPath()));
     if (!file.IsOpen()) {
-        *message = "掲示板を追加できませんでした";
-        return false;
+        result.Fail(kMsgBoardNotAdded);
+        return result;
     }
     const long size = StoreSize(file.Get());
     if (size < 0 || size % static_cast<long>(kListRecordSize) != 0) {
-        *message = kMsgWrongFormat;
-        return false;
+        result.Fail(kMsgWrongFormat);
+        return result;
     }
     std::string bytes;
     if (StoreSeek(file.Get(), 0, kSeekSet) != 0 || !StoreReadToEnd(file.Get(), bytes) ||
         bytes.size() != static_cast<size_t>(size)) {
-        *message = kMsgReadFailed;
-        return false;
+        result.Fail(kMsgReadFailed);
+        return result;
     }
     for (size_t off = 0; off < bytes.size(); off += kListRecordSize) {
         if (DecodeBoardTitleRecord(BytesOf(bytes) + off).boardNumber == boardNumber) {
-            *message = "掲示板 " + BoardIdText(boardNumber) + " はすでにあります";
-            return false;
+            result.Fail("掲示板 " + BoardIdText(boardNumber) + " はすでにあります");
+            return result;
         }
     }
     if (!StoreAppendWhole(file.Get(), EncodeBoardTitleRecord(BoardTitleRecord{boardNumber, title}))) {
-        *message = "掲示板を追加できませんでした";
-        return false;
+        result.Fail(kMsgBoardNotAdded);
+        return result;
     }
-    return true;
+    return result;
 }
 
-bool BbsWriteDefaultTitle(const std::string& title) {
+StoreResult BbsWriteDefaultTitle(const std::string& title) {
+    StoreResult result;
     MakeStoreFolder(StorePath(BoardFolder("")));
-    return WriteStoreFile(DefaultTitlePath(), title);
+    if (!WriteStoreFile(DefaultTitlePath(), title)) result.Fail(kMsgTitleNotWritten);
+    return result;
 }
 
 UnreadAnswer BbsHasUnread(const std::string& boardId, int user) {
@@ -253,8 +261,8 @@ UnreadAnswer BbsHasUnread(const std::string& boardId, int user) {
     });
     // A list of the wrong size holds nothing unread, silently: the timer asks every few
     // minutes, and the board window tells of it when the board is chosen.
-    if (!answer.unread && !load.ok && load.message == kMsgReadFailed)
-        answer.messages.push_back(load.message);
+    if (!answer.unread && !load.ok && load.FirstMessage() == kMsgReadFailed)
+        answer.Tell(load.FirstMessage());
     return answer;
 }
 
@@ -292,7 +300,7 @@ ShownPost BbsShowPost(const std::string& boardId, int reader, long index,
 PostResult BbsCreatePost(const std::string& boardId, const Party& author, const NewPost& post) {
     PostResult result;
     if (post.subject.empty()) {
-        result.messages.push_back(kMsgNoSubject);
+        result.Fail(kMsgNoSubject);
         return result;
     }
     const std::string folder = BoardFolder(boardId);
@@ -308,14 +316,14 @@ PostResult BbsCreatePost(const std::string& boardId, const Party& author, const 
     record.subject = CutSjis(post.subject, kSubjectTextMax);
     const int n = record.number;
     if (n == 0) {
-        result.messages.push_back(kMsgPostNotStored);
+        result.Fail(kMsgPostNotStored);
         return result;
     }
     bool complete = post.body.empty() || WriteItemBody(folder, post.body, n, kPrefixBbs, kShiftOrdinary);
     if (complete && !post.attachments.empty()) {
-        StoreAttachmentsResult stored = StoreAttachments(post.attachments, folder, n);
+        StoreResult stored = StoreAttachments(post.attachments, folder, n);
         result.messages = stored.messages;
-        complete = stored.listWritten;
+        complete = stored.ok;
     }
     // The author has read his own post, and his reader record comes first in its log: both are
     // in place before the record makes the post visible to any other client.
@@ -325,10 +333,9 @@ PostResult BbsCreatePost(const std::string& boardId, const Party& author, const 
     }
     if (!complete || !AppendListRecord(EncodePostRecord(record), PostListPath(folder))) {
         RemovePostFiles(folder, n);
-        result.messages.push_back(kMsgPostNotStored);
+        result.Fail(kMsgPostNotStored);
         return result;
     }
-    result.ok = true;
     result.number = n;
     return result;
 }
@@ -350,7 +357,7 @@ PostResult BbsUpdatePost(const std::string& boardId, int author, long index,
         // have left the list since it was shown.
         if (at < 0 || at >= list.Count() ||
             GetInt16(list.Record(at) + pf::kAuthorNumber) != author) {
-            result.messages.push_back(list.Message().empty() ? kMsgPostNotUpdated : list.Message());
+            result.Fail(list.Message().empty() ? kMsgPostNotUpdated : list.Message());
             return result;
         }
         unsigned char* record = list.Record(at);
@@ -359,7 +366,7 @@ PostResult BbsUpdatePost(const std::string& boardId, int author, long index,
             ShiftPlainRecord(record);
             wasPlain = true;
             if (!list.Rewrite(at)) {
-                result.messages.push_back(kMsgPostNotUpdated);
+                result.Fail(kMsgPostNotUpdated);
                 return result;
             }
         }
@@ -370,7 +377,7 @@ PostResult BbsUpdatePost(const std::string& boardId, int author, long index,
                                  ? !wasPlain || KeepBodyShifted(folder, n)
                                  : WriteItemBody(folder, update.body, n, kPrefixBbs, kShiftOrdinary);
     if (!bodyWritten) {
-        result.messages.push_back(kMsgPostNotUpdated);
+        result.Fail(kMsgPostNotUpdated);
         return result;
     }
     // The previous copies are deleted only after the new ones are stored: an attachment whose
@@ -382,16 +389,15 @@ PostResult BbsUpdatePost(const std::string& boardId, int author, long index,
     } else {
         std::vector<AttachmentSource> sources = update.attachments;
         for (AttachmentSource& s : sources) s.storedCopy = PreviousCopy(folder, previous, s.path);
-        StoreAttachmentsResult stored = StoreAttachments(sources, folder, n);
+        StoreResult stored = StoreAttachments(sources, folder, n);
         result.messages = stored.messages;
-        if (!stored.listWritten) {
+        if (!stored.ok) {
             // The old list may still name the previous copies: they stay.
-            result.messages.push_back(kMsgPostNotUpdated);
+            result.Fail(kMsgPostNotUpdated);
             return result;
         }
     }
     DeleteStoredAttachments(folder, previous);
-    result.ok = true;
     result.number = n;
     return result;
 }
@@ -405,27 +411,27 @@ ReaderList BbsListReaders(const std::string& boardId, long index, const std::str
     const std::string folder = BoardFolder(boardId);
     std::string record;
     if (!FindPost(folder, index, identity, &record)) return list;
-    std::vector<RegistryRecord> users;
-    if (!ReadRegistry(users)) {
-        list.message = RegistryPath();
+    RegistryRead registry = ReadRegistry();
+    if (!registry.ok) {
+        static_cast<StoreResult&>(list) = registry;
         return list;
     }
     // A missing log: nobody has read the post.
     std::string log;
     StoreFile logFile(ReaderLogPath(folder, GetInt16(BytesOf(record) + pf::kNumber)), kOpenRead);
     if (logFile.IsOpen() && !StoreReadToEnd(logFile.Get(), log)) {
-        list.message = kMsgReadFailed;
+        list.Fail(kMsgReadFailed);
         return list;
     }
     logFile.Close();
     if (log.size() % kReaderRecordSize != 0) {
-        list.message = kMsgWrongFormat;
+        list.Fail(kMsgWrongFormat);
         return list;
     }
     std::vector<ReaderRecord> readers;
     for (size_t off = 0; off < log.size(); off += kReaderRecordSize)
         readers.push_back(DecodeReaderRecord(BytesOf(log) + off));
-    for (const RegistryRecord& user : users) {
+    for (const RegistryRecord& user : registry.records) {
         auto first = std::find_if(readers.begin(), readers.end(),
                                   [&](const ReaderRecord& r) { return r.reader == user.number; });
         list.lines.push_back(ReaderListLine(user.name, first == readers.end() ? nullptr : &*first));

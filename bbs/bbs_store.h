@@ -22,29 +22,28 @@
 extern const char kMsgDefaultBoardTitle[];  // "デフォルト": the default board without title.txt
 extern const char kMsgPostNotStored[];      // a post that could not be stored (nothing of it stays)
 extern const char kMsgPostNotUpdated[];     // an update that could not be done
+extern const char kMsgTitleNotWritten[];    // bbs\title.txt could not be written
 
 // The boards as the board window's two parallel boxes hold them: position 0 is the default
 // board (its title the whole of bbs\title.txt, or "デフォルト"), then one board per title record
-// in file order. A malformed or unreadable title list leaves the boards read until then and a
-// message.
-struct BoardList {
+// in file order. A malformed or unreadable title list leaves the boards read until then, not
+// ok, with its message.
+struct BoardList : StoreResult {
     std::vector<std::string> titles;
     std::vector<std::string> ids;
-    std::string message;
 };
 BoardList BbsLoadBoards();
 
 // Board administration: appends a title record for a new board (number 0..999, title of 1 to
 // 179 bytes), refusing a number already present; and writes the default board's title.
-bool BbsAddBoard(int boardNumber, const std::string& title, std::string* message);
-bool BbsWriteDefaultTitle(const std::string& title);
+StoreResult BbsAddBoard(int boardNumber, const std::string& title);
+StoreResult BbsWriteDefaultTitle(const std::string& title);
 
 // Does the board hold a post that the user has not opened? An empty, missing or malformed post
 // list holds none. The answer of the main window's timer is BbsCheckUnread: the default board,
 // then every listed board, stopping at the first with news. The caller plays the sound.
-struct UnreadAnswer {
-    bool unread = false;
-    std::vector<std::string> messages;  // a post list that could not be read
+struct UnreadAnswer : StoreResult {
+    bool unread = false;  // messages: a post list that could not be read
 };
 UnreadAnswer BbsHasUnread(const std::string& boardId, int user);
 UnreadAnswer BbsCheckUnread(int user);
@@ -75,10 +74,9 @@ struct NewPost {
     std::string body;     // bytes as typed; empty means no body file
     std::vector<AttachmentSource> attachments;
 };
-struct PostResult {
-    bool ok = false;      // false: the post dialog stays open
-    int number = 0;       // the post's number
-    std::vector<std::string> messages;  // to show, in order
+// Not ok: the post dialog stays open.
+struct PostResult : StoreResult {
+    int number = 0;  // the post's number
 };
 // Stores a new post, posted now: body, attachments, the author's read mark and reader record,
 // and last its record, so that a post is complete the moment other clients can see it.
@@ -105,9 +103,8 @@ bool BbsAppendReader(const std::string& boardId, int postNumber, const ReaderRec
 // For every registered user, when he first opened the post: ReaderListLine lines, in registry
 // order. A malformed reader log gives "ファイルの形式が違います" and no lines; an unreadable
 // registry gives its path as the message.
-struct ReaderList {
+struct ReaderList : StoreResult {
     std::vector<std::string> lines;
-    std::string message;
 };
 ReaderList BbsListReaders(const std::string& boardId, long index,
                           const std::string* identity = nullptr);

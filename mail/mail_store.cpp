@@ -97,7 +97,7 @@ void TakeBackCopy(const std::string& recipientFolder, const std::string& ownFold
 
 // Writes one copy. False when any part of it could not be written (then nothing of it stays).
 bool DeliverCopy(const Party& sender, const Party& recipient, const OutgoingItem& item,
-                 int shiftFlag, DeliveredCopy& copy, std::vector<std::string>& messages) {
+                 int shiftFlag, DeliveredCopy& copy, StoreResult& told) {
     const std::string theirs = UserFolderName(recipient.number);
     const std::string own = UserFolderName(sender.number);
     copy.receivedNumber = NextItemNumber(theirs, kCounterReceived);
@@ -129,9 +129,9 @@ bool DeliverCopy(const Party& sender, const Party& recipient, const OutgoingItem
         complete = WriteItemBody(theirs, item.body, r, kPrefixRcv, shiftFlag) &&
                    WriteItemBody(own, item.body, s, kPrefixSnd, shiftFlag);
     if (complete && item.kind == kItemMail && !item.attachments.empty()) {
-        StoreAttachmentsResult stored = StoreAttachments(item.attachments, theirs, r);
-        messages.insert(messages.end(), stored.messages.begin(), stored.messages.end());
-        complete = stored.listWritten &&
+        StoreResult stored = StoreAttachments(item.attachments, theirs, r);
+        for (const std::string& text : stored.messages) told.Tell(text);
+        complete = stored.ok &&
                    CopyStoreFile(NumberedFileName(theirs, r, kPrefixFil, kExtLst),
                                  NumberedFileName(own, s, kPrefixSfl, kExtLst));
     }
@@ -199,36 +199,37 @@ DeliveryResult DeliverItem(const Party& sender, const std::vector<Party>& recipi
                            const OutgoingItem& item) {
     DeliveryResult result;
     if (recipients.empty()) {
-        result.messages.push_back(kMsgNoRecipient);
+        result.Fail(kMsgNoRecipient);
         return result;
     }
     if (item.subject.empty()) {
-        result.messages.push_back(item.kind == kItemPhoneMemo ? kMsgNoCaller : kMsgNoSubject);
+        result.Fail(item.kind == kItemPhoneMemo ? kMsgNoCaller : kMsgNoSubject);
         return result;
     }
-    result.sent = true;
     const int shiftFlag =
         item.kind == kItemMail && item.confidential ? kShiftConfidential : kShiftOrdinary;
     for (const Party& recipient : recipients) {
         DeliveredCopy copy;
         copy.recipient = recipient.number;
-        copy.delivered = DeliverCopy(sender, recipient, item, shiftFlag, copy, result.messages);
-        if (!copy.delivered) result.messages.push_back(recipient.name + "様へ送信できませんでした");
+        copy.delivered = DeliverCopy(sender, recipient, item, shiftFlag, copy, result);
+        if (!copy.delivered) result.Tell(recipient.name + "様へ送信できませんでした");
         result.copies.push_back(copy);
     }
     return result;
 }
 
-StoreAttachmentsResult StoreAttachments(const std::vector<AttachmentSource>& attachments,
-                                        const std::string& folder, int number) {
-    StoreAttachmentsResult result;
+StoreResult StoreAttachments(const std::vector<AttachmentSource>& attachments,
+                             const std::string& folder, int number) {
+    StoreResult result;
     StoreFile list(NumberedFileName(folder, number, kPrefixFil, kExtLst), kOpenCreate);
-    if (!list.IsOpen()) return result;
-    result.listWritten = true;
+    if (!list.IsOpen()) {
+        result.Fail();
+        return result;
+    }
     for (const AttachmentSource& source : attachments) {
         int a = NextItemNumber(folder, kCounterAttachment);
         if (a == 0) {
-            result.messages.push_back(kMsgNoDiskSpace);
+            result.Tell(kMsgNoDiskSpace);
             continue;
         }
         AttachmentRecord record;
@@ -238,12 +239,12 @@ StoreAttachmentsResult StoreAttachments(const std::vector<AttachmentSource>& att
         std::string bytes = EncodeAttachmentRecord(record);
         if (StoreWrite(list.Get(), bytes.data(), bytes.size()) != static_cast<long>(bytes.size())) {
             // Every stored copy must be named in the list, or nothing could ever delete it.
-            result.listWritten = false;
+            result.Fail();
             break;
         }
         if (!CopyStoreFile(source.path, record.storedPath) &&
             (source.storedCopy.empty() || !CopyStoreFile(source.storedCopy, record.storedPath)))
-            result.messages.push_back(kMsgNoDiskSpace);
+            result.Tell(kMsgNoDiskSpace);
     }
     return result;
 }
@@ -293,11 +294,12 @@ OpenedItem MarkItemOpened(int ownNumber, long index, const std::string* identity
     BrokenDownTime now;
     {
         ListEdit list(ReceivedListOf(UserFolderName(ownNumber)));
-        if (!list.Ready()) return opened;
-        if (identity) index = list.Locate(index, *identity);
-        if (index < 0 || index >= list.Count()) return opened;
+        if (identity && list.Ready()) index = list.Locate(index, *identity);
+        if (!list.Ready() || index < 0 || index >= list.Count()) {
+            opened.Fail();
+            return opened;
+        }
         unsigned char* record = list.Record(index);
-        opened.ok = true;
         if (record[mf::kStatus] == kStatusUnopened) {
             now = LocalTimeNow();
             MarkRecordOpened(record, now);
@@ -315,7 +317,7 @@ RetractResult RetractReceivedCopy(int ownNumber, const RetractionTicket& ticket)
     {
         ListEdit list(ReceivedListOf(theirs));
         if (!list.Ready()) {
-            result.message = kMsgRetractFailed;
+            result.Fail(kMsgRetractFailed);
             return result;
         }
         long index = list.Find([&](const unsigned char* r) {
@@ -328,11 +330,11 @@ RetractResult RetractReceivedCopy(int ownNumber, const RetractionTicket& ticket)
         }
         if (list.Record(index)[mf::kStatus] != kStatusUnopened) {
             result.status = RetractResult::kRefused;
-            result.message = kMsgRetractRefused;
+            result.Fail(kMsgRetractRefused);
             return result;
         }
         if (!list.Remove(index)) {
-            result.message = kMsgRetractFailed;
+            result.Fail(kMsgRetractFailed);
             return result;
         }
     }

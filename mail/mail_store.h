@@ -9,6 +9,7 @@
 #include "mail/attachment_record.h"
 #include "store/lists/list_kinds.h"
 #include "store/lists/list_record.h"
+#include "store/result.h"
 
 extern const char kMsgNoRecipient[];     // "誰宛ですか"
 extern const char kMsgNoSubject[];       // "表題がありません"
@@ -51,10 +52,10 @@ struct DeliveredCopy {
     bool delivered = false;  // both records and every file the item needs are in place
 };
 
-struct DeliveryResult {
-    bool sent = false;                  // false: refused before anything was written
+// Not ok: refused before anything was written. Ok with messages: some copy or attachment did
+// not arrive.
+struct DeliveryResult : StoreResult {
     std::vector<DeliveredCopy> copies;  // one per recipient, in the order given
-    std::vector<std::string> messages;  // to show, in order
 };
 
 // Delivers one copy of the item to each recipient, in the order given. A copy becomes visible
@@ -67,12 +68,8 @@ DeliveryResult DeliverItem(const Party& sender, const std::vector<Party>& recipi
 
 // Writes the attachment list fil<number>.lst in the folder and a stored copy of each file.
 // A file that cannot be copied gives kMsgNoDiskSpace and the next one is stored; its record
-// stays in the list. listWritten is false when the list could not be created or written.
-struct StoreAttachmentsResult {
-    bool listWritten = false;
-    std::vector<std::string> messages;
-};
-StoreAttachmentsResult StoreAttachments(const std::vector<AttachmentSource>& attachments,
+// stays in the list. Not ok when the list could not be created or written.
+StoreResult StoreAttachments(const std::vector<AttachmentSource>& attachments,
                                         const std::string& folder, int number);
 // The attachment records of a list file; empty when it is missing.
 std::vector<AttachmentRecord> LoadAttachmentList(const std::string& path);
@@ -98,8 +95,8 @@ ItemBody LoadItemBody(const std::string& path, int shiftFlag);
 // The store half of opening a received item of the user's own list: the first opening sets
 // status 1 and the time of opening in the record and in the sender's twin (the sender then sees
 // "受信"); later openings change nothing.
-struct OpenedItem {
-    bool ok = false;            // false: the list could not be opened or holds no such item
+// Not ok when the list could not be opened or holds no such item.
+struct OpenedItem : StoreResult {
     bool firstOpening = false;
     MailRecord record;          // as it is now
 };
@@ -107,9 +104,10 @@ OpenedItem MarkItemOpened(int ownNumber, long index, const std::string* identity
 
 // Takes back the recipient's copy of a sent item after the sender deleted its own copy
 // (DeleteOutcome::canRetract). Refused, changing nothing, when the recipient has opened it.
-struct RetractResult {
+// Not ok when refused (kMsgRetractRefused) or when the recipient's list could not be worked on
+// (kMsgRetractFailed).
+struct RetractResult : StoreResult {
     enum Status { kRetracted, kAlreadyGone, kRefused, kUnavailable } status = kUnavailable;
-    std::string message;  // kMsgRetractRefused or kMsgRetractFailed
 };
 RetractResult RetractReceivedCopy(int ownNumber, const RetractionTicket& ticket);
 

@@ -34,10 +34,7 @@ int ShowLauncherBox(HWND owner, const std::string& text, const char* caption, un
     return g_box(owner, text, caption, flags);
 }
 
-void LoadLauncherRegions() {
-    std::string message = ReadLauncherRegions();
-    if (!message.empty()) ShowMessage(message);
-}
+void LoadLauncherRegions() { ShowMessages(ReadLauncherRegions(LauncherTables())); }
 
 int RegionHitTest(int x, int y) {
     return HitTestRegions(LauncherTables(), x, y, LauncherScrollOffset());
@@ -104,7 +101,7 @@ bool SaveFunctionRegions(HWND owner) {
 }
 
 bool AppendProgram(HWND owner, const std::string& name, const std::string& command) {
-    if (AppendProgramRecord(DragSelection(), name, command)) return true;
+    if (AppendProgramRecord(DragSelection(), name, command) != 0) return true;
     ShowLauncherBox(owner, kMsgProgramSaveFailed, kCaption, MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
@@ -115,10 +112,7 @@ bool RewritePrograms(HWND owner, const std::vector<ProgramRecord>& programs) {
     return false;
 }
 
-void LaunchProgram(int number) {
-    std::string message = StartProgram(number);
-    if (!message.empty()) ShowMessage(message);
-}
+void LaunchProgram(int number) { ShowMessages(StartProgram(number)); }
 
 void OpenByAssociation(HWND owner, const std::string& path) {
     if (!OpenDocument(path)) ShowLauncherBox(owner, kMsgNoAssociation, kCaption, MB_OK);

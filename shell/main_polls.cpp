@@ -16,8 +16,9 @@ const char kMessageFlag[] = "message.mox";
 // Does the flag file exist in the own user folder? Another client may be creating or appending
 // to it right now: StoreExists retries while the sender holds it.
 PollFind TestFlag(const char* name) {
-    if (StoreExists(UserStorePath(CurrentUser().numberText, name))) return PollFind::kNews;
-    return LastOpenError() == kErrInvalidDrive ? PollFind::kDriveGone : PollFind::kNothing;
+    OpenResult flag = StoreExists(UserStorePath(CurrentUser().numberText, name));
+    if (flag.Opened()) return PollFind::kNews;
+    return flag.error == kErrInvalidDrive ? PollFind::kDriveGone : PollFind::kNothing;
 }
 
 }  // namespace
@@ -47,7 +48,7 @@ PollFind CheckNewMessage() { return TestFlag(kMessageFlag); }
 
 bool CheckBoardNews() {
     UnreadAnswer news = BbsCheckUnread(CurrentUser().number);
-    for (const std::string& message : news.messages) ShowMessage(message);
+    ShowMessages(news);
     if (news.unread) PlaySettingSound(nullptr, "MailWaveFile");
     return news.unread;
 }

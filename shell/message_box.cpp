@@ -4,6 +4,14 @@ namespace {
 const char kCaption[] = "ミトカ";
 }
 
+void ShowInMessageBox(const std::string& text) {
+    static bool showing = false;
+    if (showing) return;
+    showing = true;
+    ShowNotice(GetActiveWindow(), text);
+    showing = false;
+}
+
 void ShowNotice(HWND owner, const std::string& text) {
     MessageBoxA(owner, text.c_str(), kCaption, MB_OK);
 }

@@ -13,7 +13,6 @@
 namespace {
 
 std::string g_netDir;
-unsigned short g_lastOpenError = 0;
 OpenRetryPolicy g_retryPolicy;
 
 HANDLE ToWin(StoreHandle h) { return reinterpret_cast<HANDLE>(h); }
@@ -24,14 +23,14 @@ StoreHandle FromWin(HANDLE h) {
 // The file system says "path not found" both for a missing folder and for a network drive
 // that has gone away. The main window must tell the two apart (a lost drive ends the session),
 // so a missing folder whose drive root is unreachable is reported as an invalid drive.
-unsigned short ClassifyOpenError(const std::string& path, DWORD error) {
+StoreError ClassifyOpenError(const std::string& path, DWORD error) {
     if (error == ERROR_PATH_NOT_FOUND || error == ERROR_BAD_NETPATH ||
         error == ERROR_BAD_NET_NAME) {
         std::string root = PathRoot(path);
         if (!root.empty() && GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES)
             return kErrInvalidDrive;
     }
-    return static_cast<unsigned short>(error);
+    return static_cast<StoreError>(error);
 }
 
 // One attempt at the platform: 0 and a handle on success, else the error code.
@@ -100,7 +99,6 @@ bool IsSilentOpenError(unsigned short code) {
 
 void SetNetDir(const std::string& netDir) { g_netDir = netDir; }
 const std::string& NetDir() { return g_netDir; }
-unsigned short LastOpenError() { return g_lastOpenError; }
 
 void SetOpenRetryPolicy(const OpenRetryPolicy& policy) { g_retryPolicy = policy; }
 OpenRetryPolicy CurrentOpenRetryPolicy() { return g_retryPolicy; }
@@ -116,7 +114,7 @@ std::string NumberedFileName(const std::string& folder, int number, int prefixIn
     return UserStorePath(folder, NumberedName(number, prefixIndex, extensionIndex));
 }
 
-StoreHandle StoreOpen(const std::string& path, unsigned mode) {
+OpenResult StoreOpen(const std::string& path, unsigned mode) {
     const int immediate = g_retryPolicy.immediateAttempts > 0 ? g_retryPolicy.immediateAttempts : 1;
     const int total = immediate + (g_retryPolicy.pausedAttempts > 0 ? g_retryPolicy.pausedAttempts : 0);
     HANDLE h = INVALID_HANDLE_VALUE;
@@ -129,28 +127,28 @@ StoreHandle StoreOpen(const std::string& path, unsigned mode) {
         error = OpenOnce(path, mode, &h);
         if (error != ERROR_SHARING_VIOLATION) break;
     }
+    OpenResult opened;
     if (error == 0) {
-        g_lastOpenError = 0;
         ++Tally().opensOk;
         // Exist and delete opens hold no handle; any value but -1 means success.
-        if (mode & (kOpenExist | kOpenDelete)) return 1;
-        return FromWin(h);
+        opened.handle = mode & (kOpenExist | kOpenDelete) ? 1 : FromWin(h);
+        return opened;
     }
-    g_lastOpenError = ClassifyOpenError(path, error);
-    switch (g_lastOpenError) {
+    opened.error = ClassifyOpenError(path, error);
+    switch (opened.error) {
         case kErrFileNotFound:
         case kErrPathNotFound: ++Tally().opensAbsent; break;
         case kErrSharingViolation: ++Tally().opensBusy; break;
         default: ++Tally().opensFailed; break;
     }
-    if (!IsSilentOpenError(g_lastOpenError)) ReportOpenFailure(path, g_lastOpenError);
-    return kNoHandle;
+    if (!IsSilentOpenError(opened.error)) ReportOpenFailure(path, opened.error);
+    return opened;
 }
 
-bool StoreExists(const std::string& path) { return StoreOpen(path, kOpenExist) != kNoHandle; }
+OpenResult StoreExists(const std::string& path) { return StoreOpen(path, kOpenExist); }
 
 bool StoreDelete(const std::string& path) {
-    bool ok = StoreOpen(path, kOpenDelete) != kNoHandle;
+    bool ok = StoreOpen(path, kOpenDelete).Opened();
     if (ok) ++Tally().deletes;
     return ok;
 }
@@ -170,16 +168,16 @@ bool MakeStoreFolder(const std::string& path) {
     return GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-StoreHandle StoreOpenAppend(const std::string& path) {
+OpenResult StoreOpenAppend(const std::string& path) {
     // One atomic open-or-create: when two senders append to a list that does not exist yet,
     // neither may truncate what the other has just written.
-    StoreHandle h = StoreOpen(path, kOpenAlways);
-    if (h == kNoHandle && LastOpenError() == kErrPathNotFound) {
+    OpenResult opened = StoreOpen(path, kOpenAlways);
+    if (opened.error == kErrPathNotFound) {
         MakeStoreFolder(PathParentFolder(path));
-        h = StoreOpen(path, kOpenAlways);
+        opened = StoreOpen(path, kOpenAlways);
     }
-    if (h != kNoHandle) StoreSeek(h, 0, kSeekEnd);
-    return h;
+    if (opened.Opened()) StoreSeek(opened.handle, 0, kSeekEnd);
+    return opened;
 }
 
 bool StoreRename(const std::string& from, const std::string& to) {
@@ -286,12 +284,13 @@ int NextItemNumber(const std::string& folder, int counterKind) {
     const std::string path = UserStorePath(folder, CounterFileName(counterKind));
     // Open-or-create in one exclusive open: a counter that another client holds is retried,
     // never taken for absent and recreated, so no number is ever handed out twice.
-    StoreHandle h = StoreOpen(path, kOpenAlways);
-    if (h == kNoHandle && LastOpenError() == kErrPathNotFound) {
+    OpenResult opened = StoreOpen(path, kOpenAlways);
+    if (opened.error == kErrPathNotFound) {
         MakeStoreFolder(StorePath(folder));
-        h = StoreOpen(path, kOpenAlways);
+        opened = StoreOpen(path, kOpenAlways);
     }
-    if (h == kNoHandle) return 0;
+    if (!opened.Opened()) return 0;
+    const StoreHandle h = opened.handle;
     unsigned char bytes[2] = {0, 0};
     long got = StoreRead(h, bytes, 2);
     // A fresh (empty) or short counter counts as 0, so it hands out 1.

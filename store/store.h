@@ -44,8 +44,13 @@ enum StoreError : unsigned short {
 void SetNetDir(const std::string& netDir);
 const std::string& NetDir();
 
-// Error code of the most recent open attempt; 0 after a successful open.
-unsigned short LastOpenError();
+// What an open came to: the handle, and the error code that the file system reported (kErrNone
+// when it opened). Exist and delete opens hold no handle: for them only the code tells.
+struct OpenResult {
+    StoreHandle handle = kNoHandle;
+    StoreError error = kErrNone;
+    bool Opened() const { return error == kErrNone; }
+};
 
 // NetDir joined with name (a backslash only when needed); the bare name for an empty NetDir.
 std::string StorePath(const std::string& name);
@@ -55,18 +60,18 @@ std::string UserStorePath(const std::string& folder, const std::string& name);
 std::string NumberedFileName(const std::string& folder, int number, int prefixIndex,
                              int extensionIndex);
 
-// Opens exclusively with the retry rule. kNoHandle on failure; LastOpenError() tells why.
-// Unexpected codes (and 15) are reported through ShowMessage as "%s %d".
-StoreHandle StoreOpen(const std::string& path, unsigned mode);
-// Does the file exist and could it be opened? A file held by another client through every
-// attempt counts as absent (LastOpenError() is then 32).
-bool StoreExists(const std::string& path);
+// Opens exclusively with the retry rule. Unexpected codes (and 15) are reported through
+// ShowMessage as "%s %d".
+OpenResult StoreOpen(const std::string& path, unsigned mode);
+// Does the file exist and could it be opened (Opened())? A file held by another client through
+// every attempt counts as absent (the code is then 32).
+OpenResult StoreExists(const std::string& path);
 bool StoreDelete(const std::string& path);
 // Closes, trying again while the close fails, up to 100 calls. Returns 0, or -1 on failure.
 int StoreClose(StoreHandle handle);
 // A handle positioned at the end of the file, for writing; creates the file (and its parent
 // folder, one level) when it is absent.
-StoreHandle StoreOpenAppend(const std::string& path);
+OpenResult StoreOpenAppend(const std::string& path);
 // Renames (or moves) a file; false when it fails.
 bool StoreRename(const std::string& from, const std::string& to);
 // Creates one folder level. An existing folder is not an error.
@@ -130,16 +135,16 @@ OpenRetryPolicy CurrentOpenRetryPolicy();
 // Closes the handle when it goes out of scope, so no early return leaves a store file open.
 class StoreFile {
 public:
-    StoreFile() = default;
-    explicit StoreFile(StoreHandle handle) : handle_(handle) {}
-    StoreFile(const std::string& path, unsigned mode) : handle_(StoreOpen(path, mode)) {}
+    explicit StoreFile(const OpenResult& opened) : handle_(opened.handle), error_(opened.error) {}
+    StoreFile(const std::string& path, unsigned mode) : StoreFile(StoreOpen(path, mode)) {}
     ~StoreFile() { Close(); }
     StoreFile(const StoreFile&) = delete;
     StoreFile& operator=(const StoreFile&) = delete;
-    StoreFile(StoreFile&& other) noexcept : handle_(other.handle_) { other.handle_ = kNoHandle; }
 
     bool IsOpen() const { return handle_ != kNoHandle; }
     StoreHandle Get() const { return handle_; }
+    // Why the open failed (kErrNone when it did not).
+    StoreError Error() const { return error_; }
     int Close() {
         int result = 0;
         if (handle_ != kNoHandle) result = StoreClose(handle_);
@@ -149,4 +154,5 @@ public:
 
 private:
     StoreHandle handle_ = kNoHandle;
+    StoreError error_ = kErrNone;
 };

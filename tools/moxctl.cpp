@@ -95,6 +95,11 @@ int UsageError(const CommandContext& ctx, const char* command) {
     return kExitUsage;
 }
 
+int Report(const StoreResult& result) {
+    ShowMessages(result);
+    return result.ok && result.messages.empty() ? kExitOk : kExitFailed;
+}
+
 bool ReadLocalFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     FILE* f = std::fopen(path.c_str(), "rb");

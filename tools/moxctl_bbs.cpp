@@ -37,7 +37,7 @@ bool TakeBoard(CommandContext& ctx, const char* command, std::string* boardId, i
         *boardId = BoardIdText(number);
         return true;
     }
-    if (!boards.message.empty()) PrintErr(ctx, boards.message + "\n");
+    ShowMessages(boards);
     *exitCode = Fail(ctx, "掲示板 " + given + " はありません");
     return false;
 }
@@ -54,7 +54,7 @@ bool TakeShownPost(CommandContext& ctx, const char* command, std::string* boardI
     ListLoad load = BbsLoadPostList(*boardId);
     long position = 0;
     if (!load.ok) {
-        *exitCode = Fail(ctx, load.message);
+        *exitCode = Report(load);
         return false;
     }
     if (!TakePosition(ctx, ctx.args[0], load, &position)) {
@@ -66,8 +66,7 @@ bool TakeShownPost(CommandContext& ctx, const char* command, std::string* boardI
 }
 
 bool IsRegistered(int user) {
-    std::vector<RegistryRecord> registry;
-    ReadRegistry(registry);
+    const std::vector<RegistryRecord> registry = ReadRegistry().records;
     return std::any_of(registry.begin(), registry.end(),
                        [&](const RegistryRecord& r) { return r.number == user; });
 }
@@ -75,16 +74,15 @@ bool IsRegistered(int user) {
 int CmdBoardAdd(CommandContext& ctx) {
     int number = 0;
     if (ctx.args.size() != 2 || !ParseNumber(ctx.args[0], &number)) return UsageError(ctx, "board-add");
-    std::string message;
-    if (!BbsAddBoard(number, ctx.args[1], &message)) return Fail(ctx, message);
+    StoreResult added = BbsAddBoard(number, ctx.args[1]);
+    if (!added.ok) return Report(added);
     PrintOut(ctx, BoardIdText(number) + "\n");
     return kExitOk;
 }
 
 int CmdBoardTitle(CommandContext& ctx) {
     if (ctx.args.size() != 1) return UsageError(ctx, "board-title");
-    if (!BbsWriteDefaultTitle(ctx.args[0])) return Fail(ctx, "掲示板の表題を書けません");
-    return kExitOk;
+    return Report(BbsWriteDefaultTitle(ctx.args[0]));
 }
 
 int CmdBoards(CommandContext& ctx) {
@@ -93,7 +91,7 @@ int CmdBoards(CommandContext& ctx) {
     std::string out;
     for (size_t i = 0; i < boards.ids.size(); ++i) out += boards.ids[i] + "\t" + OneLine(boards.titles[i]) + "\n";
     PrintOut(ctx, out);
-    return boards.message.empty() ? kExitOk : Fail(ctx, boards.message);
+    return Report(boards);
 }
 
 int CmdPost(CommandContext& ctx) {
@@ -118,8 +116,7 @@ int CmdPost(CommandContext& ctx) {
     post.subject = subject;
     PostResult result = BbsCreatePost(boardId, Party{ctx.user, CurrentUser().name}, post);
     if (result.ok) PrintOut(ctx, std::to_string(result.number) + "\n");
-    for (const std::string& m : result.messages) PrintErr(ctx, m + "\n");
-    return result.ok && result.messages.empty() ? kExitOk : kExitFailed;
+    return Report(result);
 }
 
 int CmdPosts(CommandContext& ctx) {
@@ -131,7 +128,7 @@ int CmdPosts(CommandContext& ctx) {
     std::string out;
     for (const ListLine& line : load.lines) out += line.text + "\n";
     PrintOut(ctx, out);
-    return load.ok ? kExitOk : Fail(ctx, load.message);
+    return Report(load);
 }
 
 int CmdRead(CommandContext& ctx) {
@@ -154,14 +151,14 @@ int CmdReaders(CommandContext& ctx) {
     std::string out;
     for (const std::string& l : readers.lines) out += l + "\n";
     PrintOut(ctx, out);
-    return readers.message.empty() ? kExitOk : Fail(ctx, readers.message);
+    return Report(readers);
 }
 
 int CmdUnread(CommandContext& ctx) {
     if (!ctx.args.empty()) return UsageError(ctx, "unread");
     UnreadAnswer answer = BbsCheckUnread(ctx.user);
     PrintOut(ctx, answer.unread ? "1\n" : "0\n");
-    for (const std::string& m : answer.messages) PrintErr(ctx, m + "\n");
+    ShowMessages(answer);  // a board that could not be read is told, and is no failure here
     return kExitOk;
 }
 

@@ -33,11 +33,12 @@ bool ParseNumberList(const std::string& text, std::set<int>* numbers) {
 // registry cannot be read or names someone unknown.
 bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted, Party* sender,
                     std::vector<Party>* recipients, std::string* message) {
-    std::vector<RegistryRecord> registry;
-    if (!ReadRegistry(registry)) {
-        *message = RegistryPath();
+    RegistryRead read = ReadRegistry();
+    if (!read.ok) {
+        *message = read.FirstMessage();
         return false;
     }
+    const std::vector<RegistryRecord>& registry = read.records;
     std::set<int> found;
     bool senderKnown = false;
     for (const RegistryRecord& r : registry) {
@@ -70,8 +71,7 @@ int ReportDelivery(const CommandContext& ctx, const DeliveryResult& result) {
         out += line;
     }
     PrintOut(ctx, out);
-    for (const std::string& m : result.messages) PrintErr(ctx, m + "\n");
-    return result.sent && result.messages.empty() ? kExitOk : kExitFailed;
+    return Report(result);
 }
 
 int CmdSend(CommandContext& ctx) {
@@ -138,7 +138,7 @@ int ListKindArg(const std::string& which) {
 // Loads the own list of the kind; false (with the message printed) when it cannot be shown.
 bool LoadOwnList(const CommandContext& ctx, int kind, ListLoad* load) {
     *load = LoadList(MailListKind(kind), CurrentUser().numberText);
-    if (!load->ok) PrintErr(ctx, load->message + "\n");
+    if (!load->ok) ShowMessages(*load);
     return load->ok;
 }
 
@@ -180,11 +180,11 @@ int CmdDelete(CommandContext& ctx) {
     const ListLine& line = load.lines[static_cast<size_t>(position)];
     DeleteOutcome outcome = DeleteListEntry(MailListKind(kind), CurrentUser().numberText,
                                             static_cast<long>(load.lines.size()), position, &line.identity);
-    if (!outcome.message.empty()) return Fail(ctx, outcome.message);
+    if (!outcome.ok) return Report(outcome);
     // --retract is the Yes to "送信先のメールも削除しますか？".
     if (outcome.canRetract && retract) {
         RetractResult r = RetractReceivedCopy(CurrentUser().number, outcome.retraction);
-        if (!r.message.empty()) return Fail(ctx, r.message);
+        if (!r.ok) return Report(r);
     }
     return kExitOk;
 }

@@ -26,8 +26,8 @@ int CmdRegister(CommandContext& ctx) {
     }
     RegisterResult r = RegisterNewUser(name, login);
     if (!r.ok) {
-        PrintErr(ctx, (r.message.empty() ? std::string("登録できませんでした") : r.message) + "\n");
-        return kExitFailed;
+        if (r.messages.empty()) r.Fail("登録できませんでした");
+        return Report(r);
     }
     char text[16];
     std::snprintf(text, sizeof text, "%03d\n", r.number);
@@ -37,14 +37,14 @@ int CmdRegister(CommandContext& ctx) {
 
 int CmdUsers(CommandContext& ctx) {
     if (!ctx.args.empty()) return UsageError(ctx, "users");
-    std::vector<RegistryRecord> records;
-    if (!ReadRegistry(records)) {
-        if (!StoreExists(RegistryPath()) && LastOpenError() == kErrFileNotFound) return kExitOk;
-        PrintErr(ctx, RegistryPath() + "\n");
+    RegistryRead registry = ReadRegistry();
+    if (!registry.ok) {
+        if (registry.absent) return kExitOk;
+        ShowMessages(registry);
         return kExitFailed;
     }
     std::string out;
-    for (const RegistryRecord& r : records) {
+    for (const RegistryRecord& r : registry.records) {
         char number[16];
         std::snprintf(number, sizeof number, "%03d", r.number);
         out += std::string(number) + "\t" + r.name + "\t" + r.loginName + "\n";

@@ -23,29 +23,35 @@ const char kMsgNumberTableBusy[] =
 const char kMsgListChanged[] = "利用者ファイルが更新されていました。";
 const char kMsgListWriteFailed[] = "利用者ファイルの書き込みに失敗しました。";
 const char kMsgRegistryWriteFailed[] = "利用者の登録(regist.mox)に失敗しました。";
+const char kMsgMembersNotSaved[] = "regist error";
 
 std::string OwnPath(const char* name) { return UserStorePath(CurrentUser().numberText, name); }
+std::string RegistryPath() { return StorePath(kRegistryName); }
 
 }  // namespace
 
-std::string RegistryPath() { return StorePath(kRegistryName); }
-
-bool ReadRegistry(std::vector<RegistryRecord>& records) {
+RegistryRead ReadRegistry() {
+    RegistryRead read;
+    const std::string path = RegistryPath();
+    StoreFile file(path, kOpenRead);
     std::string bytes;
-    records.clear();
-    if (!ReadStoreFile(RegistryPath(), bytes)) return false;
-    records = DecodeRegistry(bytes);
-    return true;
+    if (!file.IsOpen() || !StoreReadToEnd(file.Get(), bytes)) {
+        read.absent = file.Error() == kErrFileNotFound;
+        read.Fail(path);
+        return read;
+    }
+    read.records = DecodeRegistry(bytes);
+    return read;
 }
 
 bool LookupUserName(int number) {
-    std::vector<RegistryRecord> records;
-    if (!ReadRegistry(records)) {
+    RegistryRead registry = ReadRegistry();
+    if (!registry.ok) {
         CurrentUser().name.clear();
         return false;
     }
     bool found = false;
-    for (const RegistryRecord& r : records) {
+    for (const RegistryRecord& r : registry.records) {
         if (r.number == number) {
             CurrentUser().name = r.name;
             found = true;
@@ -55,10 +61,8 @@ bool LookupUserName(int number) {
 }
 
 bool FindLoginName(const std::string& loginName) {
-    std::vector<RegistryRecord> records;
-    if (!ReadRegistry(records)) return false;
     bool found = false;
-    for (const RegistryRecord& r : records) {
+    for (const RegistryRecord& r : ReadRegistry().records) {
         if (r.loginName == loginName) {
             CurrentUser().name = r.name;
             CurrentUser().loginName = r.loginName;
@@ -85,7 +89,7 @@ TakeNumberResult TakeUserNumber() {
     // take the same number. A table held by another PC is retried, never recreated.
     StoreFile table(StorePath(kNumberTableName), kOpenAlways);
     if (!table.IsOpen()) {
-        result.message = kMsgNumberTableBusy;
+        result.Fail(kMsgNumberTableBusy);
         return result;
     }
     std::string stored;
@@ -100,13 +104,13 @@ TakeNumberResult TakeUserNumber() {
         }
     }
     if (number == 0) {
-        result.message = kMsgNoFreeNumber;
+        result.Fail(kMsgNoFreeNumber);
         return result;
     }
     bytes[number] = 1;
     if (StoreSeek(table.Get(), 0, kSeekSet) != 0 ||
         StoreWrite(table.Get(), bytes, kNumberTableSize) != static_cast<long>(kNumberTableSize)) {
-        result.message = kMsgNumberTableBusy;
+        result.Fail(kMsgNumberTableBusy);
         return result;
     }
     result.number = number;
@@ -142,26 +146,30 @@ RegisterResult RegisterNewUser(const std::string& userName, const std::string& l
     RegisterResult result;
     TakeNumberResult taken = TakeUserNumber();
     if (taken.number == 0) {
-        result.message = taken.message;
+        result.messages = taken.messages;
+        result.Fail();
         return result;
     }
     if (!AppendRegistryRecord(MakeRegistryRecord(userName, taken.number, loginName))) {
         ReleaseUserNumber(taken.number);
-        result.message = kMsgRegistryWriteFailed;
+        result.Fail(kMsgRegistryWriteFailed);
         return result;
     }
     MakeStoreFolder(StorePath(UserFolderName(taken.number)));
-    result.ok = true;
     result.number = taken.number;
     return result;
 }
 
 RegisterResult RegisterFromImportList(const NameImportList& list, size_t chosen) {
     RegisterResult result;
-    if (chosen >= list.entries.size()) return result;
+    if (chosen >= list.entries.size()) {
+        result.Fail();
+        return result;
+    }
     TakeNumberResult taken = TakeUserNumber();
     if (taken.number == 0) {
-        result.message = taken.message;
+        result.messages = taken.messages;
+        result.Fail();
         return result;
     }
     // regist.txt stays open from the check to the rewrite, so no other PC can claim a name in
@@ -170,23 +178,23 @@ RegisterResult RegisterFromImportList(const NameImportList& list, size_t chosen)
     std::string now;
     bool readable = file.IsOpen() && StoreReadToEnd(file.Get(), now);
     if (!readable) {
-        bool vanished = LastOpenError() == kErrFileNotFound || LastOpenError() == kErrPathNotFound;
+        bool vanished = file.Error() == kErrFileNotFound || file.Error() == kErrPathNotFound;
         ReleaseUserNumber(taken.number);
         result.listChanged = file.IsOpen() ? false : vanished;
-        result.message = result.listChanged ? kMsgListChanged : kMsgListWriteFailed;
+        result.Fail(result.listChanged ? kMsgListChanged : kMsgListWriteFailed);
         return result;
     }
     if (now != list.loadedBytes) {
         file.Close();
         ReleaseUserNumber(taken.number);
         result.listChanged = true;
-        result.message = kMsgListChanged;
+        result.Fail(kMsgListChanged);
         return result;
     }
     if (!AppendRegistryRecord(MakeRegistryRecord(list.entries[chosen], taken.number, ""))) {
         file.Close();
         ReleaseUserNumber(taken.number);
-        result.message = kMsgRegistryWriteFailed;
+        result.Fail(kMsgRegistryWriteFailed);
         return result;
     }
     std::vector<std::string> rest;
@@ -199,11 +207,10 @@ RegisterResult RegisterFromImportList(const NameImportList& list, size_t chosen)
                    StoreTruncateHere(file.Get());
     file.Close();
     MakeStoreFolder(StorePath(UserFolderName(taken.number)));
-    result.ok = true;
     result.number = taken.number;
     // The user is registered either way; a list that could not be rewritten still offers the
     // name to others, which the administrator must be told about.
-    if (!written) result.message = kMsgListWriteFailed;
+    if (!written) result.Fail(kMsgListWriteFailed);
     return result;
 }
 
@@ -219,14 +226,14 @@ bool MarkSignedIn() {
 bool MarkSignedOut() { return StoreDelete(OwnPath(kSignInMarker)); }
 
 bool IsSignedIn(const std::string& numberText) {
-    return StoreExists(UserStorePath(numberText, kSignInMarker));
+    return StoreExists(UserStorePath(numberText, kSignInMarker)).Opened();
 }
 
 BoardMemberLists LoadBoardMemberLists() {
     BoardMemberLists lists;
-    std::vector<RegistryRecord> records;
-    if (!ReadRegistry(records)) lists.message = RegistryPath();
-    for (const RegistryRecord& r : records) lists.allUsers.push_back(RegistryListLine(r));
+    RegistryRead registry = ReadRegistry();
+    static_cast<StoreResult&>(lists) = registry;
+    for (const RegistryRecord& r : registry.records) lists.allUsers.push_back(RegistryListLine(r));
     std::string bytes;
     if (ReadStoreFile(OwnPath(kRegistryName), bytes)) {
         for (const RegistryRecord& r : DecodeRegistry(bytes)) {
@@ -243,7 +250,8 @@ BoardMemberLists LoadBoardMemberLists() {
     return lists;
 }
 
-bool SaveBoardMembers(const std::vector<std::string>& memberLines, std::string* message) {
+StoreResult SaveBoardMembers(const std::vector<std::string>& memberLines) {
+    StoreResult result;
     MakeStoreFolder(StorePath(CurrentUser().numberText));
     std::string bytes;
     for (const std::string& line : memberLines) {
@@ -254,9 +262,6 @@ bool SaveBoardMembers(const std::vector<std::string>& memberLines, std::string* 
         r.number = std::atoi(r.numberText.c_str());
         bytes += EncodeRegistryRecord(r);
     }
-    if (!WriteStoreFile(OwnPath(kRegistryName), bytes)) {
-        if (message) *message = "regist error";
-        return false;
-    }
-    return true;
+    if (!WriteStoreFile(OwnPath(kRegistryName), bytes)) result.Fail(kMsgMembersNotSaved);
+    return result;
 }

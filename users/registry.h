@@ -5,15 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "store/result.h"
 #include "users/registry_record.h"
 
 constexpr int kMaxUserNumber = 999;
 
-// Every whole record of the user registry, read within one open. False when the registry
-// cannot be opened (records is then empty).
-bool ReadRegistry(std::vector<RegistryRecord>& records);
-// Full store path of the user registry (shown when it cannot be opened).
-std::string RegistryPath();
+// Every whole record of the user registry, read within one open. Not ok when the registry
+// cannot be opened or read (records is then empty); the message is its full path.
+struct RegistryRead : StoreResult {
+    std::vector<RegistryRecord> records;
+    bool absent = false;  // there is no registry: nobody has registered yet
+};
+RegistryRead ReadRegistry();
 
 // Sets the local user name from the record with this number (the last match wins). True when
 // one matched. An unreadable registry empties the name; no match leaves it unchanged.
@@ -27,9 +30,9 @@ void ReadPassword();
 // Writes the local user's password with today's key. A file that cannot be created is skipped.
 void WritePassword(int dayOfYear);
 
-struct TakeNumberResult {
-    int number = 0;       // 1..999, or 0 when none was taken
-    std::string message;  // what to tell the user when none was taken ("" when silent)
+// Not ok when no number was taken, with what to tell the user.
+struct TakeNumberResult : StoreResult {
+    int number = 0;  // 1..999, or 0 when none was taken
 };
 // Takes the lowest free user number in count.mox within one exclusive open.
 TakeNumberResult TakeUserNumber();
@@ -48,11 +51,10 @@ struct NameImportList {
 };
 NameImportList LoadNameImportList();
 
-struct RegisterResult {
-    bool ok = false;
+// Not ok when nobody was registered; a registration may still have something to tell.
+struct RegisterResult : StoreResult {
     int number = 0;
     bool listChanged = false;  // the import list changed meanwhile: reload it and ask again
-    std::string message;       // what to tell the user on failure ("" when silent)
 };
 // Claims entries[chosen] of the loaded import list: takes a number, removes the name from
 // regist.txt (only if nobody changed the file since it was loaded), appends the registry record
@@ -70,12 +72,12 @@ bool IsSignedIn(const std::string& numberText);
 
 // The lines ("name\tnumber") of the settings dialog's destination page: every registered user
 // not on the local user's board member list, and the members in their order.
-struct BoardMemberLists {
+// Not ok, with the registry path as message, when the registry cannot be opened.
+struct BoardMemberLists : StoreResult {
     std::vector<std::string> allUsers;
     std::vector<std::string> members;
-    std::string message;  // the registry path when the registry cannot be opened
 };
 BoardMemberLists LoadBoardMemberLists();
 // Rewrites the local user's board member list from member lines ("name\tnumber"). On failure
 // the message is "regist error".
-bool SaveBoardMembers(const std::vector<std::string>& memberLines, std::string* message);
+StoreResult SaveBoardMembers(const std::vector<std::string>& memberLines);

@@ -87,7 +87,7 @@ void ClaimSelectedName(HWND dialog, FirstRunState* state) {
         WaitCursor wait;
         result = RegisterFromImportList(state->list, static_cast<size_t>(index));
     }
-    if (!result.message.empty()) ShowNotice(dialog, result.message);
+    ShowMessages(result);
     if (!result.ok) {
         // Another PC may have claimed a name meanwhile: show what is left and let the user
         // choose again.
@@ -169,7 +169,8 @@ void SelfRegisterOnOk(HWND dialog) {
     if (!result.ok) {
         // Finishing the setup without a user would leave a PC that starts as nobody; the user
         // may try again or cancel.
-        ShowNotice(dialog, result.message.empty() ? kMsgRegistrationFailed : result.message);
+        if (result.messages.empty()) result.Fail(kMsgRegistrationFailed);
+        ShowMessages(result);
         return;
     }
     AdoptRegisteredUser(result.number, name, login);

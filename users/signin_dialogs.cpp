@@ -141,14 +141,13 @@ BOOL UserPickerOnInitDialog(HWND dialog, HWND, LPARAM) {
     CentreWindow(dialog);
     int tabStop = kPickerTabStop;
     SendDlgItemMessageA(dialog, IDC_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
-    std::vector<RegistryRecord> records;
-    bool readable;
+    RegistryRead registry;
     {
         WaitCursor wait;
-        readable = ReadRegistry(records);
+        registry = ReadRegistry();
     }
-    if (!readable) ShowNotice(dialog, RegistryPath());
-    for (const RegistryRecord& r : records) ListAddString(dialog, IDC_LIST, RegistryListLine(r));
+    ShowMessages(registry);
+    for (const RegistryRecord& r : registry.records) ListAddString(dialog, IDC_LIST, RegistryListLine(r));
     return TRUE;
 }
 

@@ -17,8 +17,7 @@ ListLoad LoadListFile(const std::string& path, const ListLineBuilder& build) {
     if (!file.IsOpen()) return load;
     long size = StoreSize(file.Get());
     if (size < 0 || size % kRecord != 0) {
-        load.ok = false;
-        load.message = kMsgWrongFormat;
+        load.Fail(kMsgWrongFormat);
         return load;
     }
     std::string block;
@@ -28,8 +27,7 @@ ListLoad LoadListFile(const std::string& path, const ListLineBuilder& build) {
         block.resize(static_cast<size_t>((end - first) * kRecord));
         if (StoreSeek(file.Get(), first * kRecord, kSeekSet) != first * kRecord ||
             !StoreReadExactly(file.Get(), &block[0], block.size())) {
-            load.ok = false;
-            load.message = kMsgReadFailed;
+            load.Fail(kMsgReadFailed);
             return load;
         }
         const unsigned char* bytes = BytesOf(block);

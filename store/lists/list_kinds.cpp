@@ -10,8 +10,7 @@ std::string ListPath(const ListKindHandlers& kind, const std::string& folder) {
 ListLoad LoadList(const ListKindHandlers& kind, const std::string& folder) {
     if (!kind.lineBuilder) {
         ListLoad load;
-        load.ok = false;
-        load.message = kMsgWrongFormat;
+        load.Fail(kMsgWrongFormat);
         return load;
     }
     return LoadListFile(ListPath(kind, folder), kind.lineBuilder(kind.listKind, folder));
@@ -21,14 +20,14 @@ DeleteOutcome DeleteListEntry(const ListKindHandlers& kind, const std::string& f
                               long lineCount, long position, const std::string* identity) {
     DeleteOutcome outcome;
     if (!kind.canDelete) {
-        outcome.message = kMsgNotDeleted;
+        outcome.Fail(kMsgNotDeleted);
         return outcome;
     }
     std::string record;
     {
         ListEdit list(ListPath(kind, folder));
         if (!list.Ready()) {
-            outcome.message = list.Message().empty() ? std::string(kMsgNotDeleted) : list.Message();
+            outcome.Fail(list.Message().empty() ? std::string(kMsgNotDeleted) : list.Message());
             return outcome;
         }
         long index = RecordIndexAt(lineCount, position);
@@ -38,7 +37,7 @@ DeleteOutcome DeleteListEntry(const ListKindHandlers& kind, const std::string& f
         if (index < 0 || index >= list.Count()) return outcome;
         record = list.RecordBytes(index);
         if (!list.Remove(index)) {
-            outcome.message = kMsgNotDeleted;
+            outcome.Fail(kMsgNotDeleted);
             return outcome;
         }
     }

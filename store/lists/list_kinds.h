@@ -16,10 +16,9 @@ struct RetractionTicket {
     int sentNumber = 0;      // s: with the sender's number, tells the record from an older one
 };
 
-// What deleting one entry did.
-struct DeleteOutcome {
+// What deleting one entry did; not ok when the list could not be rewritten.
+struct DeleteOutcome : StoreResult {
     bool removed = false;   // a record left the list (the follow-up work ran)
-    std::string message;    // what to tell the user ("" when nothing needs saying)
     // A sent copy that its recipient had not opened: the caller asks
     // kMsgAskRetract and, on Yes, calls RetractReceivedCopy with this ticket.
     bool canRetract = false;

@@ -43,8 +43,7 @@ MOX_WORKER(bbs_poster) {
 
 TEST(BoardUnderLoad, TwoClientsPostingAtOnceGetDistinctNumbersAndWholeRecords) {
     TempStore store;
-    std::string message;
-    ASSERT_TRUE(BbsAddBoard(3, "共有", &message)) << message;
+    ASSERT_TRUE(BbsAddBoard(3, "共有").ok);
     std::vector<Child> posters;
     for (int own : {1, 2}) posters.push_back(StartWorker("bbs_poster", {store.Dir(), std::to_string(own)}));
     for (Child& c : posters) {

@@ -107,9 +107,8 @@ TEST(BoardUnread, ANumberReadBeforeTheCounterWrappedShowsAsRead) {
 
 TEST(BoardUnread, TheTimerLooksAtEveryListedBoard) {
     TempStore store;
-    std::string message;
-    ASSERT_TRUE(BbsAddBoard(5, "総務", &message)) << message;
-    ASSERT_TRUE(BbsAddBoard(12, "営業", &message)) << message;
+    ASSERT_TRUE(BbsAddBoard(5, "総務").ok);
+    ASSERT_TRUE(BbsAddBoard(12, "営業").ok);
     Post("012", kYamada, "営業会議");
     EXPECT_TRUE(BbsCheckUnread(2).unread);
     EXPECT_FALSE(BbsHasUnread("005", 2).unread);
@@ -123,17 +122,15 @@ TEST(Boards, TitleFileWholeTitleListInOrderAndAddingRefusesADuplicate) {
     EXPECT_EQ(none.titles, std::vector<std::string>{"デフォルト"});
     EXPECT_EQ(none.ids, std::vector<std::string>{""});
 
-    ASSERT_TRUE(BbsWriteDefaultTitle("全社\r\n掲示板\r\n"));
-    std::string message;
-    ASSERT_TRUE(BbsAddBoard(7, "総務", &message));
-    ASSERT_TRUE(BbsAddBoard(3, "営業", &message));
-    EXPECT_FALSE(BbsAddBoard(7, "別", &message));
-    EXPECT_EQ(message, "掲示板 007 はすでにあります");
+    ASSERT_TRUE(BbsWriteDefaultTitle("全社\r\n掲示板\r\n").ok);
+    ASSERT_TRUE(BbsAddBoard(7, "総務").ok);
+    ASSERT_TRUE(BbsAddBoard(3, "営業").ok);
+    EXPECT_EQ(BbsAddBoard(7, "別").messages, std::vector<std::string>{"掲示板 007 はすでにあります"});
     BoardList boards = BbsLoadBoards();
     EXPECT_EQ(boards.ids, (std::vector<std::string>{"", "007", "003"}));
     EXPECT_EQ(boards.titles[0], "全社\r\n掲示板\r\n");
     EXPECT_EQ(boards.titles[2], "営業");
-    EXPECT_TRUE(boards.message.empty());
+    EXPECT_TRUE(boards.ok && boards.messages.empty());
 }
 
 TEST(Boards, AMalformedTitleListGivesOnlyTheDefaultBoard) {
@@ -143,9 +140,8 @@ TEST(Boards, AMalformedTitleListGivesOnlyTheDefaultBoard) {
     BoardList boards = BbsLoadBoards();
     EXPECT_EQ(boards.ids, std::vector<std::string>{""});
     EXPECT_EQ(boards.titles.size(), 1u);
-    EXPECT_EQ(boards.message, "ファイルの形式が違います");
-    std::string message;
-    EXPECT_FALSE(BbsAddBoard(1, "新", &message));  // never appended to
+    EXPECT_EQ(boards.messages, std::vector<std::string>{"ファイルの形式が違います"});
+    EXPECT_FALSE(BbsAddBoard(1, "新").ok);  // never appended to
     EXPECT_EQ(RawFileSize(store.Path("bbs\\bbsttl.mox")), 300);
 }
 
@@ -271,5 +267,5 @@ TEST(Readers, OneLinePerRegisteredUserInRegistryOrder) {
     WriteRawFile(store.Path("bbs\\bbs0001.chk"), std::string(40, '\0'));
     list = BbsListReaders("", 0);
     EXPECT_TRUE(list.lines.empty());
-    EXPECT_EQ(list.message, "ファイルの形式が違います");
+    EXPECT_EQ(list.messages, std::vector<std::string>{"ファイルの形式が違います"});
 }

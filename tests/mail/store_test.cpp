@@ -38,7 +38,7 @@ std::vector<std::string> Texts(const ListLoad& load) {
 
 void Deliver(const Party& from, const std::vector<Party>& to, const OutgoingItem& item) {
     DeliveryResult result = DeliverItem(from, to, item);
-    ASSERT_TRUE(result.sent);
+    ASSERT_TRUE(result.ok);
     for (const DeliveredCopy& c : result.copies) ASSERT_TRUE(c.delivered) << c.recipient;
     ASSERT_TRUE(result.messages.empty()) << result.messages[0];
 }
@@ -53,12 +53,12 @@ TEST(ListLoading, EmptyMalformedAndOrderedLists) {
     CreateDirectoryA(store.Path("002").c_str(), nullptr);
     WriteRawFile(store.Path("002\\rcvlst.mox"), "");
     ListLoad empty = LoadList(MailListKind(kListReceived), "002");
-    EXPECT_TRUE(empty.ok && empty.lines.empty() && empty.message.empty());
+    EXPECT_TRUE(empty.ok && empty.lines.empty() && empty.messages.empty());
 
     WriteRawFile(store.Path("002\\rcvlst.mox"), std::string(300, '\0'));
     ListLoad torn = LoadList(MailListKind(kListReceived), "002");
     EXPECT_FALSE(torn.ok);
-    EXPECT_EQ(torn.message, "ファイルの形式が違います");
+    EXPECT_EQ(torn.messages, std::vector<std::string>{"ファイルの形式が違います"});
     EXPECT_TRUE(torn.lines.empty());
 
     StoreDelete(store.Path("002\\rcvlst.mox"));
@@ -108,7 +108,7 @@ TEST(Delivery, ThreeRecipientsGetOneRecordEachAndTheSenderThreeTwins) {
 TEST(Delivery, NothingIsWrittenWithoutRecipientOrSubject) {
     TempStore store;
     DeliveryResult none = DeliverItem(kYamada, {}, Mail("件名"));
-    EXPECT_FALSE(none.sent);
+    EXPECT_FALSE(none.ok);
     EXPECT_EQ(none.messages, std::vector<std::string>{"誰宛ですか"});
     DeliveryResult blank = DeliverItem(kYamada, {kSuzuki}, Mail(""));
     EXPECT_EQ(blank.messages, std::vector<std::string>{"表題がありません"});
@@ -271,7 +271,7 @@ TEST(Deletion, DeletingAReceivedItemMarksTheTwinAndRemovesItsFiles) {
     ListLoad shown = LoadList(MailListKind(kListReceived), "002");
     DeleteOutcome out = DeleteListEntry(MailListKind(kListReceived), "002", 2, 1, &shown.lines[1].identity);
     EXPECT_TRUE(out.removed);
-    EXPECT_TRUE(out.message.empty());
+    EXPECT_TRUE(out.ok && out.messages.empty());
     EXPECT_FALSE(out.canRetract);
     EXPECT_EQ(Records(store, "001\\sndlst.mox")[0].status, kStatusDeleted);
     EXPECT_EQ(Texts(LoadList(MailListKind(kListSent), "001"))[0].substr(0, 6), "20削除");
@@ -353,7 +353,7 @@ TEST(Retraction, AnUnopenedCopyIsTakenBackWithItsFiles) {
     EXPECT_TRUE(RawFileExists(store.Path("002\\att0001.doc")));
     RetractResult r = RetractReceivedCopy(1, own.retraction);
     EXPECT_EQ(r.status, RetractResult::kRetracted);
-    EXPECT_TRUE(r.message.empty());
+    EXPECT_TRUE(r.ok && r.messages.empty());
     std::vector<MailRecord> left = Records(store, "002\\rcvlst.mox");
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0].subject, "残す");
@@ -373,7 +373,7 @@ TEST(Retraction, ACopyOpenedMeanwhileIsRefusedAndStays) {
     std::string before = ReadRawFile(store.Path("002\\rcvlst.mox"));
     RetractResult r = RetractReceivedCopy(1, own.retraction);
     EXPECT_EQ(r.status, RetractResult::kRefused);
-    EXPECT_EQ(r.message, "送信先でメールを読まれたので、削除できませんでした");
+    EXPECT_EQ(r.messages, std::vector<std::string>{"送信先でメールを読まれたので、削除できませんでした"});
     EXPECT_EQ(ReadRawFile(store.Path("002\\rcvlst.mox")), before);
     EXPECT_TRUE(RawFileExists(store.Path("002\\rcv0001.txt")));
 }

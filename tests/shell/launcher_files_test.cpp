@@ -121,12 +121,10 @@ TEST(LauncherRegionsFile, WritersKeepTheLayoutAndNumbering) {
 
     // Three records already: the next program is 104.
     WriteRawFile(pc.Programs(), ProgramFile({"a.exe", "b.exe", "c.exe"}));
-    int number = 0;
-    ASSERT_TRUE(AppendProgramRecord(MakeRegionRect(5, 6, 70, 80), "電卓", "calc.exe", &number));
-    EXPECT_EQ(number, 104);
-    std::vector<ProgramRecord> records;
-    std::string message;
-    ASSERT_TRUE(ReadProgramRecords(&records, &message));
+    EXPECT_EQ(AppendProgramRecord(MakeRegionRect(5, 6, 70, 80), "電卓", "calc.exe"), 104);
+    ProgramList list = ReadProgramRecords();
+    ASSERT_TRUE(list.ok);
+    std::vector<ProgramRecord> records = list.records;
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[3].number, 104);
     EXPECT_EQ(records[3].name, "電卓");
@@ -136,7 +134,9 @@ TEST(LauncherRegionsFile, WritersKeepTheLayoutAndNumbering) {
     // Deleting the second of four and rewriting closes the numbers up.
     records.erase(records.begin() + 1);
     ASSERT_TRUE(WriteProgramFile(records));
-    ASSERT_TRUE(ReadProgramRecords(&records, &message));
+    list = ReadProgramRecords();
+    ASSERT_TRUE(list.ok);
+    records = list.records;
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[1].command, "c.exe");
     EXPECT_EQ(records[1].number, 102);
@@ -148,7 +148,7 @@ TEST(LauncherRegionsFile, AppendNeverWritesAcrossARecordBoundary) {
     LauncherPc pc;
     const std::string damaged = ProgramFile({"a.exe"}) + "xyz";
     WriteRawFile(pc.Programs(), damaged);
-    EXPECT_FALSE(AppendProgramRecord(MakeRegionRect(0, 0, 5, 5), "n", "c.exe"));
+    EXPECT_EQ(AppendProgramRecord(MakeRegionRect(0, 0, 5, 5), "n", "c.exe"), 0);
     EXPECT_EQ(ReadRawFile(pc.Programs()), damaged);
 
     // The window operation says so in a warning owned by the dialog.

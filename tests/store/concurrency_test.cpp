@@ -51,8 +51,9 @@ TEST(ExclusiveOpen, FileHeldByAnotherClientIsRetriedThenFailsSilently) {
     ASSERT_TRUE(WaitUntilHeld(path));
     ClearMessages();
     ResetTally();
-    EXPECT_EQ(StoreOpen(path, kOpenReadWrite), kNoHandle);
-    EXPECT_EQ(LastOpenError(), kErrSharingViolation);
+    OpenResult busy = StoreOpen(path, kOpenReadWrite);
+    EXPECT_EQ(busy.handle, kNoHandle);
+    EXPECT_EQ(busy.error, kErrSharingViolation);
     EXPECT_EQ(Tally().openAttempts,
               static_cast<uint64_t>(policy.immediateAttempts + policy.pausedAttempts));
     EXPECT_TRUE(RecordedMessages().empty());
@@ -70,8 +71,7 @@ TEST(ExclusiveOpen, BusyCounterIsNeverRecreated) {
     ASSERT_TRUE(WaitUntilHeld(path));
     // The holder keeps it past every retry: no number, and the counter is left as it is.
     EXPECT_EQ(NextItemNumber("007", kCounterReceived), 0);
-    StoreHandle append = StoreOpenAppend(path);
-    EXPECT_EQ(append, kNoHandle);
+    EXPECT_EQ(StoreOpenAppend(path).handle, kNoHandle);
     EXPECT_EQ(WaitChild(holder, nullptr), 0);
     EXPECT_EQ(ReadRawFile(path), (std::string{41, 0}));
     EXPECT_EQ(NextItemNumber("007", kCounterReceived), 42);

@@ -58,11 +58,13 @@ TEST(Counters, ShortOrDamagedCounterRestartsAtOne) {
 TEST(StoreOpen, MissingFileFailsSilentlyWithItsCode) {
     TempStore store;
     ClearMessages();
-    EXPECT_EQ(StoreOpen(store.Path("none.mox"), kOpenRead), kNoHandle);
-    EXPECT_EQ(LastOpenError(), kErrFileNotFound);
-    EXPECT_EQ(StoreOpen(store.Path("nodir\\none.mox"), kOpenRead), kNoHandle);
-    EXPECT_EQ(LastOpenError(), kErrPathNotFound);
-    EXPECT_FALSE(StoreExists(store.Path("none.mox")));
+    OpenResult none = StoreOpen(store.Path("none.mox"), kOpenRead);
+    EXPECT_EQ(none.handle, kNoHandle);
+    EXPECT_EQ(none.error, kErrFileNotFound);
+    OpenResult noFolder = StoreOpen(store.Path("nodir\\none.mox"), kOpenRead);
+    EXPECT_EQ(noFolder.handle, kNoHandle);
+    EXPECT_EQ(noFolder.error, kErrPathNotFound);
+    EXPECT_EQ(StoreExists(store.Path("none.mox")).error, kErrFileNotFound);
     EXPECT_FALSE(StoreDelete(store.Path("none.mox")));
     EXPECT_TRUE(RecordedMessages().empty());
 }
@@ -71,8 +73,9 @@ TEST(StoreOpen, UnexpectedCodeIsReportedOnceAsPathAndCode) {
     TempStore store;
     ClearMessages();
     const std::string bad = store.Path("bad?name.mox");  // the file system refuses the name
-    EXPECT_EQ(StoreOpen(bad, kOpenRead), kNoHandle);
-    unsigned short code = LastOpenError();
+    OpenResult opened = StoreOpen(bad, kOpenRead);
+    EXPECT_EQ(opened.handle, kNoHandle);
+    unsigned short code = opened.error;
     ASSERT_NE(code, 0);
     ASSERT_EQ(RecordedMessages().size(), 1u);
     EXPECT_EQ(RecordedMessages()[0], bad + " " + std::to_string(code));
@@ -81,8 +84,7 @@ TEST(StoreOpen, UnexpectedCodeIsReportedOnceAsPathAndCode) {
 TEST(StoreOpen, LostDriveIsReportedAsInvalidDrive) {
     ClearMessages();
     // No drive Q: exists in the test prefix: the path's root is unreachable.
-    EXPECT_EQ(StoreOpen("q:\\mox\\001\\mail.mox", kOpenExist), kNoHandle);
-    EXPECT_EQ(LastOpenError(), kErrInvalidDrive);
+    EXPECT_EQ(StoreOpen("q:\\mox\\001\\mail.mox", kOpenExist).error, kErrInvalidDrive);
     ASSERT_EQ(RecordedMessages().size(), 1u);
     EXPECT_EQ(RecordedMessages()[0], "q:\\mox\\001\\mail.mox 15");
 }
@@ -105,28 +107,29 @@ TEST(StoreOpen, OpenFilesAreExclusiveWithinTheProcessToo) {
     const std::string path = store.Path("x.mox");
     WriteRawFile(path, "ab");
     SetOpenRetryPolicy(OpenRetryPolicy{5, 0, 0});
-    StoreHandle held = StoreOpen(path, kOpenRead);
+    StoreHandle held = StoreOpen(path, kOpenRead).handle;
     ASSERT_NE(held, kNoHandle);
     ResetTally();
-    EXPECT_EQ(StoreOpen(path, kOpenRead), kNoHandle);
-    EXPECT_EQ(LastOpenError(), kErrSharingViolation);
+    OpenResult busy = StoreOpen(path, kOpenRead);
+    EXPECT_EQ(busy.handle, kNoHandle);
+    EXPECT_EQ(busy.error, kErrSharingViolation);
     EXPECT_EQ(Tally().openAttempts, 5u);
     EXPECT_EQ(Tally().opensBusy, 1u);
-    EXPECT_FALSE(StoreExists(path));  // busy counts as absent for an existence test
+    EXPECT_FALSE(StoreExists(path).Opened());  // busy counts as absent for an existence test
     StoreClose(held);
     SetOpenRetryPolicy(OpenRetryPolicy{});
-    EXPECT_TRUE(StoreExists(path));
+    EXPECT_TRUE(StoreExists(path).Opened());
     EXPECT_TRUE(RecordedMessages().empty());
 }
 
 TEST(StoreAppend, CreatesFolderAndAppendsAtTheEnd) {
     TempStore store;
     const std::string path = store.Path("012\\rcvlst.mox");
-    StoreHandle h = StoreOpenAppend(path);
+    StoreHandle h = StoreOpenAppend(path).handle;
     ASSERT_NE(h, kNoHandle);
     StoreWrite(h, "abc", 3);
     StoreClose(h);
-    h = StoreOpenAppend(path);
+    h = StoreOpenAppend(path).handle;
     ASSERT_NE(h, kNoHandle);
     StoreWrite(h, "de", 2);
     StoreClose(h);

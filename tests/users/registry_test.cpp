@@ -23,8 +23,9 @@ TEST(UserNumbers, FirstRegistrationCreatesTheTableAndTakesOne) {
     EXPECT_EQ(r.number, 1);
     EXPECT_EQ(ReadRawFile(store.Path("count.mox")), NumberTable({1}));
     EXPECT_TRUE(RawFileExists(store.Path("001")));
-    std::vector<RegistryRecord> records;
-    ASSERT_TRUE(ReadRegistry(records));
+    RegistryRead registry = ReadRegistry();
+    ASSERT_TRUE(registry.ok);
+    const std::vector<RegistryRecord>& records = registry.records;
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].numberText, "001");
     EXPECT_EQ(records[0].loginName, "yamada");
@@ -48,10 +49,10 @@ TEST(UserNumbers, FullTableRefusesWithAMessageAndNeverLeaves1To999) {
     WriteRawFile(store.Path("count.mox"), full);
     TakeNumberResult t = TakeUserNumber();
     EXPECT_EQ(t.number, 0);
-    EXPECT_FALSE(t.message.empty());
+    EXPECT_FALSE(t.messages.empty());
     RegisterResult r = RegisterNewUser("誰か", "");
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, t.message);
+    EXPECT_EQ(r.messages, t.messages);
     EXPECT_EQ(ReadRawFile(store.Path("count.mox")), full);
     EXPECT_EQ(RawFileSize(store.Path("regist.mox")), -1);
 }
@@ -95,11 +96,10 @@ TEST(ImportList, ClaimRemovesTheNameAndRegistersIt) {
     NameImportList list = LoadNameImportList();
     ASSERT_EQ(list.entries.size(), 3u);
     RegisterResult r = RegisterFromImportList(list, 1);
-    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_TRUE(r.ok) << r.FirstMessage();
     EXPECT_EQ(r.number, 1);
     EXPECT_EQ(ReadRawFile(store.Path("regist.txt")), "佐藤\r\n高橋\r\n");
-    std::vector<RegistryRecord> records;
-    ReadRegistry(records);
+    std::vector<RegistryRecord> records = ReadRegistry().records;
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].name, "鈴木");
     EXPECT_EQ(records[0].loginName, "");
@@ -115,7 +115,7 @@ TEST(ImportList, ChangeByAnotherClientIsDetectedAndNothingIsWritten) {
     RegisterResult r = RegisterFromImportList(list, 0);
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.listChanged);
-    EXPECT_EQ(r.message, "利用者ファイルが更新されていました。");
+    EXPECT_EQ(r.messages, std::vector<std::string>{"利用者ファイルが更新されていました。"});
     EXPECT_EQ(ReadRawFile(store.Path("regist.txt")), "鈴木\r\n");
     EXPECT_EQ(RawFileSize(store.Path("regist.mox")), -1);
     EXPECT_EQ(ReadRawFile(store.Path("count.mox")), NumberTable({}));  // number released
@@ -172,16 +172,15 @@ TEST(BoardMembers, MembersLeaveTheAllUsersListAndRoundTrip) {
     AppendRegistryRecord(MakeRegistryRecord("二郎", 2, ""));
     AppendRegistryRecord(MakeRegistryRecord("三郎", 3, ""));
     SetCurrentUserNumber(1);
-    std::string message;
-    ASSERT_TRUE(SaveBoardMembers({"三郎\t003", "一郎\t001"}, &message));
+    ASSERT_TRUE(SaveBoardMembers({"三郎\t003", "一郎\t001"}).ok);
     EXPECT_EQ(RawFileSize(store.Path("001\\regist.mox")), 128);
     BoardMemberLists lists = LoadBoardMemberLists();
     EXPECT_EQ(lists.members, (std::vector<std::string>{"三郎\t003", "一郎\t001"}));
     EXPECT_EQ(lists.allUsers, (std::vector<std::string>{"二郎\t002"}));
-    EXPECT_TRUE(lists.message.empty());
+    EXPECT_TRUE(lists.ok && lists.messages.empty());
     DeleteFileA(store.Path("regist.mox").c_str());
     lists = LoadBoardMemberLists();
-    EXPECT_EQ(lists.message, store.Path("regist.mox"));
+    EXPECT_EQ(lists.messages, std::vector<std::string>{store.Path("regist.mox")});
 }
 
 MOX_WORKER(register_users) {
@@ -222,8 +221,9 @@ TEST(UserNumbers, FourClientsRegisteringAtOnceGetDistinctNumbers) {
     EXPECT_EQ(*numbers.rbegin(), kClients * kEach);
     // Whole records only, one per number, and a table that agrees with them.
     EXPECT_EQ(RawFileSize(store.Path("regist.mox")), kClients * kEach * 64);
-    std::vector<RegistryRecord> records;
-    ASSERT_TRUE(ReadRegistry(records));
+    RegistryRead registry = ReadRegistry();
+    ASSERT_TRUE(registry.ok);
+    const std::vector<RegistryRecord>& records = registry.records;
     std::set<int> recorded;
     for (const RegistryRecord& r : records) {
         EXPECT_EQ(r.numberText, UserFolderName(r.number));
