@@ -11,10 +11,10 @@
 #include "app/settings/profile.h"
 #include "app/settings/settings.h"
 #include "app/single_instance.h"
-#include "shell/window_classes.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "shell/plumbing.h"
+#include "shell/window_classes.h"
 #include "store/message_sink.h"
 #include "store/tally.h"
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/settings/local_user.h"
 #include "store/names.h"
 #include "store/sjis.h"
 #include "store/store.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 
 const char kMsgDefaultBoardTitle[] = "デフォルト";
@@ -25,26 +25,31 @@ namespace {
 const char kTitleList[] = "bbsttl.mox";
 const char kDefaultTitle[] = "title.txt";
 
-std::string TitleListPath() { return UserStorePath(BoardFolder(""), kTitleList); }
-std::string DefaultTitlePath() { return UserStorePath(BoardFolder(""), kDefaultTitle); }
-std::string PostListPath(const std::string& folder) {
-    return UserStorePath(folder, ListFileName(kListPosts));
+std::string TitleListPath(const StoreContext& store) {
+    return UserStorePath(store, BoardFolder(""), kTitleList);
 }
-std::string BodyPath(const std::string& folder, int number) {
-    return NumberedFileName(folder, number, kPrefixBbs, kExtTxt);
+std::string DefaultTitlePath(const StoreContext& store) {
+    return UserStorePath(store, BoardFolder(""), kDefaultTitle);
 }
-std::string ReaderLogPath(const std::string& folder, int number) {
-    return NumberedFileName(folder, number, kPrefixBbs, kExtChk);
+std::string PostListPath(const StoreContext& store, const std::string& folder) {
+    return UserStorePath(store, folder, ListFileName(kListPosts));
 }
-std::string ReadMarksPath(const std::string& folder, int user) {
-    return NumberedFileName(folder, user, kPrefixChk, kExtChk);
+std::string BodyPath(const StoreContext& store, const std::string& folder, int number) {
+    return NumberedFileName(store, folder, number, kPrefixBbs, kExtTxt);
 }
-std::string AttachmentListPath(const std::string& folder, int number) {
-    return NumberedFileName(folder, number, kPrefixFil, kExtLst);
+std::string ReaderLogPath(const StoreContext& store, const std::string& folder, int number) {
+    return NumberedFileName(store, folder, number, kPrefixBbs, kExtChk);
+}
+std::string ReadMarksPath(const StoreContext& store, const std::string& folder, int user) {
+    return NumberedFileName(store, folder, user, kPrefixChk, kExtChk);
+}
+std::string AttachmentListPath(const StoreContext& store, const std::string& folder,
+                               int number) {
+    return NumberedFileName(store, folder, number, kPrefixFil, kExtLst);
 }
 
-ReadMarks ReadMarksOf(const std::string& folder, int user) {
-    StoreFile map(ReadMarksPath(folder, user), kOpenRead);
+ReadMarks ReadMarksOf(const StoreContext& store, const std::string& folder, int user) {
+    StoreFile map(ReadMarksPath(store, folder, user), kOpenRead);
     std::string stored;
     if (map.IsOpen()) StoreReadUpTo(map.Get(), stored, kReadMarkMapSize);
     return ReadMarks(stored);
@@ -52,8 +57,9 @@ ReadMarks ReadMarksOf(const std::string& folder, int user) {
 
 // A whole reader record per exclusive open, as for list records, so the log of a post that
 // several users open at once never holds a torn record.
-bool AppendReader(const std::string& folder, int number, const ReaderRecord& reader) {
-    return AppendListRecord(EncodeReaderRecord(reader), ReaderLogPath(folder, number));
+bool AppendReader(const StoreContext& store, const std::string& folder, int number,
+                  const ReaderRecord& reader) {
+    return AppendListRecord(EncodeReaderRecord(reader), ReaderLogPath(store, folder, number));
 }
 
 enum class Marking { kAlreadyRead, kMarked, kFailed };
@@ -61,15 +67,16 @@ enum class Marking { kAlreadyRead, kMarked, kFailed };
 // Sets the post's bit in the user's read-mark map, creating the map on first use. The read, the
 // change and the write are one exclusive open, so the same user on a second PC cannot lose a
 // mark set meanwhile. A first reading logs the reader (when given) before the mark is written.
-Marking MarkPostRead(const std::string& folder, int user, int number, const ReaderRecord* reader) {
-    StoreFile map(ReadMarksPath(folder, user), kOpenAlways);
+Marking MarkPostRead(const StoreContext& store, const std::string& folder, int user, int number,
+                     const ReaderRecord* reader) {
+    StoreFile map(ReadMarksPath(store, folder, user), kOpenAlways);
     if (!map.IsOpen()) return Marking::kFailed;
     std::string stored;
     StoreReadUpTo(map.Get(), stored, kReadMarkMapSize);
     ReadMarks marks(stored);
     const bool wasRead = marks.IsRead(number);
     if (!wasRead) {
-        if (reader) AppendReader(folder, number, *reader);
+        if (reader) AppendReader(store, folder, number, *reader);
         marks.MarkRead(number);
     }
     // A map just created, or cut short by a peer, is written whole: peers read 2000 bytes.
@@ -84,9 +91,10 @@ Marking MarkPostRead(const std::string& folder, int user, int number, const Read
 
 // The post shown at index. Another client may have deleted a post above it since the list was
 // loaded; then the identity finds it where it is now. False when it has gone.
-bool FindPost(const std::string& folder, long index, const std::string* identity,
+bool FindPost(const StoreContext& store, const std::string& folder, long index,
+              const std::string* identity,
               std::string* record) {
-    const std::string path = PostListPath(folder);
+    const std::string path = PostListPath(store, folder);
     if (ReadListRecord(path, index, record) &&
         (!identity || RecordIdentity(BytesOf(*record)) == *identity))
         return true;
@@ -103,18 +111,20 @@ bool FindPost(const std::string& folder, long index, const std::string* identity
 }
 
 // Every file of post n but its record: body, reader log, attachment list and stored copies.
-void RemovePostFiles(const std::string& folder, int number) {
-    StoreDelete(BodyPath(folder, number));
-    StoreDelete(ReaderLogPath(folder, number));
-    DeleteAttachmentList(folder, number);
+void RemovePostFiles(const StoreContext& store, const std::string& folder, int number) {
+    StoreDelete(BodyPath(store, folder, number));
+    StoreDelete(ReaderLogPath(store, folder, number));
+    DeleteAttachmentList(store, folder, number);
 }
 
-void AfterPostRemoval(int, const std::string& folder, const std::string& record, DeleteOutcome&) {
-    RemovePostFiles(folder, GetInt16(BytesOf(record) + pf::kNumber));
+void AfterPostRemoval(const StoreContext& store, int, const std::string& folder,
+                      const std::string& record, DeleteOutcome&) {
+    RemovePostFiles(store, folder, GetInt16(BytesOf(record) + pf::kNumber));
 }
 
-ListLineBuilder PostLineBuilder(int, const std::string& folder) {
-    ReadMarks marks = ReadMarksOf(folder, CurrentUser().number);
+// The lines as the acting user sees them: his read marks tell which posts are news.
+ListLineBuilder PostLineBuilder(const StoreContext& store, int, const std::string& folder) {
+    ReadMarks marks = ReadMarksOf(store, folder, store.user);
     return [marks](const unsigned char* record, long, std::string* line) {
         PostRecord post = DecodePostRecord(record);
         *line = PostListLine(post, marks.IsRead(post.number));
@@ -131,8 +141,8 @@ ListKindHandlers PostListKind() {
 }
 
 // The board title records in file order; not ok for a malformed or unreadable list.
-StoreResult ReadBoardTitles(std::vector<BoardTitleRecord>* boards) {
-    ListLoad load = LoadListFile(TitleListPath(), [&](const unsigned char* r, long, std::string*) {
+StoreResult ReadBoardTitles(const StoreContext& store, std::vector<BoardTitleRecord>* boards) {
+    ListLoad load = LoadListFile(TitleListPath(store), [&](const unsigned char* r, long, std::string*) {
         boards->push_back(DecodeBoardTitleRecord(r));
         return false;
     });
@@ -140,28 +150,30 @@ StoreResult ReadBoardTitles(std::vector<BoardTitleRecord>* boards) {
     return load;
 }
 
-PostContent LoadPost(const std::string& folder, long index, const std::string* identity) {
+PostContent LoadPost(const StoreContext& store, const std::string& folder, long index,
+                     const std::string* identity) {
     PostContent post;
     std::string record;
-    if (!FindPost(folder, index, identity, &record)) return post;
+    if (!FindPost(store, folder, index, identity, &record)) return post;
     post.found = true;
     post.record = DecodePostRecord(BytesOf(record));
     const int number = post.record.number;
-    post.body = LoadItemBody(BodyPath(folder, number), post.record.shiftFlag).text;
+    post.body = LoadItemBody(BodyPath(store, folder, number), post.record.shiftFlag).text;
     std::string list;
-    post.attachmentListFound = ReadStoreFile(AttachmentListPath(folder, number), list);
+    post.attachmentListFound = ReadStoreFile(AttachmentListPath(store, folder, number), list);
     post.attachments = DecodeAttachmentList(list);
     return post;
 }
 
 // The stored copy that the post's previous attachment list names for this source path, when it
 // is one of this folder's stored copies; "" when none.
-std::string PreviousCopy(const std::string& folder, const std::vector<AttachmentRecord>& previous,
+std::string PreviousCopy(const StoreContext& store, const std::string& folder,
+                         const std::vector<AttachmentRecord>& previous,
                          const std::string& sourcePath) {
     for (const AttachmentRecord& a : previous) {
         std::string name = PathFileName(a.storedPath);
         if (a.sourcePath == sourcePath && IsStoredAttachmentName(name))
-            return UserStorePath(folder, name);
+            return UserStorePath(store, folder, name);
     }
     return std::string();
 }
@@ -177,21 +189,21 @@ void ShiftPlainRecord(unsigned char* record) {
 }
 
 // Rewrites a body stored plain as shifted; a post without a body has nothing to rewrite.
-bool KeepBodyShifted(const std::string& folder, int number) {
+bool KeepBodyShifted(const StoreContext& store, const std::string& folder, int number) {
     std::string body;
-    if (!ReadStoreFile(BodyPath(folder, number), body)) return true;
-    return WriteItemBody(folder, body, number, kPrefixBbs, kShiftOrdinary);
+    if (!ReadStoreFile(BodyPath(store, folder, number), body)) return true;
+    return WriteItemBody(store, folder, body, number, kPrefixBbs, kShiftOrdinary);
 }
 
 }  // namespace
 
-BoardList BbsLoadBoards() {
+BoardList BbsLoadBoards(const StoreContext& store) {
     BoardList list;
     std::string title;
     list.ids.push_back("");
-    list.titles.push_back(ReadStoreFile(DefaultTitlePath(), title) ? title : kMsgDefaultBoardTitle);
+    list.titles.push_back(ReadStoreFile(DefaultTitlePath(store), title) ? title : kMsgDefaultBoardTitle);
     std::vector<BoardTitleRecord> boards;
-    static_cast<StoreResult&>(list) = ReadBoardTitles(&boards);
+    static_cast<StoreResult&>(list) = ReadBoardTitles(store, &boards);
     for (const BoardTitleRecord& b : boards) {
         list.ids.push_back(BoardIdText(b.boardNumber));
         list.titles.push_back(b.title);
@@ -199,7 +211,7 @@ BoardList BbsLoadBoards() {
     return list;
 }
 
-StoreResult BbsAddBoard(int boardNumber, const std::string& title) {
+StoreResult BbsAddBoard(const StoreContext& store, int boardNumber, const std::string& title) {
     StoreResult result;
     if (boardNumber < 0 || boardNumber > kMaxBoardNumber) {
         result.Fail("掲示板の番号は0から999までです");
@@ -215,7 +227,7 @@ StoreResult BbsAddBoard(int boardNumber, const std::string& title) {
     }
     // The check and the append are one exclusive open: two administrators adding the same
     // number at once cannot both succeed.
-    StoreFile file(StoreOpenAppend(TitleListPath()));
+    StoreFile file(StoreOpenAppend(TitleListPath(store)));
     if (!file.IsOpen()) {
         result.Fail(kMsgBoardNotAdded);
         return result;
@@ -244,18 +256,18 @@ StoreResult BbsAddBoard(int boardNumber, const std::string& title) {
     return result;
 }
 
-StoreResult BbsWriteDefaultTitle(const std::string& title) {
+StoreResult BbsWriteDefaultTitle(const StoreContext& store, const std::string& title) {
     StoreResult result;
-    MakeStoreFolder(StorePath(BoardFolder("")));
-    if (!WriteStoreFile(DefaultTitlePath(), title)) result.Fail(kMsgTitleNotWritten);
+    MakeStoreFolder(StorePath(store, BoardFolder("")));
+    if (!WriteStoreFile(DefaultTitlePath(store), title)) result.Fail(kMsgTitleNotWritten);
     return result;
 }
 
-UnreadAnswer BbsHasUnread(const std::string& boardId, int user) {
+UnreadAnswer BbsHasUnread(const StoreContext& store, const std::string& boardId) {
     UnreadAnswer answer;
     const std::string folder = BoardFolder(boardId);
-    const ReadMarks marks = ReadMarksOf(folder, user);
-    ListLoad load = LoadListFile(PostListPath(folder), [&](const unsigned char* r, long, std::string*) {
+    const ReadMarks marks = ReadMarksOf(store, folder, store.user);
+    ListLoad load = LoadListFile(PostListPath(store, folder), [&](const unsigned char* r, long, std::string*) {
         if (!marks.IsRead(GetInt16(r + pf::kNumber))) answer.unread = true;
         return false;
     });
@@ -266,13 +278,13 @@ UnreadAnswer BbsHasUnread(const std::string& boardId, int user) {
     return answer;
 }
 
-UnreadAnswer BbsCheckUnread(int user) {
-    UnreadAnswer answer = BbsHasUnread("", user);
+UnreadAnswer BbsCheckUnread(const StoreContext& store) {
+    UnreadAnswer answer = BbsHasUnread(store, "");
     if (answer.unread) return answer;
     std::vector<BoardTitleRecord> boards;
-    ReadBoardTitles(&boards);  // a malformed title list: no further boards, silently
+    ReadBoardTitles(store, &boards);  // a malformed title list: no further boards, silently
     for (const BoardTitleRecord& b : boards) {
-        UnreadAnswer board = BbsHasUnread(BoardIdText(b.boardNumber), user);
+        UnreadAnswer board = BbsHasUnread(store, BoardIdText(b.boardNumber));
         answer.messages.insert(answer.messages.end(), board.messages.begin(), board.messages.end());
         if (board.unread) {
             answer.unread = true;
@@ -282,22 +294,23 @@ UnreadAnswer BbsCheckUnread(int user) {
     return answer;
 }
 
-ListLoad BbsLoadPostList(const std::string& boardId) {
-    return LoadList(PostListKind(), BoardFolder(boardId));
+ListLoad BbsLoadPostList(const StoreContext& store, const std::string& boardId) {
+    return LoadList(store, PostListKind(), BoardFolder(boardId));
 }
 
-ShownPost BbsShowPost(const std::string& boardId, int reader, long index,
+ShownPost BbsShowPost(const StoreContext& store, const std::string& boardId, long index,
                       const std::string* identity) {
     ShownPost shown;
-    static_cast<PostContent&>(shown) = LoadPost(BoardFolder(boardId), index, identity);
+    static_cast<PostContent&>(shown) = LoadPost(store, BoardFolder(boardId), index, identity);
     if (!shown.found) return shown;
-    const ReaderRecord me = MakeReaderRecord(reader, LocalTimeNow());
-    shown.firstReading =
-        MarkPostRead(BoardFolder(boardId), reader, shown.record.number, &me) == Marking::kMarked;
+    const ReaderRecord me = MakeReaderRecord(store.user, LocalTimeNow());
+    shown.firstReading = MarkPostRead(store, BoardFolder(boardId), store.user, shown.record.number,
+                                      &me) == Marking::kMarked;
     return shown;
 }
 
-PostResult BbsCreatePost(const std::string& boardId, const Party& author, const NewPost& post) {
+PostResult BbsCreatePost(const StoreContext& store, const std::string& boardId,
+                         const std::string& authorName, const NewPost& post) {
     PostResult result;
     if (post.subject.empty()) {
         result.Fail(kMsgNoSubject);
@@ -306,12 +319,12 @@ PostResult BbsCreatePost(const std::string& boardId, const Party& author, const 
     const std::string folder = BoardFolder(boardId);
     // A board's folder lies in the default board's, which has no folder before its first post
     // or title; the number counter makes only the last level.
-    if (!boardId.empty()) MakeStoreFolder(StorePath(BoardFolder("")));
+    if (!boardId.empty()) MakeStoreFolder(StorePath(store, BoardFolder("")));
     PostRecord record;
     record.shiftFlag = kShiftOrdinary;
-    record.authorNumber = author.number;
-    record.authorName = author.name;
-    record.number = NextItemNumber(folder, kCounterPost);
+    record.authorNumber = store.user;
+    record.authorName = authorName;
+    record.number = NextItemNumber(store, folder, kCounterPost);
     record.postedTime = LocalTimeNow();
     record.subject = CutSjis(post.subject, kSubjectTextMax);
     const int n = record.number;
@@ -319,20 +332,20 @@ PostResult BbsCreatePost(const std::string& boardId, const Party& author, const 
         result.Fail(kMsgPostNotStored);
         return result;
     }
-    bool complete = post.body.empty() || WriteItemBody(folder, post.body, n, kPrefixBbs, kShiftOrdinary);
+    bool complete = post.body.empty() || WriteItemBody(store, folder, post.body, n, kPrefixBbs, kShiftOrdinary);
     if (complete && !post.attachments.empty()) {
-        StoreResult stored = StoreAttachments(post.attachments, folder, n);
+        StoreResult stored = StoreAttachments(store, post.attachments, folder, n);
         result.messages = stored.messages;
         complete = stored.ok;
     }
     // The author has read his own post, and his reader record comes first in its log: both are
     // in place before the record makes the post visible to any other client.
     if (complete) {
-        AppendReader(folder, n, MakeReaderRecord(author.number, record.postedTime));
-        MarkPostRead(folder, author.number, n, nullptr);
+        AppendReader(store, folder, n, MakeReaderRecord(store.user, record.postedTime));
+        MarkPostRead(store, folder, store.user, n, nullptr);
     }
-    if (!complete || !AppendListRecord(EncodePostRecord(record), PostListPath(folder))) {
-        RemovePostFiles(folder, n);
+    if (!complete || !AppendListRecord(EncodePostRecord(record), PostListPath(store, folder))) {
+        RemovePostFiles(store, folder, n);
         result.Fail(kMsgPostNotStored);
         return result;
     }
@@ -340,23 +353,24 @@ PostResult BbsCreatePost(const std::string& boardId, const Party& author, const 
     return result;
 }
 
-PostContent BbsLoadPostForEdit(const std::string& boardId, long index, const std::string* identity) {
-    return LoadPost(BoardFolder(boardId), index, identity);
+PostContent BbsLoadPostForEdit(const StoreContext& store, const std::string& boardId, long index,
+                               const std::string* identity) {
+    return LoadPost(store, BoardFolder(boardId), index, identity);
 }
 
-PostResult BbsUpdatePost(const std::string& boardId, int author, long index,
+PostResult BbsUpdatePost(const StoreContext& store, const std::string& boardId, long index,
                          const std::string* identity, const PostUpdate& update) {
     PostResult result;
     const std::string folder = BoardFolder(boardId);
     int n = 0;
     bool wasPlain = false;
     {
-        ListEdit list(PostListPath(folder));
+        ListEdit list(PostListPath(store, folder));
         long at = !list.Ready() ? -1 : identity ? list.Locate(index, *identity) : index;
         // Only the author updates a post, and only the post he chose, even when other posts
         // have left the list since it was shown.
         if (at < 0 || at >= list.Count() ||
-            GetInt16(list.Record(at) + pf::kAuthorNumber) != author) {
+            GetInt16(list.Record(at) + pf::kAuthorNumber) != store.user) {
             result.Fail(list.Message().empty() ? kMsgPostNotUpdated : list.Message());
             return result;
         }
@@ -374,22 +388,22 @@ PostResult BbsUpdatePost(const std::string& boardId, int author, long index,
     // The body is always written shifted; one kept from a record written plain is shifted now,
     // or it would read as garbage under the record's new flag.
     const bool bodyWritten = update.body.empty()
-                                 ? !wasPlain || KeepBodyShifted(folder, n)
-                                 : WriteItemBody(folder, update.body, n, kPrefixBbs, kShiftOrdinary);
+                                 ? !wasPlain || KeepBodyShifted(store, folder, n)
+                                 : WriteItemBody(store, folder, update.body, n, kPrefixBbs, kShiftOrdinary);
     if (!bodyWritten) {
         result.Fail(kMsgPostNotUpdated);
         return result;
     }
     // The previous copies are deleted only after the new ones are stored: an attachment whose
     // file has gone from the author's PC is copied from them.
-    const std::string listPath = AttachmentListPath(folder, n);
+    const std::string listPath = AttachmentListPath(store, folder, n);
     const std::vector<AttachmentRecord> previous = LoadAttachmentList(listPath);
     if (update.attachments.empty()) {
         StoreDelete(listPath);
     } else {
         std::vector<AttachmentSource> sources = update.attachments;
-        for (AttachmentSource& s : sources) s.storedCopy = PreviousCopy(folder, previous, s.path);
-        StoreResult stored = StoreAttachments(sources, folder, n);
+        for (AttachmentSource& s : sources) s.storedCopy = PreviousCopy(store, folder, previous, s.path);
+        StoreResult stored = StoreAttachments(store, sources, folder, n);
         result.messages = stored.messages;
         if (!stored.ok) {
             // The old list may still name the previous copies: they stay.
@@ -397,28 +411,30 @@ PostResult BbsUpdatePost(const std::string& boardId, int author, long index,
             return result;
         }
     }
-    DeleteStoredAttachments(folder, previous);
+    DeleteStoredAttachments(store, folder, previous);
     result.number = n;
     return result;
 }
 
-bool BbsAppendReader(const std::string& boardId, int postNumber, const ReaderRecord& reader) {
-    return AppendReader(BoardFolder(boardId), postNumber, reader);
+bool BbsAppendReader(const StoreContext& store, const std::string& boardId, int postNumber,
+                     const ReaderRecord& reader) {
+    return AppendReader(store, BoardFolder(boardId), postNumber, reader);
 }
 
-ReaderList BbsListReaders(const std::string& boardId, long index, const std::string* identity) {
+ReaderList BbsListReaders(const StoreContext& store, const std::string& boardId, long index,
+                          const std::string* identity) {
     ReaderList list;
     const std::string folder = BoardFolder(boardId);
     std::string record;
-    if (!FindPost(folder, index, identity, &record)) return list;
-    RegistryRead registry = ReadRegistry();
+    if (!FindPost(store, folder, index, identity, &record)) return list;
+    RegistryRead registry = ReadRegistry(store);
     if (!registry.ok) {
         static_cast<StoreResult&>(list) = registry;
         return list;
     }
     // A missing log: nobody has read the post.
     std::string log;
-    StoreFile logFile(ReaderLogPath(folder, GetInt16(BytesOf(record) + pf::kNumber)), kOpenRead);
+    StoreFile logFile(ReaderLogPath(store, folder, GetInt16(BytesOf(record) + pf::kNumber)), kOpenRead);
     if (logFile.IsOpen() && !StoreReadToEnd(logFile.Get(), log)) {
         list.Fail(kMsgReadFailed);
         return list;
@@ -439,7 +455,8 @@ ReaderList BbsListReaders(const std::string& boardId, long index, const std::str
     return list;
 }
 
-DeleteOutcome BbsDeletePost(const std::string& boardId, long lineCount, long position,
+DeleteOutcome BbsDeletePost(const StoreContext& store, const std::string& boardId, long lineCount,
+                            long position,
                             const std::string* identity) {
-    return DeleteListEntry(PostListKind(), BoardFolder(boardId), lineCount, position, identity);
+    return DeleteListEntry(store, PostListKind(), BoardFolder(boardId), lineCount, position, identity);
 }

@@ -5,7 +5,7 @@
 # file of pure logic is added here, and nowhere else.
 set(MOX_PURE_SOURCES
   store/bytes.cpp store/sjis.cpp store/names.cpp store/tally.cpp store/message_sink.cpp
-  store/result.cpp
+  store/result.cpp store/context.cpp
   store/lists/list_record.cpp store/lists/broken_time.cpp store/lists/list_view.cpp
   users/registry_record.cpp users/import_list.cpp users/password.cpp users/signin_texts.cpp
   mail/attachment_record.cpp mail/mail_lines.cpp

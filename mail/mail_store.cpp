@@ -21,11 +21,11 @@ namespace {
 
 const char kMailFlag[] = "mail.mox";
 
-std::string ReceivedListOf(const std::string& folder) {
-    return UserStorePath(folder, ListFileName(kListReceived));
+std::string ReceivedListOf(const StoreContext& store, const std::string& folder) {
+    return UserStorePath(store, folder, ListFileName(kListReceived));
 }
-std::string SentListOf(const std::string& folder) {
-    return UserStorePath(folder, ListFileName(kListSent));
+std::string SentListOf(const StoreContext& store, const std::string& folder) {
+    return UserStorePath(store, folder, ListFileName(kListSent));
 }
 
 // Is this the record of one delivered copy: the same pair of numbers and the expected other
@@ -64,13 +64,15 @@ bool LiesInFolder(const std::string& storedPath, const std::string& folder) {
     return true;
 }
 
-std::string BodyPath(const std::string& folder, int number, int prefixIndex) {
-    return NumberedFileName(folder, number, prefixIndex, kExtTxt);
+std::string BodyPath(const StoreContext& store, const std::string& folder, int number,
+                     int prefixIndex) {
+    return NumberedFileName(store, folder, number, prefixIndex, kExtTxt);
 }
 
 // Sets the twin of a received copy in the sender's sent list to opened or deleted, in place.
-void UpdateSenderTwin(const MailRecord& received, int recipient, const BrokenDownTime* openedAt) {
-    ListEdit sent(SentListOf(UserFolderName(received.userNumber)));
+void UpdateSenderTwin(const StoreContext& store, const MailRecord& received, int recipient,
+                      const BrokenDownTime* openedAt) {
+    ListEdit sent(SentListOf(store, UserFolderName(received.userNumber)));
     if (!sent.Ready()) return;
     long index = sent.Find([&](const unsigned char* r) {
         return IsCopy(r, received.sentNumber, received.receivedNumber, recipient);
@@ -82,26 +84,27 @@ void UpdateSenderTwin(const MailRecord& received, int recipient, const BrokenDow
 }
 
 // Undoes a copy that could not be written completely, before its recipient could see it.
-void TakeBackCopy(const std::string& recipientFolder, const std::string& ownFolder, int r, int s,
-                  const std::string* sentRecord) {
-    StoreDelete(BodyPath(recipientFolder, r, kPrefixRcv));
-    StoreDelete(BodyPath(ownFolder, s, kPrefixSnd));
-    DeleteAttachmentList(recipientFolder, r);
-    StoreDelete(NumberedFileName(ownFolder, s, kPrefixSfl, kExtLst));
+void TakeBackCopy(const StoreContext& store, const std::string& recipientFolder,
+                  const std::string& ownFolder, int r, int s, const std::string* sentRecord) {
+    StoreDelete(BodyPath(store, recipientFolder, r, kPrefixRcv));
+    StoreDelete(BodyPath(store, ownFolder, s, kPrefixSnd));
+    DeleteAttachmentList(store, recipientFolder, r);
+    StoreDelete(NumberedFileName(store, ownFolder, s, kPrefixSfl, kExtLst));
     if (!sentRecord) return;
-    ListEdit sent(SentListOf(ownFolder));
+    ListEdit sent(SentListOf(store, ownFolder));
     if (!sent.Ready()) return;
     long index = sent.Locate(sent.Count() - 1, RecordIdentity(BytesOf(*sentRecord)));
     if (index >= 0) sent.Remove(index);
 }
 
 // Writes one copy. False when any part of it could not be written (then nothing of it stays).
-bool DeliverCopy(const Party& sender, const Party& recipient, const OutgoingItem& item,
-                 int shiftFlag, DeliveredCopy& copy, StoreResult& told) {
+bool DeliverCopy(const StoreContext& store, const std::string& senderName,
+                 const Party& recipient, const OutgoingItem& item, int shiftFlag,
+                 DeliveredCopy& copy, StoreResult& told) {
     const std::string theirs = UserFolderName(recipient.number);
-    const std::string own = UserFolderName(sender.number);
-    copy.receivedNumber = NextItemNumber(theirs, kCounterReceived);
-    copy.sentNumber = NextItemNumber(own, kCounterSent);
+    const std::string own = store.UserFolder();
+    copy.receivedNumber = NextItemNumber(store, theirs, kCounterReceived);
+    copy.sentNumber = NextItemNumber(store, own, kCounterSent);
     const int r = copy.receivedNumber, s = copy.sentNumber;
     if (r == 0 || s == 0) return false;
 
@@ -109,8 +112,8 @@ bool DeliverCopy(const Party& sender, const Party& recipient, const OutgoingItem
     record.status = kStatusUnopened;
     record.kind = item.kind;
     record.shiftFlag = shiftFlag;
-    record.userNumber = sender.number;
-    record.userName = sender.name;
+    record.userNumber = store.user;
+    record.userName = senderName;
     record.sentNumber = s;
     record.receivedNumber = r;
     record.sentTime = item.sentTime;
@@ -126,35 +129,35 @@ bool DeliverCopy(const Party& sender, const Party& recipient, const OutgoingItem
 
     bool complete = true;
     if (!item.body.empty())
-        complete = WriteItemBody(theirs, item.body, r, kPrefixRcv, shiftFlag) &&
-                   WriteItemBody(own, item.body, s, kPrefixSnd, shiftFlag);
+        complete = WriteItemBody(store, theirs, item.body, r, kPrefixRcv, shiftFlag) &&
+                   WriteItemBody(store, own, item.body, s, kPrefixSnd, shiftFlag);
     if (complete && item.kind == kItemMail && !item.attachments.empty()) {
-        StoreResult stored = StoreAttachments(item.attachments, theirs, r);
+        StoreResult stored = StoreAttachments(store, item.attachments, theirs, r);
         for (const std::string& text : stored.messages) told.Tell(text);
         complete = stored.ok &&
-                   CopyStoreFile(NumberedFileName(theirs, r, kPrefixFil, kExtLst),
-                                 NumberedFileName(own, s, kPrefixSfl, kExtLst));
+                   CopyStoreFile(NumberedFileName(store, theirs, r, kPrefixFil, kExtLst),
+                                 NumberedFileName(store, own, s, kPrefixSfl, kExtLst));
     }
     // The twin goes first: the recipient may open or delete the item the moment its record
     // appears, and that marks the twin.
-    bool twinWritten = complete && AppendListRecord(sentTwin, SentListOf(own));
-    if (!twinWritten || !AppendListRecord(received, ReceivedListOf(theirs))) {
-        TakeBackCopy(theirs, own, r, s, twinWritten ? &sentTwin : nullptr);
+    bool twinWritten = complete && AppendListRecord(sentTwin, SentListOf(store, own));
+    if (!twinWritten || !AppendListRecord(received, ReceivedListOf(store, theirs))) {
+        TakeBackCopy(store, theirs, own, r, s, twinWritten ? &sentTwin : nullptr);
         return false;
     }
-    RaiseMailFlag(theirs);
+    RaiseMailFlag(store, theirs);
     return true;
 }
 
 // Kind 0: the received item's body and stored attachments go, and the sender's twin shows
 // "削除". Kind 1: the own body and attachment list go; the recipient's copy stays unless the
 // caller retracts it.
-void AfterMailRemoval(int listKind, const std::string& folder, const std::string& bytes,
-                      DeleteOutcome& outcome) {
+void AfterMailRemoval(const StoreContext& store, int listKind, const std::string& folder,
+                      const std::string& bytes, DeleteOutcome& outcome) {
     MailRecord record = DecodeMailRecord(bytes);
     if (listKind == kListSent) {
-        StoreDelete(BodyPath(folder, record.sentNumber, kPrefixSnd));
-        StoreDelete(NumberedFileName(folder, record.sentNumber, kPrefixSfl, kExtLst));
+        StoreDelete(BodyPath(store, folder, record.sentNumber, kPrefixSnd));
+        StoreDelete(NumberedFileName(store, folder, record.sentNumber, kPrefixSfl, kExtLst));
         if (record.status == kStatusUnopened) {
             outcome.canRetract = true;
             outcome.retraction.recipient = record.userNumber;
@@ -163,12 +166,12 @@ void AfterMailRemoval(int listKind, const std::string& folder, const std::string
         }
         return;
     }
-    StoreDelete(BodyPath(folder, record.receivedNumber, kPrefixRcv));
-    DeleteAttachmentList(folder, record.receivedNumber);
-    UpdateSenderTwin(record, std::atoi(folder.c_str()), nullptr);
+    StoreDelete(BodyPath(store, folder, record.receivedNumber, kPrefixRcv));
+    DeleteAttachmentList(store, folder, record.receivedNumber);
+    UpdateSenderTwin(store, record, std::atoi(folder.c_str()), nullptr);
 }
 
-ListLineBuilder MailLineBuilder(int listKind, const std::string&) {
+ListLineBuilder MailLineBuilder(const StoreContext&, int listKind, const std::string&) {
     if (listKind == kListPhoneMemos) {
         return [](const unsigned char* bytes, long index, std::string* line) {
             MailRecord record = DecodeMailRecord(bytes);
@@ -195,8 +198,8 @@ ListKindHandlers MailListKind(int listKind) {
     return h;
 }
 
-DeliveryResult DeliverItem(const Party& sender, const std::vector<Party>& recipients,
-                           const OutgoingItem& item) {
+DeliveryResult DeliverItem(const StoreContext& store, const std::string& senderName,
+                           const std::vector<Party>& recipients, const OutgoingItem& item) {
     DeliveryResult result;
     if (recipients.empty()) {
         result.Fail(kMsgNoRecipient);
@@ -211,23 +214,24 @@ DeliveryResult DeliverItem(const Party& sender, const std::vector<Party>& recipi
     for (const Party& recipient : recipients) {
         DeliveredCopy copy;
         copy.recipient = recipient.number;
-        copy.delivered = DeliverCopy(sender, recipient, item, shiftFlag, copy, result);
+        copy.delivered = DeliverCopy(store, senderName, recipient, item, shiftFlag, copy, result);
         if (!copy.delivered) result.Tell(recipient.name + "様へ送信できませんでした");
         result.copies.push_back(copy);
     }
     return result;
 }
 
-StoreResult StoreAttachments(const std::vector<AttachmentSource>& attachments,
+StoreResult StoreAttachments(const StoreContext& store,
+                             const std::vector<AttachmentSource>& attachments,
                              const std::string& folder, int number) {
     StoreResult result;
-    StoreFile list(NumberedFileName(folder, number, kPrefixFil, kExtLst), kOpenCreate);
+    StoreFile list(NumberedFileName(store, folder, number, kPrefixFil, kExtLst), kOpenCreate);
     if (!list.IsOpen()) {
         result.Fail();
         return result;
     }
     for (const AttachmentSource& source : attachments) {
-        int a = NextItemNumber(folder, kCounterAttachment);
+        int a = NextItemNumber(store, folder, kCounterAttachment);
         if (a == 0) {
             result.Tell(kMsgNoDiskSpace);
             continue;
@@ -235,7 +239,7 @@ StoreResult StoreAttachments(const std::vector<AttachmentSource>& attachments,
         AttachmentRecord record;
         record.sourcePath = source.path;
         record.title = source.title;
-        record.storedPath = UserStorePath(folder, StoredAttachmentName(a, source.path));
+        record.storedPath = UserStorePath(store, folder, StoredAttachmentName(a, source.path));
         std::string bytes = EncodeAttachmentRecord(record);
         if (StoreWrite(list.Get(), bytes.data(), bytes.size()) != static_cast<long>(bytes.size())) {
             // Every stored copy must be named in the list, or nothing could ever delete it.
@@ -255,30 +259,31 @@ std::vector<AttachmentRecord> LoadAttachmentList(const std::string& path) {
     return DecodeAttachmentList(bytes);
 }
 
-void DeleteAttachmentList(const std::string& folder, int number) {
-    const std::string path = NumberedFileName(folder, number, kPrefixFil, kExtLst);
-    DeleteStoredAttachments(folder, LoadAttachmentList(path));
+void DeleteAttachmentList(const StoreContext& store, const std::string& folder, int number) {
+    const std::string path = NumberedFileName(store, folder, number, kPrefixFil, kExtLst);
+    DeleteStoredAttachments(store, folder, LoadAttachmentList(path));
     StoreDelete(path);
 }
 
-void DeleteStoredAttachments(const std::string& folder, const std::vector<AttachmentRecord>& records) {
+void DeleteStoredAttachments(const StoreContext& store, const std::string& folder,
+                             const std::vector<AttachmentRecord>& records) {
     for (const AttachmentRecord& a : records) {
         std::string name = PathFileName(a.storedPath);
         if (IsStoredAttachmentName(name) && LiesInFolder(a.storedPath, folder))
-            StoreDelete(UserStorePath(folder, name));
+            StoreDelete(UserStorePath(store, folder, name));
     }
 }
 
-bool RaiseMailFlag(const std::string& folder) {
-    StoreFile flag(UserStorePath(folder, kMailFlag), kOpenCreate);
+bool RaiseMailFlag(const StoreContext& store, const std::string& folder) {
+    StoreFile flag(UserStorePath(store, folder, kMailFlag), kOpenCreate);
     return flag.IsOpen();
 }
 
-bool WriteItemBody(const std::string& folder, const std::string& body, int number,
-                   int prefixIndex, int shiftFlag) {
+bool WriteItemBody(const StoreContext& store, const std::string& folder, const std::string& body,
+                   int number, int prefixIndex, int shiftFlag) {
     std::string bytes = body;
     if (IsBodyShifted(shiftFlag)) ShiftBytes(bytes, +1);
-    return WriteStoreFile(BodyPath(folder, number, prefixIndex), bytes);
+    return WriteStoreFile(BodyPath(store, folder, number, prefixIndex), bytes);
 }
 
 ItemBody LoadItemBody(const std::string& path, int shiftFlag) {
@@ -289,11 +294,11 @@ ItemBody LoadItemBody(const std::string& path, int shiftFlag) {
     return body;
 }
 
-OpenedItem MarkItemOpened(int ownNumber, long index, const std::string* identity) {
+OpenedItem MarkItemOpened(const StoreContext& store, long index, const std::string* identity) {
     OpenedItem opened;
     BrokenDownTime now;
     {
-        ListEdit list(ReceivedListOf(UserFolderName(ownNumber)));
+        ListEdit list(ReceivedListOf(store, store.UserFolder()));
         if (identity && list.Ready()) index = list.Locate(index, *identity);
         if (!list.Ready() || index < 0 || index >= list.Count()) {
             opened.Fail();
@@ -307,21 +312,21 @@ OpenedItem MarkItemOpened(int ownNumber, long index, const std::string* identity
         }
         opened.record = DecodeMailRecord(record);
     }
-    if (opened.firstOpening) UpdateSenderTwin(opened.record, ownNumber, &now);
+    if (opened.firstOpening) UpdateSenderTwin(store, opened.record, store.user, &now);
     return opened;
 }
 
-RetractResult RetractReceivedCopy(int ownNumber, const RetractionTicket& ticket) {
+RetractResult RetractReceivedCopy(const StoreContext& store, const RetractionTicket& ticket) {
     RetractResult result;
     const std::string theirs = UserFolderName(ticket.recipient);
     {
-        ListEdit list(ReceivedListOf(theirs));
+        ListEdit list(ReceivedListOf(store, theirs));
         if (!list.Ready()) {
             result.Fail(kMsgRetractFailed);
             return result;
         }
         long index = list.Find([&](const unsigned char* r) {
-            return IsCopy(r, ticket.sentNumber, ticket.receivedNumber, ownNumber);
+            return IsCopy(r, ticket.sentNumber, ticket.receivedNumber, store.user);
         });
         if (index < 0) {
             // The recipient has deleted it already: there is nothing left to take back.
@@ -338,8 +343,8 @@ RetractResult RetractReceivedCopy(int ownNumber, const RetractionTicket& ticket)
             return result;
         }
     }
-    StoreDelete(BodyPath(theirs, ticket.receivedNumber, kPrefixRcv));
-    DeleteAttachmentList(theirs, ticket.receivedNumber);
+    StoreDelete(BodyPath(store, theirs, ticket.receivedNumber, kPrefixRcv));
+    DeleteAttachmentList(store, theirs, ticket.receivedNumber);
     result.status = RetractResult::kRetracted;
     return result;
 }

@@ -1,12 +1,14 @@
 // The mail store: how mail and phone memos travel between user folders as files, and how the
 // two records of one delivered copy (the recipient's and the sender's twin) stay linked, so that
 // opening, deleting and retracting reach the other side. Plain data in and out: the mail
-// windows, moxctl and the tests call these and show the messages they return.
+// windows, moxctl and the tests call these and show the messages they return. The context's
+// acting user is the sender, the one who opens, or the one who takes back.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "mail/attachment_record.h"
+#include "store/context.h"
 #include "store/lists/list_kinds.h"
 #include "store/lists/list_record.h"
 #include "store/result.h"
@@ -63,36 +65,38 @@ struct DeliveryResult : StoreResult {
 // deletes it at once always finds its body, its attachments and the sender's twin. A copy that
 // cannot be written completely is taken back and reported ("%s様へ送信できませんでした");
 // the others go on.
-DeliveryResult DeliverItem(const Party& sender, const std::vector<Party>& recipients,
-                           const OutgoingItem& item);
+DeliveryResult DeliverItem(const StoreContext& store, const std::string& senderName,
+                           const std::vector<Party>& recipients, const OutgoingItem& item);
 
 // Writes the attachment list fil<number>.lst in the folder and a stored copy of each file.
 // A file that cannot be copied gives kMsgNoDiskSpace and the next one is stored; its record
 // stays in the list. Not ok when the list could not be created or written.
-StoreResult StoreAttachments(const std::vector<AttachmentSource>& attachments,
-                                        const std::string& folder, int number);
+StoreResult StoreAttachments(const StoreContext& store,
+                             const std::vector<AttachmentSource>& attachments,
+                             const std::string& folder, int number);
 // The attachment records of a list file; empty when it is missing.
 std::vector<AttachmentRecord> LoadAttachmentList(const std::string& path);
 // Deletes the stored copies that fil<number>.lst of the folder names, then the list. Only
 // files of that same folder named "att", four digits and an extension are ever deleted: the
 // list is written by other clients, and a path it names is not to be trusted further.
-void DeleteAttachmentList(const std::string& folder, int number);
+void DeleteAttachmentList(const StoreContext& store, const std::string& folder, int number);
 // Deletes the stored copies that these records name, by the same rule.
-void DeleteStoredAttachments(const std::string& folder, const std::vector<AttachmentRecord>& records);
+void DeleteStoredAttachments(const StoreContext& store, const std::string& folder,
+                             const std::vector<AttachmentRecord>& records);
 
 // Creates the new-mail flag mail.mox in the folder.
-bool RaiseMailFlag(const std::string& folder);
+bool RaiseMailFlag(const StoreContext& store, const std::string& folder);
 // Writes a body file prefix + "%04d" + ".txt" (prefix index rcv, snd, bbs or mem), shifted by
 // +1 when the shift flag says so.
-bool WriteItemBody(const std::string& folder, const std::string& body, int number,
-                   int prefixIndex, int shiftFlag);
+bool WriteItemBody(const StoreContext& store, const std::string& folder, const std::string& body,
+                   int number, int prefixIndex, int shiftFlag);
 struct ItemBody {
     bool found = false;  // false: no body file (an empty body)
     std::string text;    // plain
 };
 ItemBody LoadItemBody(const std::string& path, int shiftFlag);
 
-// The store half of opening a received item of the user's own list: the first opening sets
+// The store half of opening a received item of the acting user's own list: the first opening sets
 // status 1 and the time of opening in the record and in the sender's twin (the sender then sees
 // "受信"); later openings change nothing.
 // Not ok when the list could not be opened or holds no such item.
@@ -100,7 +104,8 @@ struct OpenedItem : StoreResult {
     bool firstOpening = false;
     MailRecord record;          // as it is now
 };
-OpenedItem MarkItemOpened(int ownNumber, long index, const std::string* identity = nullptr);
+OpenedItem MarkItemOpened(const StoreContext& store, long index,
+                          const std::string* identity = nullptr);
 
 // Takes back the recipient's copy of a sent item after the sender deleted its own copy
 // (DeleteOutcome::canRetract). Refused, changing nothing, when the recipient has opened it.
@@ -109,7 +114,7 @@ OpenedItem MarkItemOpened(int ownNumber, long index, const std::string* identity
 struct RetractResult : StoreResult {
     enum Status { kRetracted, kAlreadyGone, kRefused, kUnavailable } status = kUnavailable;
 };
-RetractResult RetractReceivedCopy(int ownNumber, const RetractionTicket& ticket);
+RetractResult RetractReceivedCopy(const StoreContext& store, const RetractionTicket& ticket);
 
 // The handlers of a mail list kind (kListReceived, kListSent or kListPhoneMemos) for the shared
 // list operations.

@@ -171,4 +171,6 @@ bool OpenDocument(const std::string& path) {
     return true;
 }
 
-bool ReadInfoText(std::string* text) { return ReadStoreFile(StorePath(kInfoFileName), *text); }
+bool ReadInfoText(const StoreContext& store, std::string* text) {
+    return ReadStoreFile(StorePath(store, kInfoFileName), *text);
+}

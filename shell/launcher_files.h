@@ -7,6 +7,7 @@
 
 #include "shell/launcher_regions.h"
 #include "shell/program_record.h"
+#include "store/context.h"
 #include "store/result.h"
 
 // The folder of menu.mox, program.mox and mox.bmp: the running program's own folder, unless a
@@ -52,4 +53,4 @@ StoreResult StartProgram(int number);
 bool OpenDocument(const std::string& path);
 
 // The shared notice: true and its text when info.txt exists in the network directory.
-bool ReadInfoText(std::string* text);
+bool ReadInfoText(const StoreContext& store, std::string* text);

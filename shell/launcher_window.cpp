@@ -118,7 +118,7 @@ void OpenByAssociation(HWND owner, const std::string& path) {
     if (!OpenDocument(path)) ShowLauncherBox(owner, kMsgNoAssociation, kCaption, MB_OK);
 }
 
-void ShowInfoText(HWND owner) {
+void ShowInfoText(HWND owner, const StoreContext& store) {
     std::string text;
-    if (ReadInfoText(&text)) ShowLauncherBox(owner, text.c_str(), kCaption, MB_OK);
+    if (ReadInfoText(store, &text)) ShowLauncherBox(owner, text.c_str(), kCaption, MB_OK);
 }

@@ -9,6 +9,7 @@
 
 #include "shell/launcher_regions.h"
 #include "shell/program_record.h"
+#include "store/context.h"
 
 // Every message box of the launcher goes through here, so that a test can answer it. Returns
 // the box's answer.
@@ -45,4 +46,4 @@ void LaunchProgram(int number);
 // is none.
 void OpenByAssociation(HWND owner, const std::string& path);
 // Shows info.txt of the network directory, when there is one, owned by owner.
-void ShowInfoText(HWND owner);
+void ShowInfoText(HWND owner, const StoreContext& store);

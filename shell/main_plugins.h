@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "app/settings/local_user.h"
 #include "shell/window_classes.h"
-#include "users/local_user.h"
 
 // A modal dialog owned by the main window; non-zero when the user confirmed it.
 using DialogRunner = int (*)(HWND owner);
@@ -23,7 +23,6 @@ struct MainPlugins {
     DialogRunner menuSettings = nullptr;         // command 111, template 974
     DialogRunner message = nullptr;              // command 112, template 950
     DialogRunner connectionList = nullptr;       // command 115, template 979
-    DialogRunner passwordChange = nullptr;       // command 118, template 410
     DialogRunner chatEntry = nullptr;            // command 119 before the chat window, template 510
     DialogRunner regionSettings = nullptr;       // a rectangle dragged on the launcher, template 978
     OwnEntryRunner ownDestinationEntry = nullptr;  // launcher function 0 and Rclk 0

@@ -6,7 +6,6 @@
 #include "bbs/bbs_store.h"
 #include "store/message_sink.h"
 #include "store/store.h"
-#include "users/local_user.h"
 
 namespace {
 
@@ -15,8 +14,8 @@ const char kMessageFlag[] = "message.mox";
 
 // Does the flag file exist in the own user folder? Another client may be creating or appending
 // to it right now: StoreExists retries while the sender holds it.
-PollFind TestFlag(const char* name) {
-    OpenResult flag = StoreExists(UserStorePath(CurrentUser().numberText, name));
+PollFind TestFlag(const StoreContext& store, const char* name) {
+    OpenResult flag = StoreExists(UserStorePath(store, store.UserFolder(), name));
     if (flag.Opened()) return PollFind::kNews;
     return flag.error == kErrInvalidDrive ? PollFind::kDriveGone : PollFind::kNothing;
 }
@@ -34,36 +33,37 @@ int NextPollCount(int counter, int interval) {
     return (counter + 1) % interval;
 }
 
-PollFind CheckNewMail() {
-    PollFind find = TestFlag(kMailFlag);
+PollFind CheckNewMail(const StoreContext& store) {
+    PollFind find = TestFlag(store, kMailFlag);
     if (find != PollFind::kNews) return find;
     // Deleting the flag is how this client tells that the mail has been noticed; a sender who
     // delivers again meanwhile creates it anew.
-    StoreDelete(UserStorePath(CurrentUser().numberText, kMailFlag));
+    StoreDelete(UserStorePath(store, store.UserFolder(), kMailFlag));
     PlaySettingSound("MailWave", "MailWaveFile");
     return find;
 }
 
-PollFind CheckNewMessage() { return TestFlag(kMessageFlag); }
+PollFind CheckNewMessage(const StoreContext& store) { return TestFlag(store, kMessageFlag); }
 
-bool CheckBoardNews() {
-    UnreadAnswer news = BbsCheckUnread(CurrentUser().number);
+bool CheckBoardNews(const StoreContext& store) {
+    UnreadAnswer news = BbsCheckUnread(store);
     ShowMessages(news);
     if (news.unread) PlaySettingSound(nullptr, "MailWaveFile");
     return news.unread;
 }
 
-TickAnswer PollTick(PollCounters& counters, const PollIntervals& intervals, bool boardWindowOpen) {
+TickAnswer PollTick(const StoreContext& store, PollCounters& counters, const PollIntervals& intervals,
+                    bool boardWindowOpen) {
     TickAnswer answer;
-    if (counters.board == 0 && !boardWindowOpen) answer.boardNews = CheckBoardNews();
+    if (counters.board == 0 && !boardWindowOpen) answer.boardNews = CheckBoardNews(store);
     if (counters.mail == 0) {
-        PollFind find = CheckNewMail();
+        PollFind find = CheckNewMail(store);
         answer.mailNews = find == PollFind::kNews;
         answer.driveGone = find == PollFind::kDriveGone;
     }
     // With the drive gone the message check would only report the loss a second time.
     if (counters.message == 0 && !answer.driveGone) {
-        PollFind find = CheckNewMessage();
+        PollFind find = CheckNewMessage(store);
         answer.messageNews = find == PollFind::kNews;
         answer.driveGone = find == PollFind::kDriveGone;
     }

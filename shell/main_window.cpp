@@ -5,9 +5,9 @@
 #include <ctime>
 #include <string>
 
+#include "app/settings/local_user.h"
 #include "app/settings/profile.h"
 #include "app/settings/settings.h"
-#include "shell/window_classes.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
 #include "shell/launcher_bitmap.h"
@@ -18,8 +18,8 @@
 #include "shell/main_tables.h"
 #include "shell/message_box.h"
 #include "shell/plumbing.h"
+#include "shell/window_classes.h"
 #include "store/store.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 #include "users/signin_dialogs.h"
 
@@ -125,6 +125,14 @@ void OpenChat(HWND window) {
     if (RunPluginDialog(window, Plugins().chatEntry, true)) OpenSubWindow(SubWindow::kChat, false);
 }
 
+// The new password is the signed-in user's from now on.
+void RunPasswordChange(HWND window) {
+    DropTopmost(window);
+    PasswordChoice choice = RunPasswordChangeDialog(window, ClientStore(), CurrentUser().password);
+    if (IsWindow(window)) RestoreTopmost(window);
+    if (choice.done) CurrentUser().password = choice.password;
+}
+
 // Menu bar, system menu and the window's own posted commands alike. 0 when handled.
 int DispatchCommand(HWND window, UINT command) {
     const MainPlugins& plugins = Plugins();
@@ -145,7 +153,7 @@ int DispatchCommand(HWND window, UINT command) {
         case CMD_MESSAGE: RunPluginDialog(window, plugins.message, true); break;
         case CMD_BOARDS: OpenSubWindow(SubWindow::kBbs, false); break;
         case CMD_CONNECTIONS: RunPluginDialog(window, plugins.connectionList, false); break;
-        case CMD_PASSWORD: RunPluginDialog(window, plugins.passwordChange, true); break;
+        case CMD_PASSWORD: RunPasswordChange(window); break;
         case CMD_CHAT: OpenChat(window); break;
         case CMD_MEMO: OpenSubWindow(SubWindow::kMemo, false); break;
         case CMD_CALENDAR: OpenSubWindow(SubWindow::kCale, false); break;
@@ -174,7 +182,7 @@ void ShowDailyFortune(HWND window, const std::tm& today, std::time_t now) {
 // The network directory must be on a drive the platform knows: a drive letter that is gone, or
 // a share that cannot be reached, means that the network is not connected.
 bool NetworkDriveKnown() {
-    std::string root = PathRoot(NetDir());
+    std::string root = PathRoot(LocalSettings().netDir);
     if (root.empty()) return true;  // a relative directory lies on the current drive
     UINT type = GetDriveTypeA(root.c_str());
     return type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR;
@@ -207,25 +215,54 @@ void AddSystemMenuItems(HWND window) {
     }
 }
 
+// What first-run setup chose becomes this run's settings and user.
+void TakeSetup(const SetupChoice& choice) {
+    LocalSettingsValues& local = LocalSettings();
+    local.netDir = choice.netDir;
+    local.version = kSetupVersion;
+    local.firstRun = false;
+    if (choice.sharedPc) {
+        local.autoLogin = 0;
+        return;
+    }
+    local.nameNumber = choice.number;
+    SetCurrentUserNumber(choice.number);
+    CurrentUser().name = choice.name;
+    CurrentUser().loginName = choice.loginName;
+}
+
+// The user who logged in works in this run.
+void TakeLogin(const LoginChoice& choice) {
+    SetCurrentUserNumber(choice.user.number);
+    CurrentUser().name = choice.user.name;
+    CurrentUser().loginName = choice.user.loginName;
+}
+
 // The start-up sequence, in its order; false when it refuses (its messages have been shown).
 bool StartUp(HWND window, MainWindowState* state) {
     const std::time_t now = std::time(nullptr);
     state->startedAt = *std::localtime(&now);
     ReadLocalSettings();
     if (LocalSettings().firstRun) {
-        if (!RunFirstRunDialog(window)) return false;
+        SetupChoice setup = RunFirstRunDialog(window, LocalSettings().netDir);
+        if (!setup.done) return false;
+        TakeSetup(setup);
         if (!CurrentUser().name.empty()) DispatchCommand(window, CMD_ENVIRONMENT);
     }
-    if ((LocalSettings().autoLogin == 0 || CurrentUser().number == 0) && !RunLoginDialog(window))
-        return false;
+    if (LocalSettings().autoLogin == 0 || CurrentUser().number == 0) {
+        LoginChoice login = RunLoginDialog(window, LocalSettings().netDir);
+        if (!login.done) return false;
+        TakeLogin(login);
+    }
     ReadUserSettings();
     ShowDailyFortune(window, state->startedAt, now);
-    if (UserSettings().loginCheck && !RunPasswordCheckDialog(window)) return false;
+    if (UserSettings().loginCheck && !RunPasswordCheckDialog(window, CurrentUser().password))
+        return false;
     if (!NetworkDriveKnown()) {
         ShowNotice(window, kMsgNoDrive);
         return false;
     }
-    ShowInfoText(window);
+    ShowInfoText(window, ClientStore());
     SetMainTitle(window, false);
 
     // A class registered already (a second main window in one process) keeps working.
@@ -234,7 +271,7 @@ bool StartUp(HWND window, MainWindowState* state) {
     AddSystemMenuItems(window);
     LoadLauncherRegions();
     // Colleagues see this user as running for as long as the marker exists.
-    MarkSignedIn();
+    MarkSignedIn(ClientStore());
     state->running = true;
     state->counters = StartingPollCounters(UserSettings().bbsCheck);
     while (!SetTimer(window, kPollTimer, kPollPeriodMs, nullptr)) {
@@ -246,7 +283,7 @@ bool StartUp(HWND window, MainWindowState* state) {
         // The process ends without destroying this window: sign out now, or colleagues would
         // see this user as running until the next start.
         KillTimer(window, kPollTimer);
-        MarkSignedOut();
+        MarkSignedOut(ClientStore());
         state->running = false;
         PostQuitMessage(3);
     }
@@ -318,8 +355,8 @@ void OnTimer(HWND window, UINT id) {
     state->polling = true;
     const UserSettingsValues& u = UserSettings();
     const PollIntervals intervals = {u.mailCheckSec, u.msgCheckSec, u.bbsCheckSec};
-    TickAnswer answer =
-        PollTick(state->counters, intervals, IsOpen(SubWindowHandle(SubWindow::kBbs)));
+    TickAnswer answer = PollTick(ClientStore(), state->counters, intervals,
+                                 IsOpen(SubWindowHandle(SubWindow::kBbs)));
     if (!IsWindow(window)) return;  // destroyed while a box of the checks was open
     state->polling = false;
     if (answer.boardNews) OpenSubWindow(SubWindow::kBbs, true);
@@ -472,7 +509,7 @@ void OnDestroy(HWND window) {
     ReleaseLauncherBitmap();
     HWND chat = SubWindowHandle(SubWindow::kChat);
     if (IsOpen(chat)) PostMessageA(chat, WM_CLOSE, 0, 0);
-    MarkSignedOut();
+    MarkSignedOut(ClientStore());
     KillTimer(window, kPollTimer);
     WriteUserInt("Environment", "BordType", UserSettings().bordType);
     PostQuitMessage(0);

@@ -12,7 +12,6 @@
 
 namespace {
 
-std::string g_netDir;
 OpenRetryPolicy g_retryPolicy;
 
 HANDLE ToWin(StoreHandle h) { return reinterpret_cast<HANDLE>(h); }
@@ -97,22 +96,9 @@ bool IsSilentOpenError(unsigned short code) {
 
 }  // namespace
 
-void SetNetDir(const std::string& netDir) { g_netDir = netDir; }
-const std::string& NetDir() { return g_netDir; }
 
 void SetOpenRetryPolicy(const OpenRetryPolicy& policy) { g_retryPolicy = policy; }
 OpenRetryPolicy CurrentOpenRetryPolicy() { return g_retryPolicy; }
-
-std::string StorePath(const std::string& name) { return JoinStorePath(g_netDir, name); }
-
-std::string UserStorePath(const std::string& folder, const std::string& name) {
-    return StorePath(folder) + "\\" + name;
-}
-
-std::string NumberedFileName(const std::string& folder, int number, int prefixIndex,
-                             int extensionIndex) {
-    return UserStorePath(folder, NumberedName(number, prefixIndex, extensionIndex));
-}
 
 OpenResult StoreOpen(const std::string& path, unsigned mode) {
     const int immediate = g_retryPolicy.immediateAttempts > 0 ? g_retryPolicy.immediateAttempts : 1;
@@ -280,13 +266,13 @@ bool WriteStoreFile(const std::string& path, const std::string& bytes) {
     return StoreWrite(file.Get(), bytes.data(), bytes.size()) == static_cast<long>(bytes.size());
 }
 
-int NextItemNumber(const std::string& folder, int counterKind) {
-    const std::string path = UserStorePath(folder, CounterFileName(counterKind));
+int NextItemNumber(const StoreContext& store, const std::string& folder, int counterKind) {
+    const std::string path = UserStorePath(store, folder, CounterFileName(counterKind));
     // Open-or-create in one exclusive open: a counter that another client holds is retried,
     // never taken for absent and recreated, so no number is ever handed out twice.
     OpenResult opened = StoreOpen(path, kOpenAlways);
     if (opened.error == kErrPathNotFound) {
-        MakeStoreFolder(StorePath(folder));
+        MakeStoreFolder(StorePath(store, folder));
         opened = StoreOpen(path, kOpenAlways);
     }
     if (!opened.Opened()) return 0;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "store/context.h"
 #include "store/names.h"
 
 using StoreHandle = intptr_t;
@@ -40,10 +41,6 @@ enum StoreError : unsigned short {
     kErrFileExists = 80,
 };
 
-// Process-wide network directory (at most 255 bytes; may or may not end in a backslash).
-void SetNetDir(const std::string& netDir);
-const std::string& NetDir();
-
 // What an open came to: the handle, and the error code that the file system reported (kErrNone
 // when it opened). Exist and delete opens hold no handle: for them only the code tells.
 struct OpenResult {
@@ -51,14 +48,6 @@ struct OpenResult {
     StoreError error = kErrNone;
     bool Opened() const { return error == kErrNone; }
 };
-
-// NetDir joined with name (a backslash only when needed); the bare name for an empty NetDir.
-std::string StorePath(const std::string& name);
-// StorePath(folder) + "\" + name.
-std::string UserStorePath(const std::string& folder, const std::string& name);
-// UserStorePath(folder, prefix + "%04d" + extension).
-std::string NumberedFileName(const std::string& folder, int number, int prefixIndex,
-                             int extensionIndex);
 
 // Opens exclusively with the retry rule. Unexpected codes (and 15) are reported through
 // ShowMessage as "%s %d".
@@ -109,7 +98,7 @@ bool WriteStoreFile(const std::string& path, const std::string& bytes);
 
 // Next item number 1..9999 from the counter file UserStorePath(folder, counter name); 0 when the
 // existing counter cannot be opened.
-int NextItemNumber(const std::string& folder, int counterKind);
+int NextItemNumber(const StoreContext& store, const std::string& folder, int counterKind);
 
 // Copies a file with its creation, last-access and last-write times. False on a missing source
 // or too little free space on the destination drive.

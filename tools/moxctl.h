@@ -4,13 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "store/context.h"
 #include "store/result.h"
 
 // What a command gets: its own arguments (Shift_JIS, after the global options) and the options.
 struct CommandContext {
     std::vector<std::string> args;
     bool utf8 = false;
-    int user = 0;  // --user N, 0 when not given
+    StoreContext store;    // --netdir DIR, and --user N as the acting user (0 when not given)
+    std::string userName;  // the acting user's registered name ("" when not registered)
 };
 
 // Exit codes: 0 success, 1 the operation failed (message on stderr), 2 usage error.

@@ -8,7 +8,6 @@
 #include "store/store.h"
 #include "tools/moxctl.h"
 #include "tools/moxctl_items.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 
 namespace {
@@ -29,11 +28,11 @@ bool ParseNumberList(const std::string& text, std::set<int>* numbers) {
 }
 
 // The recipients in registry order, as the mail dialog delivers its selected lines, with the
-// names it shows; and the sender's own registered name. False (with the message) when the
-// registry cannot be read or names someone unknown.
-bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted, Party* sender,
+// names it shows. False (with the message) when the registry cannot be read or names someone
+// unknown, the sender included.
+bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted,
                     std::vector<Party>* recipients, std::string* message) {
-    RegistryRead read = ReadRegistry();
+    RegistryRead read = ReadRegistry(ctx.store);
     if (!read.ok) {
         *message = read.FirstMessage();
         return false;
@@ -42,7 +41,7 @@ bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted, Part
     std::set<int> found;
     bool senderKnown = false;
     for (const RegistryRecord& r : registry) {
-        if (r.number == ctx.user) senderKnown = true;
+        if (r.number == ctx.store.user) senderKnown = true;
         if (wanted.count(r.number) && found.insert(r.number).second)
             recipients->push_back(Party{r.number, r.name});
     }
@@ -53,10 +52,9 @@ bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted, Part
         }
     }
     if (!senderKnown) {
-        *message = "利用者 " + UserFolderName(ctx.user) + " は登録されていません";
+        *message = "利用者 " + ctx.store.UserFolder() + " は登録されていません";
         return false;
     }
-    *sender = Party{ctx.user, CurrentUser().name};
     return true;
 }
 
@@ -94,13 +92,12 @@ int CmdSend(CommandContext& ctx) {
         if (!ParseAttachment(given, &source, &message)) return Fail(ctx, message);
         item.attachments.push_back(source);
     }
-    Party sender;
     std::vector<Party> recipients;
-    if (!ResolveParties(ctx, wanted, &sender, &recipients, &message)) return Fail(ctx, message);
+    if (!ResolveParties(ctx, wanted, &recipients, &message)) return Fail(ctx, message);
     item.kind = kItemMail;
     item.subject = CutSjis(subject, kSubjectTextMax);
     item.sentTime = LocalTimeNow();
-    return ReportDelivery(ctx, DeliverItem(sender, recipients, item));
+    return ReportDelivery(ctx, DeliverItem(ctx.store, ctx.userName, recipients, item));
 }
 
 int CmdPhone(CommandContext& ctx) {
@@ -117,15 +114,14 @@ int CmdPhone(CommandContext& ctx) {
     if (!ctx.args.empty() || !haveCaller || !ParseNumberList(to, &wanted) ||
         (!request.empty() && (!ParseNumber(request, &item.request) || item.request > kRequestMessage)))
         return UsageError(ctx, "phone");
-    Party sender;
     std::vector<Party> recipients;
     std::string message;
-    if (!ResolveParties(ctx, wanted, &sender, &recipients, &message)) return Fail(ctx, message);
+    if (!ResolveParties(ctx, wanted, &recipients, &message)) return Fail(ctx, message);
     item.kind = kItemPhoneMemo;
     item.subject = CutSjis(caller, kSubjectTextMax);
     item.phone = CutSjis(number, kPhoneTextMax);
     item.sentTime = LocalTimeNow();
-    return ReportDelivery(ctx, DeliverItem(sender, recipients, item));
+    return ReportDelivery(ctx, DeliverItem(ctx.store, ctx.userName, recipients, item));
 }
 
 // "received" or "sent" as a list kind; -1 for anything else.
@@ -137,7 +133,7 @@ int ListKindArg(const std::string& which) {
 
 // Loads the own list of the kind; false (with the message printed) when it cannot be shown.
 bool LoadOwnList(const CommandContext& ctx, int kind, ListLoad* load) {
-    *load = LoadList(MailListKind(kind), CurrentUser().numberText);
+    *load = LoadList(ctx.store, MailListKind(kind), ctx.store.UserFolder());
     if (!load->ok) ShowMessages(*load);
     return load->ok;
 }
@@ -160,10 +156,11 @@ int CmdOpen(CommandContext& ctx) {
     if (!LoadOwnList(ctx, kListReceived, &load) || !TakePosition(ctx, ctx.args[0], load, &position))
         return kExitFailed;
     const ListLine& line = load.lines[static_cast<size_t>(position)];
-    OpenedItem opened = MarkItemOpened(CurrentUser().number, line.index, &line.identity);
+    OpenedItem opened = MarkItemOpened(ctx.store, line.index, &line.identity);
     if (!opened.ok) return Fail(ctx, "位置 " + ctx.args[0] + " に項目がありません");
     ItemBody body = LoadItemBody(
-        NumberedFileName(CurrentUser().numberText, opened.record.receivedNumber, kPrefixRcv, kExtTxt),
+        NumberedFileName(ctx.store, ctx.store.UserFolder(), opened.record.receivedNumber, kPrefixRcv,
+                         kExtTxt),
         opened.record.shiftFlag);
     PrintOut(ctx, opened.record.subject + "\n" + body.text);
     return kExitOk;
@@ -178,12 +175,12 @@ int CmdDelete(CommandContext& ctx) {
     if (!LoadOwnList(ctx, kind, &load) || !TakePosition(ctx, ctx.args[1], load, &position))
         return kExitFailed;
     const ListLine& line = load.lines[static_cast<size_t>(position)];
-    DeleteOutcome outcome = DeleteListEntry(MailListKind(kind), CurrentUser().numberText,
+    DeleteOutcome outcome = DeleteListEntry(ctx.store, MailListKind(kind), ctx.store.UserFolder(),
                                             static_cast<long>(load.lines.size()), position, &line.identity);
     if (!outcome.ok) return Report(outcome);
     // --retract is the Yes to "送信先のメールも削除しますか？".
     if (outcome.canRetract && retract) {
-        RetractResult r = RetractReceivedCopy(CurrentUser().number, outcome.retraction);
+        RetractResult r = RetractReceivedCopy(ctx.store, outcome.retraction);
         if (!r.ok) return Report(r);
     }
     return kExitOk;

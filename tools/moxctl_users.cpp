@@ -9,8 +9,8 @@ namespace {
 
 int CmdInit(CommandContext& ctx) {
     if (!ctx.args.empty()) return UsageError(ctx, "init");
-    if (!MakeStoreFolder(NetDir())) {
-        PrintErr(ctx, "ネットワークディレクトリを作成できません: " + NetDir() + "\n");
+    if (!MakeStoreFolder(ctx.store.netDir)) {
+        PrintErr(ctx, "ネットワークディレクトリを作成できません: " + ctx.store.netDir + "\n");
         return kExitFailed;
     }
     return kExitOk;
@@ -24,7 +24,7 @@ int CmdRegister(CommandContext& ctx) {
         PrintErr(ctx, "名前とLOGIN名は20バイト以内で入力してください\n");
         return kExitFailed;
     }
-    RegisterResult r = RegisterNewUser(name, login);
+    RegisterResult r = RegisterNewUser(ctx.store, name, login);
     if (!r.ok) {
         if (r.messages.empty()) r.Fail("登録できませんでした");
         return Report(r);
@@ -37,7 +37,7 @@ int CmdRegister(CommandContext& ctx) {
 
 int CmdUsers(CommandContext& ctx) {
     if (!ctx.args.empty()) return UsageError(ctx, "users");
-    RegistryRead registry = ReadRegistry();
+    RegistryRead registry = ReadRegistry(ctx.store);
     if (!registry.ok) {
         if (registry.absent) return kExitOk;
         ShowMessages(registry);

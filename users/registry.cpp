@@ -5,7 +5,6 @@
 
 #include "store/store.h"
 #include "users/import_list.h"
-#include "users/local_user.h"
 #include "users/password.h"
 
 namespace {
@@ -25,14 +24,17 @@ const char kMsgListWriteFailed[] = "利用者ファイルの書き込みに失�
 const char kMsgRegistryWriteFailed[] = "利用者の登録(regist.mox)に失敗しました。";
 const char kMsgMembersNotSaved[] = "regist error";
 
-std::string OwnPath(const char* name) { return UserStorePath(CurrentUser().numberText, name); }
-std::string RegistryPath() { return StorePath(kRegistryName); }
+// A file in the acting user's folder.
+std::string OwnPath(const StoreContext& store, const char* name) {
+    return UserStorePath(store, store.UserFolder(), name);
+}
+std::string RegistryPath(const StoreContext& store) { return StorePath(store, kRegistryName); }
 
 }  // namespace
 
-RegistryRead ReadRegistry() {
+RegistryRead ReadRegistry(const StoreContext& store) {
     RegistryRead read;
-    const std::string path = RegistryPath();
+    const std::string path = RegistryPath(store);
     StoreFile file(path, kOpenRead);
     std::string bytes;
     if (!file.IsOpen() || !StoreReadToEnd(file.Get(), bytes)) {
@@ -44,50 +46,47 @@ RegistryRead ReadRegistry() {
     return read;
 }
 
-bool LookupUserName(int number) {
-    RegistryRead registry = ReadRegistry();
-    if (!registry.ok) {
-        CurrentUser().name.clear();
-        return false;
-    }
-    bool found = false;
+RegistryMatch LookupUserName(const StoreContext& store, int number) {
+    RegistryMatch match;
+    RegistryRead registry = ReadRegistry(store);
+    static_cast<StoreResult&>(match) = registry;
     for (const RegistryRecord& r : registry.records) {
         if (r.number == number) {
-            CurrentUser().name = r.name;
-            found = true;
+            match.record = r;
+            match.found = true;
         }
     }
-    return found;
+    return match;
 }
 
-bool FindLoginName(const std::string& loginName) {
-    bool found = false;
-    for (const RegistryRecord& r : ReadRegistry().records) {
+RegistryMatch FindLoginName(const StoreContext& store, const std::string& loginName) {
+    RegistryMatch match;
+    RegistryRead registry = ReadRegistry(store);
+    static_cast<StoreResult&>(match) = registry;
+    for (const RegistryRecord& r : registry.records) {
         if (r.loginName == loginName) {
-            CurrentUser().name = r.name;
-            CurrentUser().loginName = r.loginName;
-            SetCurrentUserNumber(r.number);
-            found = true;
+            match.record = r;
+            match.found = true;
         }
     }
-    return found;
+    return match;
 }
 
-void ReadPassword() {
+std::string ReadPassword(const StoreContext& store) {
     std::string bytes;
-    CurrentUser().password.clear();
-    if (ReadStoreFile(OwnPath(kPasswordName), bytes)) CurrentUser().password = DecodePasswordFile(bytes);
+    if (!ReadStoreFile(OwnPath(store, kPasswordName), bytes)) return std::string();
+    return DecodePasswordFile(bytes);
 }
 
-void WritePassword(int dayOfYear) {
-    WriteStoreFile(OwnPath(kPasswordName), EncodePasswordFile(CurrentUser().password, dayOfYear));
+bool WritePassword(const StoreContext& store, const std::string& password, int dayOfYear) {
+    return WriteStoreFile(OwnPath(store, kPasswordName), EncodePasswordFile(password, dayOfYear));
 }
 
-TakeNumberResult TakeUserNumber() {
+TakeNumberResult TakeUserNumber(const StoreContext& store) {
     TakeNumberResult result;
     // One exclusive open covers the read, the choice and the write-back, so two PCs can never
     // take the same number. A table held by another PC is retried, never recreated.
-    StoreFile table(StorePath(kNumberTableName), kOpenAlways);
+    StoreFile table(StorePath(store, kNumberTableName), kOpenAlways);
     if (!table.IsOpen()) {
         result.Fail(kMsgNumberTableBusy);
         return result;
@@ -117,9 +116,9 @@ TakeNumberResult TakeUserNumber() {
     return result;
 }
 
-void ReleaseUserNumber(int number) {
+void ReleaseUserNumber(const StoreContext& store, int number) {
     if (number < 1 || number > kMaxUserNumber) return;
-    StoreFile table(StorePath(kNumberTableName), kOpenReadWrite);
+    StoreFile table(StorePath(store, kNumberTableName), kOpenReadWrite);
     if (!table.IsOpen()) return;
     unsigned char bytes[kNumberTableSize] = {0};
     if (StoreRead(table.Get(), bytes, kNumberTableSize) < 0) return;
@@ -127,46 +126,48 @@ void ReleaseUserNumber(int number) {
     if (StoreSeek(table.Get(), 0, kSeekSet) == 0) StoreWrite(table.Get(), bytes, kNumberTableSize);
 }
 
-bool AppendRegistryRecord(const RegistryRecord& record) {
-    StoreFile registry(StoreOpenAppend(RegistryPath()));
+bool AppendRegistryRecord(const StoreContext& store, const RegistryRecord& record) {
+    StoreFile registry(StoreOpenAppend(RegistryPath(store)));
     if (!registry.IsOpen()) return false;
     std::string bytes = EncodeRegistryRecord(record);
     return StoreWrite(registry.Get(), bytes.data(), bytes.size()) ==
            static_cast<long>(bytes.size());
 }
 
-NameImportList LoadNameImportList() {
+NameImportList LoadNameImportList(const StoreContext& store) {
     NameImportList list;
-    list.present = ReadStoreFile(StorePath(kImportListName), list.loadedBytes);
+    list.present = ReadStoreFile(StorePath(store, kImportListName), list.loadedBytes);
     if (list.present) list.entries = ParseNameImportList(list.loadedBytes);
     return list;
 }
 
-RegisterResult RegisterNewUser(const std::string& userName, const std::string& loginName) {
+RegisterResult RegisterNewUser(const StoreContext& store, const std::string& userName,
+                               const std::string& loginName) {
     RegisterResult result;
-    TakeNumberResult taken = TakeUserNumber();
+    TakeNumberResult taken = TakeUserNumber(store);
     if (taken.number == 0) {
         result.messages = taken.messages;
         result.Fail();
         return result;
     }
-    if (!AppendRegistryRecord(MakeRegistryRecord(userName, taken.number, loginName))) {
-        ReleaseUserNumber(taken.number);
+    if (!AppendRegistryRecord(store, MakeRegistryRecord(userName, taken.number, loginName))) {
+        ReleaseUserNumber(store, taken.number);
         result.Fail(kMsgRegistryWriteFailed);
         return result;
     }
-    MakeStoreFolder(StorePath(UserFolderName(taken.number)));
+    MakeStoreFolder(StorePath(store, UserFolderName(taken.number)));
     result.number = taken.number;
     return result;
 }
 
-RegisterResult RegisterFromImportList(const NameImportList& list, size_t chosen) {
+RegisterResult RegisterFromImportList(const StoreContext& store, const NameImportList& list,
+                                      size_t chosen) {
     RegisterResult result;
     if (chosen >= list.entries.size()) {
         result.Fail();
         return result;
     }
-    TakeNumberResult taken = TakeUserNumber();
+    TakeNumberResult taken = TakeUserNumber(store);
     if (taken.number == 0) {
         result.messages = taken.messages;
         result.Fail();
@@ -174,26 +175,26 @@ RegisterResult RegisterFromImportList(const NameImportList& list, size_t chosen)
     }
     // regist.txt stays open from the check to the rewrite, so no other PC can claim a name in
     // between: the name is ours only if the file still holds what the dialog showed.
-    StoreFile file(StorePath(kImportListName), kOpenReadWrite);
+    StoreFile file(StorePath(store, kImportListName), kOpenReadWrite);
     std::string now;
     bool readable = file.IsOpen() && StoreReadToEnd(file.Get(), now);
     if (!readable) {
         bool vanished = file.Error() == kErrFileNotFound || file.Error() == kErrPathNotFound;
-        ReleaseUserNumber(taken.number);
+        ReleaseUserNumber(store, taken.number);
         result.listChanged = file.IsOpen() ? false : vanished;
         result.Fail(result.listChanged ? kMsgListChanged : kMsgListWriteFailed);
         return result;
     }
     if (now != list.loadedBytes) {
         file.Close();
-        ReleaseUserNumber(taken.number);
+        ReleaseUserNumber(store, taken.number);
         result.listChanged = true;
         result.Fail(kMsgListChanged);
         return result;
     }
-    if (!AppendRegistryRecord(MakeRegistryRecord(list.entries[chosen], taken.number, ""))) {
+    if (!AppendRegistryRecord(store, MakeRegistryRecord(list.entries[chosen], taken.number, ""))) {
         file.Close();
-        ReleaseUserNumber(taken.number);
+        ReleaseUserNumber(store, taken.number);
         result.Fail(kMsgRegistryWriteFailed);
         return result;
     }
@@ -206,7 +207,7 @@ RegisterResult RegisterFromImportList(const NameImportList& list, size_t chosen)
                                          static_cast<long>(bytes.size())) &&
                    StoreTruncateHere(file.Get());
     file.Close();
-    MakeStoreFolder(StorePath(UserFolderName(taken.number)));
+    MakeStoreFolder(StorePath(store, UserFolderName(taken.number)));
     result.number = taken.number;
     // The user is registered either way; a list that could not be rewritten still offers the
     // name to others, which the administrator must be told about.
@@ -214,8 +215,8 @@ RegisterResult RegisterFromImportList(const NameImportList& list, size_t chosen)
     return result;
 }
 
-bool MarkSignedIn() {
-    StoreFile marker(OwnPath(kSignInMarker), kOpenCreate);
+bool MarkSignedIn(const StoreContext& store) {
+    StoreFile marker(OwnPath(store, kSignInMarker), kOpenCreate);
     if (!marker.IsOpen()) return false;
     // Truncating an empty file need not touch its time, but the time is what tells colleagues
     // since when this user has been signed in.
@@ -223,19 +224,19 @@ bool MarkSignedIn() {
     return true;
 }
 
-bool MarkSignedOut() { return StoreDelete(OwnPath(kSignInMarker)); }
+bool MarkSignedOut(const StoreContext& store) { return StoreDelete(OwnPath(store, kSignInMarker)); }
 
-bool IsSignedIn(const std::string& numberText) {
-    return StoreExists(UserStorePath(numberText, kSignInMarker)).Opened();
+bool IsSignedIn(const StoreContext& store, const std::string& numberText) {
+    return StoreExists(UserStorePath(store, numberText, kSignInMarker)).Opened();
 }
 
-BoardMemberLists LoadBoardMemberLists() {
+BoardMemberLists LoadBoardMemberLists(const StoreContext& store) {
     BoardMemberLists lists;
-    RegistryRead registry = ReadRegistry();
+    RegistryRead registry = ReadRegistry(store);
     static_cast<StoreResult&>(lists) = registry;
     for (const RegistryRecord& r : registry.records) lists.allUsers.push_back(RegistryListLine(r));
     std::string bytes;
-    if (ReadStoreFile(OwnPath(kRegistryName), bytes)) {
+    if (ReadStoreFile(OwnPath(store, kRegistryName), bytes)) {
         for (const RegistryRecord& r : DecodeRegistry(bytes)) {
             std::string line = RegistryListLine(r);
             for (auto it = lists.allUsers.begin(); it != lists.allUsers.end(); ++it) {
@@ -250,9 +251,9 @@ BoardMemberLists LoadBoardMemberLists() {
     return lists;
 }
 
-StoreResult SaveBoardMembers(const std::vector<std::string>& memberLines) {
+StoreResult SaveBoardMembers(const StoreContext& store, const std::vector<std::string>& memberLines) {
     StoreResult result;
-    MakeStoreFolder(StorePath(CurrentUser().numberText));
+    MakeStoreFolder(StorePath(store, store.UserFolder()));
     std::string bytes;
     for (const std::string& line : memberLines) {
         size_t tab = line.find('\t');
@@ -262,6 +263,6 @@ StoreResult SaveBoardMembers(const std::vector<std::string>& memberLines) {
         r.number = std::atoi(r.numberText.c_str());
         bytes += EncodeRegistryRecord(r);
     }
-    if (!WriteStoreFile(OwnPath(kRegistryName), bytes)) result.Fail(kMsgMembersNotSaved);
+    if (!WriteStoreFile(OwnPath(store, kRegistryName), bytes)) result.Fail(kMsgMembersNotSaved);
     return result;
 }

@@ -1,10 +1,12 @@
 // The user registry and the sign-in records in the store: who is registered under which user
 // number, who is running the program now, each user's password and board member list.
-// Plain data in, plain data out: the dialogs and moxctl show what these return.
+// Plain data in, plain data out: the dialogs and moxctl show what these return. "Own" files are
+// those of the context's acting user.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "store/context.h"
 #include "store/result.h"
 #include "users/registry_record.h"
 
@@ -16,31 +18,35 @@ struct RegistryRead : StoreResult {
     std::vector<RegistryRecord> records;
     bool absent = false;  // there is no registry: nobody has registered yet
 };
-RegistryRead ReadRegistry();
+RegistryRead ReadRegistry(const StoreContext& store);
 
-// Sets the local user name from the record with this number (the last match wins). True when
-// one matched. An unreadable registry empties the name; no match leaves it unchanged.
-bool LookupUserName(int number);
-// Sets the local user's name, number and folder text from the last record with this login
-// name (exact comparison). True when one matched.
-bool FindLoginName(const std::string& loginName);
+// The last record of the registry that matches; not ok when the registry cannot be read.
+struct RegistryMatch : StoreResult {
+    bool found = false;
+    RegistryRecord record;
+};
+// The record with this user number (the last match wins).
+RegistryMatch LookupUserName(const StoreContext& store, int number);
+// The record with this login name (exact comparison; the last match wins).
+RegistryMatch FindLoginName(const StoreContext& store, const std::string& loginName);
 
-// Reads the local user's password file into the local user's password (empty when missing).
-void ReadPassword();
-// Writes the local user's password with today's key. A file that cannot be created is skipped.
-void WritePassword(int dayOfYear);
+// The acting user's password (empty when there is no password file).
+std::string ReadPassword(const StoreContext& store);
+// Writes the acting user's password with the key of this day of the year. False when the file
+// could not be written.
+bool WritePassword(const StoreContext& store, const std::string& password, int dayOfYear);
 
 // Not ok when no number was taken, with what to tell the user.
 struct TakeNumberResult : StoreResult {
     int number = 0;  // 1..999, or 0 when none was taken
 };
 // Takes the lowest free user number in count.mox within one exclusive open.
-TakeNumberResult TakeUserNumber();
+TakeNumberResult TakeUserNumber(const StoreContext& store);
 // Marks the number free again. A table that cannot be opened is left alone.
-void ReleaseUserNumber(int number);
+void ReleaseUserNumber(const StoreContext& store, int number);
 
 // Appends one 64-byte record to the user registry (created when absent).
-bool AppendRegistryRecord(const RegistryRecord& record);
+bool AppendRegistryRecord(const StoreContext& store, const RegistryRecord& record);
 
 // The name import list as loaded into the first-run dialog. The loaded bytes let the claim
 // find out whether another PC claimed a name in the meantime.
@@ -49,7 +55,7 @@ struct NameImportList {
     bool present = false;
     std::string loadedBytes;
 };
-NameImportList LoadNameImportList();
+NameImportList LoadNameImportList(const StoreContext& store);
 
 // Not ok when nobody was registered; a registration may still have something to tell.
 struct RegisterResult : StoreResult {
@@ -59,25 +65,27 @@ struct RegisterResult : StoreResult {
 // Claims entries[chosen] of the loaded import list: takes a number, removes the name from
 // regist.txt (only if nobody changed the file since it was loaded), appends the registry record
 // and creates the user folder. On failure nothing is left behind except as the message says.
-RegisterResult RegisterFromImportList(const NameImportList& list, size_t chosen);
+RegisterResult RegisterFromImportList(const StoreContext& store, const NameImportList& list,
+                                      size_t chosen);
 // Registers a typed name and login name: takes a number, appends the registry record and
 // creates the user folder. There is no check that the names are new.
-RegisterResult RegisterNewUser(const std::string& userName, const std::string& loginName);
+RegisterResult RegisterNewUser(const StoreContext& store, const std::string& userName,
+                               const std::string& loginName);
 
-// The sign-in marker login.mox of the local user: created at sign-in, deleted at sign-out.
-bool MarkSignedIn();
-bool MarkSignedOut();
+// The sign-in marker login.mox of the acting user: created at sign-in, deleted at sign-out.
+bool MarkSignedIn(const StoreContext& store);
+bool MarkSignedOut(const StoreContext& store);
 // Is that user's program running (is there a login.mox in the user folder)?
-bool IsSignedIn(const std::string& numberText);
+bool IsSignedIn(const StoreContext& store, const std::string& numberText);
 
 // The lines ("name\tnumber") of the settings dialog's destination page: every registered user
-// not on the local user's board member list, and the members in their order.
+// not on the acting user's board member list, and the members in their order.
 // Not ok, with the registry path as message, when the registry cannot be opened.
 struct BoardMemberLists : StoreResult {
     std::vector<std::string> allUsers;
     std::vector<std::string> members;
 };
-BoardMemberLists LoadBoardMemberLists();
-// Rewrites the local user's board member list from member lines ("name\tnumber"). On failure
+BoardMemberLists LoadBoardMemberLists(const StoreContext& store);
+// Rewrites the acting user's board member list from member lines ("name\tnumber"). On failure
 // the message is "regist error".
-StoreResult SaveBoardMembers(const std::vector<std::string>& memberLines);
+StoreResult SaveBoardMembers(const StoreContext& store, const std::vector<std::string>& memberLines);

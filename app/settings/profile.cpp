@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/settings/local_user.h"
 #include "store/names.h"
 #include "store/sjis.h"
 #include "store/store.h"
-#include "users/local_user.h"
 
 static std::string g_localName = "mox.ini";
 
@@ -21,7 +21,7 @@ const std::string& LocalSettingsName() { return g_localName; }
 std::string UserSettingsPath() {
     // The whole command-line text appended below the user folder would give an impossible
     // path for d:\office.ini; its file name part names the same file on every PC.
-    return UserStorePath(CurrentUser().numberText, PathFileName(g_localName));
+    return UserStorePath(ClientStore(), CurrentUser().numberText, PathFileName(g_localName));
 }
 
 // A default that no file can hold tells an absent key from an empty one.

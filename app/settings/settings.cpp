@@ -6,10 +6,12 @@
 #include <cstdlib>
 
 #include "app/settings/fortune.h"
+#include "app/settings/local_user.h"
 #include "app/settings/profile.h"
 #include "store/store.h"
-#include "users/local_user.h"
 #include "users/registry.h"
+
+const char kSetupVersion[] = "0.14";
 
 namespace {
 
@@ -86,10 +88,9 @@ void ReadLocalSettings() {
     s.netDir = LocalString(kEnv, "NetDir", "", 255);
     s.autoLogin = LocalInt(kEnv, "AutoLogin", 1);
     s.nameNumber = LocalInt(kEnv, "NameNumber", 0);
-    SetNetDir(s.netDir);
     SetCurrentUserNumber(s.nameNumber);
 
-    if (s.version == "0.14") {
+    if (s.version == kSetupVersion) {
         // ExecCheck belongs to the PC, not to the user.
         int execCheck = UserInt(kEnv, "ExecCheck", 0);
         WriteLocalInt(kEnv, "ExecCheck", execCheck);
@@ -123,8 +124,11 @@ void ReadUserSettings() {
     u.bbsCheckSec = UserInt(kEnv, "BbsCheckSec", 360);
     u.bbsCheck = UserInt(kEnv, "BbsCheck", 1);
     u.bordType = UserInt(kEnv, "BordType", 2);
-    LookupUserName(CurrentUser().number);
-    ReadPassword();
+    // An unreadable registry leaves the user nameless; one without the number leaves the name.
+    RegistryMatch own = LookupUserName(ClientStore(), CurrentUser().number);
+    if (!own.ok) CurrentUser().name.clear();
+    if (own.found) CurrentUser().name = own.record.name;
+    CurrentUser().password = ReadPassword(ClientStore());
 }
 
 std::string TakeDailyFortune(int yearsSince1900, int month1to12, int day, unsigned seed) {

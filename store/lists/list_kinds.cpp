@@ -2,22 +2,25 @@
 
 const char kMsgNotDeleted[] = "削除できませんでした";
 
-std::string ListPath(const ListKindHandlers& kind, const std::string& folder) {
+std::string ListPath(const StoreContext& store, const ListKindHandlers& kind,
+                     const std::string& folder) {
     if (!*ListFileName(kind.listKind)) return std::string();
-    return UserStorePath(folder, ListFileName(kind.listKind));
+    return UserStorePath(store, folder, ListFileName(kind.listKind));
 }
 
-ListLoad LoadList(const ListKindHandlers& kind, const std::string& folder) {
+ListLoad LoadList(const StoreContext& store, const ListKindHandlers& kind,
+                  const std::string& folder) {
     if (!kind.lineBuilder) {
         ListLoad load;
         load.Fail(kMsgWrongFormat);
         return load;
     }
-    return LoadListFile(ListPath(kind, folder), kind.lineBuilder(kind.listKind, folder));
+    return LoadListFile(ListPath(store, kind, folder), kind.lineBuilder(store, kind.listKind, folder));
 }
 
-DeleteOutcome DeleteListEntry(const ListKindHandlers& kind, const std::string& folder,
-                              long lineCount, long position, const std::string* identity) {
+DeleteOutcome DeleteListEntry(const StoreContext& store, const ListKindHandlers& kind,
+                              const std::string& folder, long lineCount, long position,
+                              const std::string* identity) {
     DeleteOutcome outcome;
     if (!kind.canDelete) {
         outcome.Fail(kMsgNotDeleted);
@@ -25,7 +28,7 @@ DeleteOutcome DeleteListEntry(const ListKindHandlers& kind, const std::string& f
     }
     std::string record;
     {
-        ListEdit list(ListPath(kind, folder));
+        ListEdit list(ListPath(store, kind, folder));
         if (!list.Ready()) {
             outcome.Fail(list.Message().empty() ? std::string(kMsgNotDeleted) : list.Message());
             return outcome;
@@ -42,25 +45,26 @@ DeleteOutcome DeleteListEntry(const ListKindHandlers& kind, const std::string& f
         }
     }
     outcome.removed = true;
-    if (kind.afterRemoval) kind.afterRemoval(kind.listKind, folder, record, outcome);
+    if (kind.afterRemoval) kind.afterRemoval(store, kind.listKind, folder, record, outcome);
     return outcome;
 }
 
-std::vector<DeleteOutcome> DeleteSelectedEntries(const ListKindHandlers& kind,
+std::vector<DeleteOutcome> DeleteSelectedEntries(const StoreContext& store,
+                                                 const ListKindHandlers& kind,
                                                  const std::string& folder,
                                                  const std::vector<ListLine>& shown,
                                                  const std::vector<long>& selected) {
     std::vector<DeleteOutcome> outcomes;
     for (const DeletionStep& step : DeletionOrder(static_cast<long>(shown.size()), selected))
-        outcomes.push_back(DeleteListEntry(kind, folder, step.lineCount, step.position,
+        outcomes.push_back(DeleteListEntry(store, kind, folder, step.lineCount, step.position,
                                            &shown[static_cast<size_t>(step.position)].identity));
     return outcomes;
 }
 
-int SelectedListNumber(const ListKindHandlers& kind, const std::string& folder, long lineCount,
-                       long position) {
+int SelectedListNumber(const StoreContext& store, const ListKindHandlers& kind,
+                       const std::string& folder, long lineCount, long position) {
     std::string record;
-    if (!ReadListRecord(ListPath(kind, folder), RecordIndexAt(lineCount, position), &record))
+    if (!ReadListRecord(ListPath(store, kind, folder), RecordIndexAt(lineCount, position), &record))
         return 0;
     return GetInt16(BytesOf(record) + mail_field::kReceivedNumber);
 }

@@ -32,32 +32,37 @@ struct ListKindHandlers {
     int listKind = 0;  // which list: names the list file in the folder (ListFileName)
     // Prepares the builder for one load of the folder's list; it may read what it needs first
     // (a board reads the user's read marks).
-    ListLineBuilder (*lineBuilder)(int listKind, const std::string& folder) = nullptr;
+    ListLineBuilder (*lineBuilder)(const StoreContext& store, int listKind,
+                                   const std::string& folder) = nullptr;
     // The work after a record has left the folder's list: its body, attachments, the twin in
     // another user's list. May be null when there is none.
-    void (*afterRemoval)(int listKind, const std::string& folder, const std::string& record,
-                         DeleteOutcome& outcome) = nullptr;
+    void (*afterRemoval)(const StoreContext& store, int listKind, const std::string& folder,
+                         const std::string& record, DeleteOutcome& outcome) = nullptr;
     // False for a view that leaves records out: its positions name no records to delete.
     bool canDelete = true;
 };
 // The list file of a kind in a folder (a user folder, or a board folder for posts).
-std::string ListPath(const ListKindHandlers& kind, const std::string& folder);
+std::string ListPath(const StoreContext& store, const ListKindHandlers& kind,
+                     const std::string& folder);
 
 // The lines of the folder's list of the kind, newest first.
-ListLoad LoadList(const ListKindHandlers& kind, const std::string& folder);
+ListLoad LoadList(const StoreContext& store, const ListKindHandlers& kind,
+                  const std::string& folder);
 
 // Removes the record shown at position of a view of lineCount lines from the folder's list, with
 // the follow-up work of its kind. When identity is given (the loaded line's), the record is
 // found by it even when other records have left the list since it was loaded; an entry that
 // has gone meanwhile removes nothing.
-DeleteOutcome DeleteListEntry(const ListKindHandlers& kind, const std::string& folder,
-                              long lineCount, long position, const std::string* identity = nullptr);
+DeleteOutcome DeleteListEntry(const StoreContext& store, const ListKindHandlers& kind,
+                              const std::string& folder, long lineCount, long position,
+                              const std::string* identity = nullptr);
 // Deletes the selected lines of a multiple-selection view, walking from the last line down.
-std::vector<DeleteOutcome> DeleteSelectedEntries(const ListKindHandlers& kind,
+std::vector<DeleteOutcome> DeleteSelectedEntries(const StoreContext& store,
+                                                 const ListKindHandlers& kind,
                                                  const std::string& folder,
                                                  const std::vector<ListLine>& shown,
                                                  const std::vector<long>& selected);
 // The number at offset 38 of the record shown at position; 0 when the list cannot be opened
 // or holds no such record.
-int SelectedListNumber(const ListKindHandlers& kind, const std::string& folder, long lineCount,
-                       long position);
+int SelectedListNumber(const StoreContext& store, const ListKindHandlers& kind,
+                       const std::string& folder, long lineCount, long position);

@@ -8,9 +8,10 @@
 #include <cstdint>
 #include <string>
 
+// store/bytes.h reads and writes single fields of a raw record: for lists whose other bytes
+// belong to another subsystem, and for rewriting one field without touching what a peer wrote.
+#include "store/bytes.h"
 #include "store/lists/broken_time.h"
-#include "store/bytes.h"  // single fields of a raw record: lists whose other bytes belong to
-                           // another subsystem, and rewrites of one field
 
 constexpr size_t kListRecordSize = 256;
 

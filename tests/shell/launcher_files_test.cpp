@@ -249,12 +249,12 @@ TEST(LauncherPrograms, WinExecRunsTheAssociatedProgramWithTheDocument) {
 TEST(InfoText, PresentEmptyOrAbsent) {
     TempStore store;
     std::string text = "x";
-    EXPECT_FALSE(ReadInfoText(&text));
+    EXPECT_FALSE(ReadInfoText(store.As(), &text));
     WriteRawFile(store.Path("info.txt"), "");
-    EXPECT_TRUE(ReadInfoText(&text));
+    EXPECT_TRUE(ReadInfoText(store.As(), &text));
     EXPECT_EQ(text, "");
     WriteRawFile(store.Path("info.txt"), "本日は１５時から全体会議です。\r\n");
-    EXPECT_TRUE(ReadInfoText(&text));
+    EXPECT_TRUE(ReadInfoText(store.As(), &text));
     EXPECT_EQ(text, "本日は１５時から全体会議です。\r\n");
 
     // Shown as it is, owned by the main window, with the system's caption.
@@ -265,7 +265,7 @@ TEST(InfoText, PresentEmptyOrAbsent) {
         return IDOK;
     });
     WriteRawFile(store.Path("info.txt"), "");
-    ShowInfoText(nullptr);
+    ShowInfoText(nullptr, store.As());
     SetLauncherBox(previous);
     EXPECT_EQ(shown, "|ミトカ");
 }

@@ -9,24 +9,12 @@ static std::string Counter(int value) {
     return std::string{static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};
 }
 
-TEST(StorePaths, JoinNetworkDirectoryFolderAndName) {
-    SetNetDir("F:\\MOX");
-    EXPECT_EQ(StorePath("login.mox"), "F:\\MOX\\login.mox");
-    EXPECT_EQ(UserStorePath("007", "rcvnum.mox"), "F:\\MOX\\007\\rcvnum.mox");
-    EXPECT_EQ(NumberedFileName("007", 12, kPrefixRcv, kExtTxt), "F:\\MOX\\007\\rcv0012.txt");
-    SetNetDir("F:\\MOX\\");
-    EXPECT_EQ(StorePath("login.mox"), "F:\\MOX\\login.mox");
-    SetNetDir("");
-    EXPECT_EQ(StorePath("login.mox"), "login.mox");
-    EXPECT_EQ(UserStorePath("007", "x"), "007\\x");
-}
-
 TEST(Counters, FreshFolderIsCreatedAndHandsOutOne) {
     TempStore store;
-    EXPECT_EQ(NextItemNumber("007", kCounterReceived), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived), 1);
     EXPECT_EQ(ReadRawFile(store.Path("007\\rcvnum.mox")), Counter(1));
-    EXPECT_EQ(NextItemNumber("007", kCounterReceived), 2);
-    EXPECT_EQ(NextItemNumber("007", kCounterSent), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived), 2);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterSent), 1);
     EXPECT_TRUE(RecordedMessages().empty());
 }
 
@@ -35,10 +23,10 @@ TEST(Counters, NextNumberWrapsAndStoresIt) {
     CreateDirectoryA(store.Path("001").c_str(), nullptr);
     const std::string path = store.Path("001\\bbsnum.mox");
     WriteRawFile(path, Counter(41));
-    EXPECT_EQ(NextItemNumber("001", kCounterPost), 42);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterPost), 42);
     EXPECT_EQ(ReadRawFile(path), Counter(42));
     WriteRawFile(path, Counter(9999));
-    EXPECT_EQ(NextItemNumber("001", kCounterPost), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterPost), 1);
     EXPECT_EQ(ReadRawFile(path), Counter(1));
 }
 
@@ -47,12 +35,12 @@ TEST(Counters, ShortOrDamagedCounterRestartsAtOne) {
     CreateDirectoryA(store.Path("001").c_str(), nullptr);
     const std::string path = store.Path("001\\filnum.mox");
     WriteRawFile(path, "");
-    EXPECT_EQ(NextItemNumber("001", kCounterAttachment), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterAttachment), 1);
     WriteRawFile(path, std::string(1, '\x07'));
-    EXPECT_EQ(NextItemNumber("001", kCounterAttachment), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterAttachment), 1);
     EXPECT_EQ(ReadRawFile(path), Counter(1));
     WriteRawFile(path, Counter(-5));  // never hand out 0 or a negative number
-    EXPECT_EQ(NextItemNumber("001", kCounterAttachment), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterAttachment), 1);
 }
 
 TEST(StoreOpen, MissingFileFailsSilentlyWithItsCode) {
