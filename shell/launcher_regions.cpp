@@ -47,21 +47,6 @@ bool RegionRect::Intersects(const RegionRect& o) const {
     return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
 }
 
-LauncherRegions& LauncherTables() {
-    static LauncherRegions tables;
-    return tables;
-}
-
-PicturePoint& LauncherScrollOffset() {
-    static PicturePoint offset;
-    return offset;
-}
-
-RegionRect& DragSelection() {
-    static RegionRect selection;
-    return selection;
-}
-
 const char* FunctionName(int function) {
     return function >= 0 && function < kFunctionCount ? kFunctionNames[function] : "";
 }

@@ -51,19 +51,19 @@ struct LauncherRegions {
     ProgramSlot programs[kRegionSlots];
 };
 
-// The tables of this client, loaded once by the main window and changed by the menu dialogs.
-LauncherRegions& LauncherTables();
-
 // A picture position: the scroll offset of the launcher, or a point on it.
 struct PicturePoint {
     int16_t x = 0, y = 0;
 };
-// The launcher's scroll offset: where the window's client origin lies on the picture.
-PicturePoint& LauncherScrollOffset();
 
-// The rectangle being dragged on the picture, or the one last dragged and not yet cleared;
-// empty when nothing is selected.
-RegionRect& DragSelection();
+// What a window that shows the launcher keeps of it (the main window, in its own state): the
+// regions, loaded at start-up and changed by the menu dialogs; the scroll offset; and the
+// rectangle being dragged.
+struct LauncherState {
+    LauncherRegions tables;
+    PicturePoint scroll;  // where the window's client origin lies on the picture
+    RegionRect drag;      // being dragged, or dragged and not yet cleared; empty when none
+};
 
 // The name of built-in function n as the status strip shows it; "" outside 0..11.
 const char* FunctionName(int function);

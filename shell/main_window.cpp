@@ -46,6 +46,7 @@ struct MainWindowState {
     bool newMail = false;       // the title carries the new-mail mark
     HCURSOR regionCursor = nullptr;
     std::string label;          // on the status strip; "" over no region
+    LauncherState launcher;     // the regions, the scroll offset and the rectangle dragged
 };
 
 MainWindowState* StateOf(HWND window) {
@@ -133,6 +134,12 @@ void RunPasswordChange(HWND window) {
     if (choice.done) CurrentUser().password = choice.password;
 }
 
+// The menu settings dialog works on the launcher regions this window shows.
+void RunMenuSettings(HWND window) {
+    MainWindowState* state = StateOf(window);
+    if (state && Plugins().menuSettings) Plugins().menuSettings(window, state->launcher);
+}
+
 // Menu bar, system menu and the window's own posted commands alike. 0 when handled.
 int DispatchCommand(HWND window, UINT command) {
     const MainPlugins& plugins = Plugins();
@@ -149,7 +156,7 @@ int DispatchCommand(HWND window, UINT command) {
             break;
         case CMD_SENT: OpenSubWindow(SubWindow::kSndList, false); break;
         case CMD_MAIL: RunPluginDialog(window, plugins.mailCompose, true); break;
-        case CMD_MENU_SETTINGS: RunPluginDialog(window, plugins.menuSettings, false); break;
+        case CMD_MENU_SETTINGS: RunMenuSettings(window); break;
         case CMD_MESSAGE: RunPluginDialog(window, plugins.message, true); break;
         case CMD_BOARDS: OpenSubWindow(SubWindow::kBbs, false); break;
         case CMD_CONNECTIONS: RunPluginDialog(window, plugins.connectionList, false); break;
@@ -269,7 +276,7 @@ bool StartUp(HWND window, MainWindowState* state) {
     RegisterSubWindowClasses(AppInstance(), SubWindowProcedure);
     state->regionCursor = LoadCursorA(AppInstance(), MAKEINTRESOURCEA(IDCUR_REGION));
     AddSystemMenuItems(window);
-    LoadLauncherRegions();
+    LoadLauncherRegions(state->launcher);
     // Colleagues see this user as running for as long as the marker exists.
     MarkSignedIn(ClientStore());
     state->running = true;
@@ -278,8 +285,8 @@ bool StartUp(HWND window, MainWindowState* state) {
         if (MessageBoxA(window, kMsgNoTimer, "Mox", MB_ICONEXCLAMATION | MB_RETRYCANCEL) == IDCANCEL)
             UserSettings().animation = 0;
     }
-    LauncherScrollOffset() = PicturePoint();
-    if (!LoadLauncherBitmap(window)) {
+    state->launcher.scroll = PicturePoint();
+    if (!LoadLauncherBitmap(window, state->launcher)) {
         // The process ends without destroying this window: sign out now, or colleagues would
         // see this user as running until the next start.
         KillTimer(window, kPollTimer);
@@ -340,10 +347,10 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
 void OnPaint(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    const PicturePoint offset = LauncherScrollOffset();
-    PaintLauncher(window, dc, offset.x, offset.y);
-    MainWindowState* state = StateOf(window);
-    if (state && !state->label.empty()) DrawLabel(window, dc, state->label);
+    if (MainWindowState* state = StateOf(window)) {
+        PaintLauncher(window, dc, state->launcher);
+        if (!state->label.empty()) DrawLabel(window, dc, state->label);
+    }
     EndPaint(window, &ps);
 }
 
@@ -397,9 +404,9 @@ DWORD OnMenuChar(HWND window, UINT ch, UINT flags, HMENU menu) {
 void OnMouseMove(HWND window, int x, int y, UINT) {
     MainWindowState* state = StateOf(window);
     if (!state) return;
-    const int region = RegionHitTest(x, y);
+    const int region = RegionHitTest(state->launcher, x, y);
     ShowRegionCursor(state, OverRegion(region));
-    ShowLabel(window, state, RegionLabel(LauncherTables(), region));
+    ShowLabel(window, state, RegionLabel(state->launcher.tables, region));
 }
 
 BOOL OnSetCursor(HWND window, HWND cursorWindow, UINT hitTest, UINT message) {
@@ -409,12 +416,15 @@ BOOL OnSetCursor(HWND window, HWND cursorWindow, UINT hitTest, UINT message) {
     POINT p;
     GetCursorPos(&p);
     ScreenToClient(window, &p);
-    ShowRegionCursor(StateOf(window), OverRegion(RegionHitTest(p.x, p.y)));
+    if (MainWindowState* state = StateOf(window))
+        ShowRegionCursor(state, OverRegion(RegionHitTest(state->launcher, p.x, p.y)));
     return TRUE;
 }
 
 void OnLButtonUp(HWND window, int x, int y, UINT) {
-    const int region = RegionHitTest(x, y);
+    MainWindowState* state = StateOf(window);
+    if (!state) return;
+    const int region = RegionHitTest(state->launcher, x, y);
     switch (KindOfRegion(region)) {
         case RegionKind::kFunction: RunAction(window, FunctionCommand(region)); break;
         case RegionKind::kProgram:
@@ -426,16 +436,18 @@ void OnLButtonUp(HWND window, int x, int y, UINT) {
 }
 
 void OnRButtonDown(HWND window, BOOL, int x, int y, UINT) {
-    DragRectangle(window, x, y);
-    const RegionRect rect = DragSelection();
+    MainWindowState* state = StateOf(window);
+    if (!state) return;
+    DragRectangle(window, state->launcher, x, y);
+    const RegionRect rect = state->launcher.drag;
     if (!rect.IsEmpty()) {
-        if (!RegionIsFree(rect)) {
+        if (!RegionIsFree(state->launcher, rect)) {
             ShowNotice(window, kMsgRegionTaken);
         } else if (Plugins().regionSettings) {
-            Plugins().regionSettings(window);  // binds the dragged rectangle
+            Plugins().regionSettings(window, state->launcher);  // binds the dragged rectangle
         }
     }
-    if (IsWindow(window)) ClearDragRectangle(window);
+    if (IsWindow(window)) ClearDragRectangle(window, state->launcher);
 }
 
 // The platform's own handling of a right press on the caption opens the system menu and keeps
@@ -466,8 +478,11 @@ void OnKey(HWND window, UINT key, BOOL down, int, UINT) {
     }
 }
 
-void OnHScroll(HWND window, HWND, UINT code, int pos) { ScrollLauncher(window, SB_HORZ, code, pos); }
-void OnVScroll(HWND window, HWND, UINT code, int pos) { ScrollLauncher(window, SB_VERT, code, pos); }
+void OnScroll(HWND window, int bar, UINT code, int pos) {
+    if (MainWindowState* state = StateOf(window)) ScrollLauncher(window, state->launcher, bar, code, pos);
+}
+void OnHScroll(HWND window, HWND, UINT code, int pos) { OnScroll(window, SB_HORZ, code, pos); }
+void OnVScroll(HWND window, HWND, UINT code, int pos) { OnScroll(window, SB_VERT, code, pos); }
 
 void OnSize(HWND window, UINT how, int, int) {
     // Kept on top while minimised, so the icon stays in reach; an open window stays in line.
@@ -475,7 +490,7 @@ void OnSize(HWND window, UINT how, int, int) {
         if (how == SIZE_MINIMIZED) SetTopmost(window, true);
         if (how == SIZE_RESTORED || how == SIZE_MAXIMIZED) SetTopmost(window, false);
     }
-    UpdateScrollRanges(window);
+    if (MainWindowState* state = StateOf(window)) UpdateScrollRanges(window, state->launcher);
 }
 
 BOOL OnQueryNewPalette(HWND window) { return LauncherQueryNewPalette(window); }

@@ -18,10 +18,10 @@ void RecordCommand(const std::string& command) { g_commands.push_back(command); 
 struct LauncherPc {
     TempFolder folder{"moxlaunch"};
     CommandRunner previousRunner;
+    LauncherState launcher;  // as the main window keeps it
 
     LauncherPc() {
         SetLauncherFolder(folder.Dir());
-        LauncherTables() = LauncherRegions();
         g_commands.clear();
         previousRunner = SetCommandRunner(RecordCommand);
     }
@@ -79,41 +79,41 @@ TEST(LauncherRegionsFile, FifteenByteMenuIsRejectedAndProgramsStayUnread) {
     WriteRawFile(pc.Menu(), MenuRecord(0, 0, 10, 10, 1) + "12345");
     WriteRawFile(pc.Programs(), ProgramFile({"a.exe"}));
     ClearMessages();
-    LoadLauncherRegions();
+    LoadLauncherRegions(pc.launcher);
     ASSERT_EQ(RecordedMessages().size(), 1u);
     EXPECT_EQ(RecordedMessages()[0], "ファイルの形式が違います");
-    EXPECT_EQ(RegionHitTest(5, 5), -1);  // neither table was filled
-    EXPECT_TRUE(LauncherTables().programs[0].rect.IsEmpty());
+    EXPECT_EQ(RegionHitTest(pc.launcher, 5, 5), -1);  // neither table was filled
+    EXPECT_TRUE(pc.launcher.tables.programs[0].rect.IsEmpty());
 }
 
 TEST(LauncherRegionsFile, LoadsBothFilesAndAMissingFileIsNoError) {
     LauncherPc pc;
     ClearMessages();
-    LoadLauncherRegions();
+    LoadLauncherRegions(pc.launcher);
     EXPECT_TRUE(RecordedMessages().empty());
-    EXPECT_EQ(RegionHitTest(5, 5), -1);
+    EXPECT_EQ(RegionHitTest(pc.launcher, 5, 5), -1);
 
     WriteRawFile(pc.Menu(), MenuRecord(0, 0, 10, 10, 3) + MenuRecord(100, 100, 120, 120, 3));
     WriteRawFile(pc.Programs(), ProgramFile({"a.exe", "b.exe"}));
-    LoadLauncherRegions();
+    LoadLauncherRegions(pc.launcher);
     EXPECT_TRUE(RecordedMessages().empty());
-    EXPECT_EQ(RegionHitTest(110, 110), 3);
-    EXPECT_EQ(RegionHitTest(5, 5), 101);  // the early function 3 rectangle is gone
-    EXPECT_EQ(RegionHitTest(5, 15), 102);
-    EXPECT_EQ(LauncherTables().programs[1].name, "p1");
+    EXPECT_EQ(RegionHitTest(pc.launcher, 110, 110), 3);
+    EXPECT_EQ(RegionHitTest(pc.launcher, 5, 5), 101);  // the early function 3 rectangle is gone
+    EXPECT_EQ(RegionHitTest(pc.launcher, 5, 15), 102);
+    EXPECT_EQ(pc.launcher.tables.programs[1].name, "p1");
 
     // A program.mox with a partial record: message, and the function table stays loaded.
     WriteRawFile(pc.Programs(), ProgramFile({"a.exe"}) + "x");
-    LoadLauncherRegions();
+    LoadLauncherRegions(pc.launcher);
     ASSERT_EQ(RecordedMessages().size(), 1u);
     EXPECT_EQ(RecordedMessages()[0], "ファイルの形式が違います");
-    EXPECT_EQ(RegionHitTest(110, 110), 3);
-    EXPECT_EQ(RegionHitTest(5, 5), -1);
+    EXPECT_EQ(RegionHitTest(pc.launcher, 110, 110), 3);
+    EXPECT_EQ(RegionHitTest(pc.launcher, 5, 5), -1);
 }
 
 TEST(LauncherRegionsFile, WritersKeepTheLayoutAndNumbering) {
     LauncherPc pc;
-    LauncherRegions& t = LauncherTables();
+    LauncherRegions& t = pc.launcher.tables;
     t.functions[4].rect = MakeRegionRect(1, 2, 30, 40);
     ASSERT_TRUE(WriteMenuFile(t));
     EXPECT_EQ(RawFileSize(pc.Menu()), 200);
@@ -159,10 +159,8 @@ TEST(LauncherRegionsFile, AppendNeverWritesAcrossARecordBoundary) {
         boxes.push_back(text + "|" + caption + "|" + std::to_string(flags & MB_ICONMASK));
         return IDOK;
     });
-    DragSelection() = MakeRegionRect(0, 0, 5, 5);
-    EXPECT_FALSE(AppendProgram(nullptr, "n", "c.exe"));
+    EXPECT_FALSE(AppendProgram(nullptr, MakeRegionRect(0, 0, 5, 5), "n", "c.exe"));
     SetLauncherBox(previous);
-    DragSelection() = RegionRect();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], "program.mox ファイルを保存できません。|ミトカ|" +
                             std::to_string(MB_ICONEXCLAMATION));
