@@ -23,6 +23,7 @@ namespace pf = post_field;
 namespace {
 
 const char kTitleList[] = "bbsttl.mox";
+constexpr long kMaxBoards = kMaxBoardNumber + 1;  // one title record per board number
 const char kDefaultTitle[] = "title.txt";
 
 std::string TitleListPath(const StoreContext& store) {
@@ -56,10 +57,20 @@ ReadMarks ReadMarksOf(const StoreContext& store, const std::string& folder, int 
 }
 
 // A whole reader record per exclusive open, as for list records, so the log of a post that
-// several users open at once never holds a torn record.
+// several users open at once never holds a torn record. A log that ends in part of a record
+// (damage: no client leaves one) is first cut back to its whole records, so that this reading
+// repairs it instead of misaligning every record after it; a short write is cut off again.
 bool AppendReader(const StoreContext& store, const std::string& folder, int number,
                   const ReaderRecord& reader) {
-    return AppendListRecord(EncodeReaderRecord(reader), ReaderLogPath(store, folder, number));
+    StoreFile log(StoreOpenAppend(ReaderLogPath(store, folder, number)));
+    if (!log.IsOpen()) return false;
+    const long size = StoreSize(log.Get());
+    if (size < 0) return false;
+    const long whole = size - size % static_cast<long>(kReaderRecordSize);
+    if (whole != size &&
+        (StoreSeek(log.Get(), whole, kSeekSet) != whole || !StoreTruncateHere(log.Get())))
+        return false;
+    return StoreAppendWhole(log.Get(), EncodeReaderRecord(reader));
 }
 
 enum class Marking { kAlreadyRead, kMarked, kFailed };
@@ -140,14 +151,28 @@ ListKindHandlers PostListKind() {
     return h;
 }
 
-// The board title records in file order; not ok for a malformed or unreadable list.
+// The board title records in file order; not ok for a malformed or unreadable list. Board
+// numbers run 0..999, so a list of more records is damage: only its first kMaxBoards are read
+// (the unread check scans every board on each tick of the client's only thread) and the list
+// is called malformed.
 StoreResult ReadBoardTitles(const StoreContext& store, std::vector<BoardTitleRecord>* boards) {
-    ListLoad load = LoadListFile(TitleListPath(store), [&](const unsigned char* r, long, std::string*) {
-        boards->push_back(DecodeBoardTitleRecord(r));
-        return false;
-    });
-    std::reverse(boards->begin(), boards->end());  // the loader reads from the last record
-    return load;
+    StoreResult result;
+    StoreFile file(TitleListPath(store), kOpenRead);
+    if (!file.IsOpen()) return result;
+    const long size = StoreSize(file.Get());
+    if (size < 0 || size % static_cast<long>(kListRecordSize) != 0) {
+        result.Fail(kMsgWrongFormat);
+        return result;
+    }
+    const long count = size / static_cast<long>(kListRecordSize);
+    const size_t wanted = static_cast<size_t>(std::min(count, kMaxBoards)) * kListRecordSize;
+    std::string bytes;
+    StoreReadUpTo(file.Get(), bytes, wanted);
+    for (size_t off = 0; off + kListRecordSize <= bytes.size(); off += kListRecordSize)
+        boards->push_back(DecodeBoardTitleRecord(BytesOf(bytes) + off));
+    if (bytes.size() != wanted) result.Fail(kMsgReadFailed);
+    else if (count > kMaxBoards) result.Fail(kMsgWrongFormat);
+    return result;
 }
 
 PostContent LoadPost(const StoreContext& store, const std::string& folder, long index,
@@ -181,7 +206,7 @@ std::string PreviousCopy(const StoreContext& store, const std::string& folder,
 // Gives a post record written plain (shift flag 0) the form of this system's own records: the
 // subject shifted, the flag 2. Its body must then be shifted too (KeepBodyShifted).
 void ShiftPlainRecord(unsigned char* record) {
-    std::string subject = FieldText(record + pf::kSubject, pf::kSubjectWidth);
+    std::string subject = FieldBytes(record + pf::kSubject, pf::kSubjectWidth);
     ShiftBytes(subject, +1);
     std::memset(record + pf::kSubject, 0, pf::kSubjectWidth);
     std::memcpy(record + pf::kSubject, subject.data(), subject.size());
@@ -248,6 +273,12 @@ StoreResult BbsAddBoard(const StoreContext& store, int boardNumber, const std::s
             result.Fail("掲示板 " + BoardIdText(boardNumber) + " はすでにあります");
             return result;
         }
+    }
+    // Readers take no more records than there are board numbers: one added after them would
+    // never be seen.
+    if (size / static_cast<long>(kListRecordSize) >= kMaxBoards) {
+        result.Fail(kMsgWrongFormat);
+        return result;
     }
     if (!StoreAppendWhole(file.Get(), EncodeBoardTitleRecord(BoardTitleRecord{boardNumber, title}))) {
         result.Fail(kMsgBoardNotAdded);
@@ -324,11 +355,13 @@ PostResult BbsCreatePost(const StoreContext& store, const std::string& boardId,
     record.shiftFlag = kShiftOrdinary;
     record.authorNumber = store.user;
     record.authorName = authorName;
-    record.number = NextItemNumber(store, folder, kCounterPost);
+    ItemNumber taken = NextItemNumber(store, folder, kCounterPost);
+    record.number = taken.number;
     record.postedTime = LocalTimeNow();
     record.subject = CutSjis(post.subject, kSubjectTextMax);
     const int n = record.number;
     if (n == 0) {
+        result.messages = taken.messages;
         result.Fail(kMsgPostNotStored);
         return result;
     }

@@ -22,8 +22,8 @@ std::string EncodeBoardTitleRecord(const BoardTitleRecord& board) {
 BoardTitleRecord DecodeBoardTitleRecord(const unsigned char in[kListRecordSize]) {
     BoardTitleRecord board;
     board.boardNumber = GetInt16(in + tf::kBoardNumber);
-    board.title = FieldText(in + tf::kTitle, tf::kTitleWidth);
-    if (IsSubjectShifted(in[tf::kShiftFlag])) ShiftBytes(board.title, -1);
+    board.title =
+        FieldText(in + tf::kTitle, tf::kTitleWidth, IsSubjectShifted(in[tf::kShiftFlag]) ? -1 : 0);
     return board;
 }
 

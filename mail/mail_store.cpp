@@ -103,10 +103,17 @@ bool DeliverCopy(const StoreContext& store, const std::string& senderName,
                  DeliveredCopy& copy, StoreResult& told) {
     const std::string theirs = UserFolderName(recipient.number);
     const std::string own = store.UserFolder();
-    copy.receivedNumber = NextItemNumber(store, theirs, kCounterReceived);
-    copy.sentNumber = NextItemNumber(store, own, kCounterSent);
+    ItemNumber taken = NextItemNumber(store, theirs, kCounterReceived);
+    copy.receivedNumber = taken.number;
+    if (taken.ok) {
+        taken = NextItemNumber(store, own, kCounterSent);
+        copy.sentNumber = taken.number;
+    }
     const int r = copy.receivedNumber, s = copy.sentNumber;
-    if (r == 0 || s == 0) return false;
+    if (r == 0 || s == 0) {
+        for (const std::string& text : taken.messages) told.Tell(text);
+        return false;
+    }
 
     MailRecord record;
     record.status = kStatusUnopened;
@@ -231,7 +238,13 @@ StoreResult StoreAttachments(const StoreContext& store,
         return result;
     }
     for (const AttachmentSource& source : attachments) {
-        int a = NextItemNumber(store, folder, kCounterAttachment);
+        ItemNumber taken = NextItemNumber(store, folder, kCounterAttachment);
+        const int a = taken.number;
+        if (!taken.messages.empty()) {
+            // Every attachment number names a live stored copy: the item cannot be stored whole.
+            result.Fail(taken.FirstMessage());
+            break;
+        }
         if (a == 0) {
             result.Tell(kMsgNoDiskSpace);
             continue;

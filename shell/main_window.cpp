@@ -39,6 +39,7 @@ const char kMsgNoTimer[] = "Too many clovks or timers!";
 
 struct MainWindowState {
     bool running = false;       // signed in: destruction signs out and ends the message loop
+    bool started = false;       // the start-up sequence is through: the polls may begin
     std::tm startedAt = {};     // the day this run started on
     PollCounters counters;
     bool polling = false;       // a tick's checks are running (a message box of theirs may be open)
@@ -286,6 +287,8 @@ bool StartUp(HWND window, MainWindowState* state) {
             UserSettings().animation = 0;
     }
     state->launcher.scroll = PicturePoint();
+    // The timer ticks while a message of the picture is open, but the polls wait for the
+    // picture: a start that ends here must leave mail.mox for the next start to announce.
     if (!LoadLauncherBitmap(window, state->launcher)) {
         // The process ends without destroying this window: sign out now, or colleagues would
         // see this user as running until the next start.
@@ -293,7 +296,9 @@ bool StartUp(HWND window, MainWindowState* state) {
         MarkSignedOut(ClientStore());
         state->running = false;
         PostQuitMessage(3);
+        return true;
     }
+    state->started = true;
     return true;
 }
 
@@ -358,7 +363,8 @@ void OnTimer(HWND window, UINT id) {
     MainWindowState* state = StateOf(window);
     // While a box of the last tick or the close question is open the polls wait: a lost drive
     // must not be asked about twice, nor reported under the question every second.
-    if (id != kPollTimer || !state || state->polling || state->askingToQuit) return;
+    if (id != kPollTimer || !state || !state->started || state->polling || state->askingToQuit)
+        return;
     state->polling = true;
     const UserSettingsValues& u = UserSettings();
     const PollIntervals intervals = {u.mailCheckSec, u.msgCheckSec, u.bbsCheckSec};

@@ -1,6 +1,7 @@
 #include "store/bytes.h"
 
 #include <cstring>
+#include <utility>
 
 #include "store/sjis.h"
 
@@ -34,10 +35,17 @@ void AppendUint32(std::string& out, uint32_t value) {
     AppendUint16(out, value >> 16);
 }
 
-std::string FieldText(const unsigned char* field, size_t width) {
+std::string FieldBytes(const unsigned char* field, size_t width) {
     const void* nul = std::memchr(field, 0, width);
     size_t len = nul ? static_cast<size_t>(static_cast<const unsigned char*>(nul) - field) : width;
     return std::string(reinterpret_cast<const char*>(field), len);
+}
+
+std::string FieldText(const unsigned char* field, size_t width, int shift) {
+    std::string text = FieldBytes(field, width);
+    if (shift != 0)
+        for (char& c : text) c = static_cast<char>(static_cast<unsigned char>(c) + shift);
+    return WithoutTrailingLeadByte(std::move(text));
 }
 
 void PutFieldText(unsigned char* field, size_t maxBytes, const std::string& text) {

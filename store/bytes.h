@@ -19,9 +19,15 @@ void PutUint32(unsigned char* p, uint32_t value);
 void AppendUint16(std::string& out, unsigned value);
 void AppendUint32(std::string& out, uint32_t value);
 
-// The NUL-terminated text stored in a fixed field of width bytes; a field without its NUL
-// (written by a faulty peer) yields all width bytes, never more.
-std::string FieldText(const unsigned char* field, size_t width);
+// The bytes stored in a fixed field of width bytes, up to its NUL; a field without its NUL
+// (written by a faulty peer) yields all width bytes, never more. For writing a field back as
+// it was.
+std::string FieldBytes(const unsigned char* field, size_t width);
+// The text of a fixed field as every reader shows, prints and compares it: FieldBytes, shifted
+// by shift (-1 for a field stored shifted), without a lone lead byte at its end. Such a byte,
+// left by a peer that cut a name in the middle of a character, would swallow whatever is
+// written after the text: the TAB of a list line, a line end.
+std::string FieldText(const unsigned char* field, size_t width, int shift = 0);
 // Copies text into a zero-filled field, cut to maxBytes at a character boundary (callers leave
 // room for the NUL).
 void PutFieldText(unsigned char* field, size_t maxBytes, const std::string& text);

@@ -12,6 +12,48 @@ const char* CounterFileName(int counterKind) {
     return kNames[counterKind];
 }
 
+std::vector<std::string> CounterFilePrefixes(int counterKind) {
+    switch (counterKind) {
+        case kCounterReceived: return {"rcv", "fil"};
+        case kCounterSent: return {"snd", "sfl"};
+        case kCounterAttachment: return {"att"};
+        case kCounterPost: return {"bbs", "fil"};
+        case kCounterMemo: return {"mem"};
+        case kCounterGroup: return {"grp"};
+        default: return {};
+    }
+}
+
+int NumberInFileName(const std::string& fileName, const std::string& prefix) {
+    const size_t digitsAt = prefix.size();
+    if (fileName.size() < digitsAt + 4) return 0;
+    for (size_t i = 0; i < digitsAt; ++i) {
+        unsigned char a = static_cast<unsigned char>(fileName[i]);
+        unsigned char b = static_cast<unsigned char>(prefix[i]);
+        if (a >= 'A' && a <= 'Z') a = static_cast<unsigned char>(a + 32);
+        if (b >= 'A' && b <= 'Z') b = static_cast<unsigned char>(b + 32);
+        if (a != b) return 0;
+    }
+    int number = 0;
+    for (size_t i = digitsAt; i < digitsAt + 4; ++i) {
+        if (fileName[i] < '0' || fileName[i] > '9') return 0;
+        number = number * 10 + (fileName[i] - '0');
+    }
+    const size_t end = digitsAt + 4;
+    if (fileName.size() > end && fileName[end] != '.') return 0;
+    return number;
+}
+
+int NextFreeItemNumber(int last, const std::function<bool(int)>& taken) {
+    constexpr int kMaxItemNumber = 9999;
+    int candidate = last >= 1 && last < kMaxItemNumber ? last : 0;
+    for (int tried = 0; tried < kMaxItemNumber; ++tried) {
+        candidate = candidate >= kMaxItemNumber ? 1 : candidate + 1;
+        if (!taken(candidate)) return candidate;
+    }
+    return 0;
+}
+
 const char* FilePrefixText(int prefixIndex) {
     switch (prefixIndex) {
         case kPrefixRcv: return "rcv";

@@ -1,6 +1,8 @@
 // How store files are named. Pure logic: no windows.h.
 #pragma once
+#include <functional>
 #include <string>
+#include <vector>
 
 // Counter kinds: which 2-byte sequence counter file hands out a number.
 enum CounterKind {
@@ -21,6 +23,19 @@ enum FileExtension { kExtTxt = 0, kExtLst = 1, kExtChk = 2, kExtMox = 3, kExtSav
 
 // File name of a counter kind; empty for an unknown kind.
 const char* CounterFileName(int counterKind);
+
+// The prefixes of the numbered files that an item number of a counter kind names in the
+// counter's folder (rcv bodies and fil attachment lists of received items, att stored copies,
+// bbs bodies and reader logs and fil lists of posts, ...). An item whose files exist is live:
+// its number is not handed out again. Empty for an unknown kind.
+std::vector<std::string> CounterFilePrefixes(int counterKind);
+// The item number that a file name carries after prefix (any case, as the file system
+// compares): the prefix, four digits, then nothing or an extension. 0 for any other name.
+int NumberInFileName(const std::string& fileName, const std::string& prefix);
+// The number a counter that last handed out last gives next: the first of last + 1 .. 9999,
+// then 1 .. last, that taken does not claim (a last outside 1..9998 starts at 1). 0 when
+// taken claims every number.
+int NextFreeItemNumber(int last, const std::function<bool(int)>& taken);
 
 // Prefix text for a prefix index; nullptr for indices that name no prefix (6 to 9, others).
 const char* FilePrefixText(int prefixIndex);

@@ -23,3 +23,12 @@ std::string CutSjis(const std::string& text, size_t maxBytes) {
     }
     return text.substr(0, i);
 }
+
+std::string WithoutTrailingLeadByte(std::string text) {
+    size_t last = 0;  // where the last character starts
+    for (size_t i = 0; i < text.size(); i += SjisCharLength(text, i)) last = i;
+    if (!text.empty() && last == text.size() - 1 &&
+        IsSjisLeadByte(static_cast<unsigned char>(text.back())))
+        text.pop_back();
+    return text;
+}

@@ -14,3 +14,5 @@ size_t SjisCharLength(const std::string& text, size_t i);
 
 // The longest prefix of text that fits in maxBytes without splitting a double-byte character.
 std::string CutSjis(const std::string& text, size_t maxBytes);
+// The text without a lone lead byte at its end.
+std::string WithoutTrailingLeadByte(std::string text);

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "store/bytes.h"
 #include "store/message_sink.h"
@@ -266,7 +267,53 @@ bool WriteStoreFile(const std::string& path, const std::string& bytes) {
     return StoreWrite(file.Get(), bytes.data(), bytes.size()) == static_cast<long>(bytes.size());
 }
 
-int NextItemNumber(const StoreContext& store, const std::string& folder, int counterKind) {
+namespace {
+
+// Does a file of the folder carry this number under one of the prefixes?
+bool NumberHasFiles(const StoreContext& store, const std::string& folder,
+                    const std::vector<std::string>& prefixes, int number) {
+    for (const std::string& prefix : prefixes) {
+        char digits[8];
+        std::snprintf(digits, sizeof digits, "%04d", number);
+        WIN32_FIND_DATAA found;
+        HANDLE search =
+            FindFirstFileA(UserStorePath(store, folder, prefix + digits + "*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) continue;
+        bool hit = false;
+        do {
+            hit = NumberInFileName(found.cFileName, prefix) == number;
+        } while (!hit && FindNextFileA(search, &found));
+        FindClose(search);
+        if (hit) return true;
+    }
+    return false;
+}
+
+// Every number that a file of the folder carries under one of the prefixes: one pass over the
+// folder instead of one search per number.
+std::vector<bool> NumbersWithFiles(const StoreContext& store, const std::string& folder,
+                                   const std::vector<std::string>& prefixes) {
+    std::vector<bool> taken(10000, false);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(UserStorePath(store, folder, "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return taken;
+    do {
+        for (const std::string& prefix : prefixes) {
+            int n = NumberInFileName(found.cFileName, prefix);
+            if (n > 0) taken[static_cast<size_t>(n)] = true;
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return taken;
+}
+
+// One read-modify-write of the counter within one exclusive open: the next number that
+// withFiles (one listing of the folder, or empty before any) does not claim. 0 when the counter
+// cannot be opened; -1 when every number is claimed (the counter is then left alone). No
+// other file is looked at while the counter is held: every client sending to this folder
+// waits for it.
+int TakeCounterNumber(const StoreContext& store, const std::string& folder, int counterKind,
+                      const std::vector<bool>& withFiles) {
     const std::string path = UserStorePath(store, folder, CounterFileName(counterKind));
     // Open-or-create in one exclusive open: a counter that another client holds is retried,
     // never taken for absent and recreated, so no number is ever handed out twice.
@@ -279,15 +326,42 @@ int NextItemNumber(const StoreContext& store, const std::string& folder, int cou
     const StoreHandle h = opened.handle;
     unsigned char bytes[2] = {0, 0};
     long got = StoreRead(h, bytes, 2);
-    // A fresh (empty) or short counter counts as 0, so it hands out 1.
+    // A fresh (empty) or short counter counts as 0, so it starts at 1.
     int16_t last = got == 2 ? GetInt16(bytes) : 0;
-    int16_t next = static_cast<int16_t>(last + 1);
-    // Item numbers are 1..9999; a damaged counter restarts at 1 rather than hand out 0 or less.
-    if (next > 9999 || next < 1) next = 1;
+    int next = NextFreeItemNumber(last, [&](int n) {
+        return !withFiles.empty() && withFiles[static_cast<size_t>(n)];
+    });
+    if (next == 0) {
+        StoreClose(h);
+        return -1;
+    }
     PutInt16(bytes, next);
     bool ok = StoreSeek(h, 0, kSeekSet) == 0 && StoreWrite(h, bytes, 2) == 2;
     StoreClose(h);
     return ok ? next : 0;
+}
+
+}  // namespace
+
+const char kMsgNoFreeItemNumber[] = "番号に空きがありません。古い項目を削除してください。";
+
+ItemNumber NextItemNumber(const StoreContext& store, const std::string& folder, int counterKind) {
+    // Past 9999, or from a damaged counter, the numbers start again at 1 while older items may
+    // still be live: a number whose files exist is passed over, or the new item would overwrite
+    // them and deleting either item would delete both. The number is taken first; only when it
+    // turns out to have files is the folder listed once and a number taken again past every
+    // number that has. The counter stays the one thing that makes numbers unique: a number
+    // passed over is simply not used.
+    ItemNumber taken;
+    const std::vector<std::string> prefixes = CounterFilePrefixes(counterKind);
+    int number = TakeCounterNumber(store, folder, counterKind, std::vector<bool>());
+    if (number > 0 && NumberHasFiles(store, folder, prefixes, number))
+        number = TakeCounterNumber(store, folder, counterKind,
+                                   NumbersWithFiles(store, folder, prefixes));
+    if (number < 0) taken.Fail(kMsgNoFreeItemNumber);
+    else if (number == 0) taken.Fail();
+    else taken.number = number;
+    return taken;
 }
 
 uint32_t DriveSpace(char driveLetter, bool wantFree) {

@@ -10,6 +10,7 @@
 
 #include "store/context.h"
 #include "store/names.h"
+#include "store/result.h"
 
 using StoreHandle = intptr_t;
 constexpr StoreHandle kNoHandle = -1;
@@ -96,9 +97,16 @@ bool ReadStoreFile(const std::string& path, std::string& out);
 // Creates (or truncates) path and writes bytes. False when it cannot be created or written.
 bool WriteStoreFile(const std::string& path, const std::string& bytes);
 
-// Next item number 1..9999 from the counter file UserStorePath(folder, counter name); 0 when the
-// existing counter cannot be opened.
-int NextItemNumber(const StoreContext& store, const std::string& folder, int counterKind);
+// Next item number 1..9999 from the counter file UserStorePath(folder, counter name). A number
+// whose files still lie in the folder (CounterFilePrefixes) belongs to a live item and is
+// skipped, whatever the counter holds: a new item never overwrites an old one's files. Not ok
+// (number 0) when the existing counter cannot be opened, silently, or when every number is
+// taken, with kMsgNoFreeItemNumber.
+struct ItemNumber : StoreResult {
+    int number = 0;
+};
+ItemNumber NextItemNumber(const StoreContext& store, const std::string& folder, int counterKind);
+extern const char kMsgNoFreeItemNumber[];
 
 // Copies a file with its creation, last-access and last-write times. False on a missing source
 // or too little free space on the destination drive.

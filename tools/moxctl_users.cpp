@@ -50,7 +50,10 @@ int CmdUsers(CommandContext& ctx) {
         out += std::string(number) + "\t" + r.name + "\t" + r.loginName + "\n";
     }
     PrintOut(ctx, out);
-    return kExitOk;
+    // The whole records are listed; the torn one after them is the administrator's to mend.
+    if (!registry.damaged) return kExitOk;
+    PrintErr(ctx, std::string(kMsgRegistryDamaged) + "\n");
+    return kExitFailed;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "store/sjis.h"
 #include "store/store.h"
 #include "users/import_list.h"
 #include "users/password.h"
@@ -24,6 +25,13 @@ const char kMsgListWriteFailed[] = "利用者ファイルの書き込みに失�
 const char kMsgRegistryWriteFailed[] = "利用者の登録(regist.mox)に失敗しました。";
 const char kMsgMembersNotSaved[] = "regist error";
 
+bool HasLoginName(const std::vector<RegistryRecord>& records, const std::string& loginName) {
+    const std::string stored = CutSjis(loginName, kLoginNameMax);  // as the record would hold it
+    for (const RegistryRecord& r : records)
+        if (r.loginName == stored) return true;
+    return false;
+}
+
 // A file in the acting user's folder.
 std::string OwnPath(const StoreContext& store, const char* name) {
     return UserStorePath(store, store.UserFolder(), name);
@@ -31,6 +39,9 @@ std::string OwnPath(const StoreContext& store, const char* name) {
 std::string RegistryPath(const StoreContext& store) { return StorePath(store, kRegistryName); }
 
 }  // namespace
+
+const char kMsgRegistryDamaged[] = "利用者ファイル(regist.mox)が壊れています。登録できません。";
+const char kMsgLoginNameTaken[] = "ＬＯＧＩＮ名はすでに使われています";
 
 RegistryRead ReadRegistry(const StoreContext& store) {
     RegistryRead read;
@@ -43,6 +54,7 @@ RegistryRead ReadRegistry(const StoreContext& store) {
         return read;
     }
     read.records = DecodeRegistry(bytes);
+    read.damaged = bytes.size() % kRegistryRecordSize != 0;
     return read;
 }
 
@@ -61,6 +73,9 @@ RegistryMatch LookupUserName(const StoreContext& store, int number) {
 
 RegistryMatch FindLoginName(const StoreContext& store, const std::string& loginName) {
     RegistryMatch match;
+    // The users claimed from the import list have no login name: an empty entry would sign in
+    // as one of them.
+    if (loginName.empty()) return match;
     RegistryRead registry = ReadRegistry(store);
     static_cast<StoreResult&>(match) = registry;
     for (const RegistryRecord& r : registry.records) {
@@ -84,6 +99,9 @@ bool WritePassword(const StoreContext& store, const std::string& password, int d
 
 TakeNumberResult TakeUserNumber(const StoreContext& store) {
     TakeNumberResult result;
+    // The registry has the last word on who has a number: a table that was cut short or emptied
+    // must not hand a colleague's number, and with it his mailbox, to a newcomer.
+    const std::vector<RegistryRecord> registered = ReadRegistry(store).records;
     // One exclusive open covers the read, the choice and the write-back, so two PCs can never
     // take the same number. A table held by another PC is retried, never recreated.
     StoreFile table(StorePath(store, kNumberTableName), kOpenAlways);
@@ -95,6 +113,10 @@ TakeNumberResult TakeUserNumber(const StoreContext& store) {
     StoreReadUpTo(table.Get(), stored, kNumberTableSize);
     unsigned char bytes[kNumberTableSize] = {0};
     std::memcpy(bytes, stored.data(), stored.size());
+    for (const RegistryRecord& r : registered) {
+        for (int n : {r.number, std::atoi(r.numberText.c_str())})
+            if (n >= 1 && n <= kMaxUserNumber) bytes[n] = 1;
+    }
     int number = 0;
     for (int i = 1; i <= kMaxUserNumber; ++i) {
         if (bytes[i] != 1) {
@@ -129,10 +151,30 @@ void ReleaseUserNumber(const StoreContext& store, int number) {
 bool AppendRegistryRecord(const StoreContext& store, const RegistryRecord& record) {
     StoreFile registry(StoreOpenAppend(RegistryPath(store)));
     if (!registry.IsOpen()) return false;
-    std::string bytes = EncodeRegistryRecord(record);
-    return StoreWrite(registry.Get(), bytes.data(), bytes.size()) ==
-           static_cast<long>(bytes.size());
+    // Every record after a torn one would be misaligned for the whole office: nothing is added
+    // behind one, and a write that falls short is cut off again.
+    const long end = StoreSize(registry.Get());
+    if (end < 0 || end % static_cast<long>(kRegistryRecordSize) != 0) return false;
+    return StoreAppendWhole(registry.Get(), EncodeRegistryRecord(record));
 }
+
+namespace {
+
+// Why nobody can be registered now (not ok, with the text to tell): a registry that ends in part
+// of a record, or a login name that another record has (loginTaken).
+RegisterResult RegistrationRefusal(const StoreContext& store, const std::string& loginName) {
+    RegisterResult refusal;
+    RegistryRead registry = ReadRegistry(store);
+    if (registry.damaged) {
+        refusal.Fail(kMsgRegistryDamaged);
+    } else if (!loginName.empty() && HasLoginName(registry.records, loginName)) {
+        refusal.loginTaken = true;
+        refusal.Fail(kMsgLoginNameTaken);
+    }
+    return refusal;
+}
+
+}  // namespace
 
 NameImportList LoadNameImportList(const StoreContext& store) {
     NameImportList list;
@@ -143,7 +185,8 @@ NameImportList LoadNameImportList(const StoreContext& store) {
 
 RegisterResult RegisterNewUser(const StoreContext& store, const std::string& userName,
                                const std::string& loginName) {
-    RegisterResult result;
+    RegisterResult result = RegistrationRefusal(store, loginName);
+    if (!result.ok) return result;
     TakeNumberResult taken = TakeUserNumber(store);
     if (taken.number == 0) {
         result.messages = taken.messages;
@@ -167,6 +210,8 @@ RegisterResult RegisterFromImportList(const StoreContext& store, const NameImpor
         result.Fail();
         return result;
     }
+    result = RegistrationRefusal(store, "");
+    if (!result.ok) return result;
     TakeNumberResult taken = TakeUserNumber(store);
     if (taken.number == 0) {
         result.messages = taken.messages;

@@ -16,7 +16,9 @@ constexpr int kMaxUserNumber = 999;
 // cannot be opened or read (records is then empty); the message is its full path.
 struct RegistryRead : StoreResult {
     std::vector<RegistryRecord> records;
-    bool absent = false;  // there is no registry: nobody has registered yet
+    bool absent = false;   // there is no registry: nobody has registered yet
+    bool damaged = false;  // it ends in part of a record: nobody is registered into it
+                           // (kMsgRegistryDamaged)
 };
 RegistryRead ReadRegistry(const StoreContext& store);
 
@@ -27,26 +29,34 @@ struct RegistryMatch : StoreResult {
 };
 // The record with this user number (the last match wins).
 RegistryMatch LookupUserName(const StoreContext& store, int number);
-// The record with this login name (exact comparison; the last match wins).
+// The record with this login name (exact comparison; the last match wins). An empty login name
+// matches nobody: the users claimed from the import list have none.
 RegistryMatch FindLoginName(const StoreContext& store, const std::string& loginName);
 
 // The acting user's password (empty when there is no password file).
 std::string ReadPassword(const StoreContext& store);
 // Writes the acting user's password with the key of this day of the year. False when the file
-// could not be written.
+// could not be written: the stored password is then still the old one.
 bool WritePassword(const StoreContext& store, const std::string& password, int dayOfYear);
 
 // Not ok when no number was taken, with what to tell the user.
 struct TakeNumberResult : StoreResult {
     int number = 0;  // 1..999, or 0 when none was taken
 };
-// Takes the lowest free user number in count.mox within one exclusive open.
+// Takes the lowest free user number in count.mox within one exclusive open. A number that the
+// user registry already holds is never free, whatever count.mox says (a table cut short or
+// emptied): its byte is set again.
 TakeNumberResult TakeUserNumber(const StoreContext& store);
 // Marks the number free again. A table that cannot be opened is left alone.
 void ReleaseUserNumber(const StoreContext& store, int number);
 
-// Appends one 64-byte record to the user registry (created when absent).
+// Appends one 64-byte record to the user registry (created when absent). A registry that ends
+// in part of a record is left alone (false), and a short write is cut off again, so that no
+// record after it is ever misaligned.
 bool AppendRegistryRecord(const StoreContext& store, const RegistryRecord& record);
+
+extern const char kMsgRegistryDamaged[];  // the registry ends in part of a record
+extern const char kMsgLoginNameTaken[];   // self-registration with a login name already in use
 
 // The name import list as loaded into the first-run dialog. The loaded bytes let the claim
 // find out whether another PC claimed a name in the meantime.
@@ -61,6 +71,7 @@ NameImportList LoadNameImportList(const StoreContext& store);
 struct RegisterResult : StoreResult {
     int number = 0;
     bool listChanged = false;  // the import list changed meanwhile: reload it and ask again
+    bool loginTaken = false;   // the login name is another user's: choose another one
 };
 // Claims entries[chosen] of the loaded import list: takes a number, removes the name from
 // regist.txt (only if nobody changed the file since it was loaded), appends the registry record
@@ -68,7 +79,9 @@ struct RegisterResult : StoreResult {
 RegisterResult RegisterFromImportList(const StoreContext& store, const NameImportList& list,
                                       size_t chosen);
 // Registers a typed name and login name: takes a number, appends the registry record and
-// creates the user folder. There is no check that the names are new.
+// creates the user folder. A non-empty login name that a record already has is refused
+// (loginTaken, kMsgLoginNameTaken): the later record would take over that user's sign-in. The
+// user name may repeat, and an empty login name (a user who never logs in by name) may too.
 RegisterResult RegisterNewUser(const StoreContext& store, const std::string& userName,
                                const std::string& loginName);
 

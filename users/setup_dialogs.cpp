@@ -182,6 +182,11 @@ void SelfRegisterOnOk(HWND dialog, SelfRegisterState* state) {
         WaitCursor wait;
         result = RegisterNewUser(StoreContext{state->netDir, 0}, name, login);
     }
+    if (result.loginTaken) {
+        // A second record with a colleague's login name would take over his sign-in.
+        ShowWarning(dialog, kMsgLoginNameTaken);
+        return;
+    }
     if (!result.ok) {
         // Finishing the setup without a user would leave a PC that starts as nobody; the user
         // may try again or cancel.

@@ -146,9 +146,15 @@ void PasswordChangeOnOk(HWND dialog, PasswordChangeState* state) {
         case PasswordChangeCheck::kRetypeMismatch: ShowWarning(dialog, kMsgRetypeMismatch); return;
         case PasswordChangeCheck::kOk: break;
     }
+    bool written;
     {
         WaitCursor wait;
-        WritePassword(state->store, newPassword, TodayDayOfYear());
+        written = WritePassword(state->store, newPassword, TodayDayOfYear());
+    }
+    if (!written) {
+        // The file still holds the old password, and the next start will ask for that one.
+        ShowWarning(dialog, kMsgPasswordNotWritten);
+        return;
     }
     state->choice.done = true;
     state->choice.password = newPassword;

@@ -9,6 +9,7 @@ const char kMsgWrongLoginName[] = "ＬＯＧＩＮ名が違います";
 const char kMsgWrongPassword[] = "パスワードが違います";
 const char kMsgWrongOldPassword[] = "旧パスワードに誤りがあります";
 const char kMsgRetypeMismatch[] = "パスワードの再入力に誤りがあります";
+const char kMsgPasswordNotWritten[] = "パスワードの書き込みに失敗しました";
 const char kMsgRegistrationFailed[] = "登録できませんでした。";
 
 namespace {

@@ -18,6 +18,7 @@ extern const char kMsgWrongLoginName[];
 extern const char kMsgWrongPassword[];
 extern const char kMsgWrongOldPassword[];
 extern const char kMsgRetypeMismatch[];
+extern const char kMsgPasswordNotWritten[];  // the password file could not be written
 extern const char kMsgRegistrationFailed[];  // a failed registration that said nothing itself
 
 enum class PasswordChangeCheck { kOk, kWrongOld, kRetypeMismatch };

@@ -44,8 +44,8 @@ MailRecord DecodeMailRecord(const unsigned char in[kListRecordSize]) {
     r.receivedNumber = GetInt16(in + mf::kReceivedNumber);
     r.sentTime = DecodeBrokenDownTime(in + mf::kSentTime);
     r.openedTime = DecodeBrokenDownTime(in + mf::kOpenedTime);
-    r.subject = FieldText(in + mf::kSubject, mf::kSubjectWidth);
-    if (IsSubjectShifted(r.shiftFlag)) ShiftBytes(r.subject, -1);
+    r.subject =
+        FieldText(in + mf::kSubject, mf::kSubjectWidth, IsSubjectShifted(r.shiftFlag) ? -1 : 0);
     r.request = in[mf::kRequest];
     r.phone = FieldText(in + mf::kPhone, mf::kPhoneWidth);
     return r;

@@ -463,11 +463,15 @@ TEST(MainWindowProcess, AMissingPictureEndsWithCode3AfterItsMessageAndSignsOut) 
     TempFolder folder("moxexe");
     const std::string exe = folder.Path("mox.exe");
     ASSERT_TRUE(CopyFileA(BinPath("mox.exe").c_str(), exe.c_str(), FALSE));
+    WriteRawFile(office.store.Path("001\\mail.mox"), "");  // mail waiting since before the start
     Client a(QuoteArg(office.local), exe);
     MessageBoxSeen box = WaitForMessageBox(a.Pid(), "エラー");
     EXPECT_EQ(box.text, "'mox.bmp' ファイルを開けません。");
     EXPECT_TRUE(RawFileExists(office.store.Path("001\\login.mox")));
+    Sleep(2500);  // the timer ticks under the message
     Answer(box, IDOK);
     EXPECT_EQ(a.ExitCode(), 3);
     EXPECT_FALSE(RawFileExists(office.store.Path("001\\login.mox")));
+    // The mail is still to be announced at the next start.
+    EXPECT_TRUE(RawFileExists(office.store.Path("001\\mail.mox")));
 }

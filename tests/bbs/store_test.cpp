@@ -265,3 +265,57 @@ TEST(Readers, OneLinePerRegisteredUserInRegistryOrder) {
     EXPECT_TRUE(list.lines.empty());
     EXPECT_EQ(list.messages, std::vector<std::string>{"ファイルの形式が違います"});
 }
+
+TEST(Readers, ALogEndingInPartOfARecordIsRepairedByTheNextReading) {
+    TempStore store;
+    for (const char* name : {"山田", "鈴木"}) ASSERT_TRUE(RegisterNewUser(store.As(), name, "").ok);
+    Post(store, "", kYamada, "回覧");
+    const std::string path = store.Path("bbs\\bbs0001.chk");
+    WriteRawFile(path, ReadRawFile(path) + std::string(5, '\xFF'));
+    EXPECT_EQ(BbsListReaders(store.As(), "", 0).messages, std::vector<std::string>{"ファイルの形式が違います"});
+    ASSERT_TRUE(BbsShowPost(store.As(2), "", 0).firstReading);
+    EXPECT_EQ(RawFileSize(path), 64);
+    ReaderList list = BbsListReaders(store.As(), "", 0);
+    EXPECT_TRUE(list.ok && list.messages.empty());
+    ASSERT_EQ(list.lines.size(), 2u);
+    EXPECT_EQ(list.lines[1].substr(0, 5), "鈴木\t");
+    EXPECT_NE(list.lines[1], "鈴木\t未読");
+}
+
+TEST(Posting, ADamagedOrWrappedCounterNeverTakesTheNumberOfALivePost) {
+    TempStore store;
+    Post(store, "", kYamada, "一");
+    Post(store, "", kYamada, "二");
+    BbsShowPost(store.As(2), "", 0);  // 鈴木 has read post 1
+    const std::string counter = store.Path("bbs\\bbsnum.mox");
+    for (const std::string& bytes : {std::string(), std::string("\x0F\x27", 2)}) {
+        WriteRawFile(counter, bytes);
+        int n = Post(store, "", kYamada, "新");
+        EXPECT_GT(n, 2);
+        // The new post has its own reader log and counts as unread for 鈴木.
+        EXPECT_EQ(Readers(store.Path("bbs\\bbs" + std::string(n < 10 ? "000" : "") +
+                                     std::to_string(n) + ".chk")).size(), 1u);
+        EXPECT_EQ(Lines(store, 2)[0].substr(0, 5), "未読\t");
+    }
+    EXPECT_EQ(Readers(store.Path("bbs\\bbs0001.chk")).size(), 2u);
+    EXPECT_EQ(Lines(store, 2).size(), 4u);
+}
+
+TEST(Boards, ATitleListOfMoreRecordsThanBoardNumbersShowsTheFirstThousandAndSaysSo) {
+    TempStore store;
+    CreateDirectoryA(store.Path("bbs").c_str(), nullptr);
+    std::string records;
+    for (int n = 0; n < 1005; ++n) records += EncodeBoardTitleRecord(BoardTitleRecord{n % 1000, "板"});
+    WriteRawFile(store.Path("bbs\\bbsttl.mox"), records);
+    BoardList boards = BbsLoadBoards(store.As());
+    EXPECT_EQ(boards.ids.size(), 1001u);
+    EXPECT_EQ(boards.ids.back(), "999");
+    EXPECT_EQ(boards.messages, std::vector<std::string>{"ファイルの形式が違います"});
+    EXPECT_FALSE(BbsCheckUnread(store.As(2)).unread);
+    // A board added behind a full list would never be seen.
+    records.replace(5 * 256, 256, EncodeBoardTitleRecord(BoardTitleRecord{1000, "壊"}));
+    WriteRawFile(store.Path("bbs\\bbsttl.mox"), records.substr(0, 1000 * 256));
+    EXPECT_EQ(BbsAddBoard(store.As(), 5, "新").messages,
+              std::vector<std::string>{"ファイルの形式が違います"});
+    EXPECT_EQ(RawFileSize(store.Path("bbs\\bbsttl.mox")), 1000 * 256);
+}

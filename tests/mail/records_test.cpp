@@ -199,6 +199,19 @@ TEST(ListLines, PhoneMemoListLineEndsInTheRecordIndex) {
     EXPECT_EQ(PhoneMemoListLine(r, 12), "未読\t12/ 7  9: 5\t山田太郎様\t田中様から電話です\t0012");
 }
 
+TEST(ListLines, TextsCutInTheMiddleOfACharacterByAPeerLoseTheHalfCharacter) {
+    MailRecord r = SampleMail();
+    r.kind = kItemPhoneMemo;
+    r.userName = "山田\x81";
+    r.subject = "田中\x82";  // stored shifted: the lone byte is judged as written
+    r.phone = "03\x81";
+    MailRecord read = DecodeMailRecord(EncodeMailRecord(r));
+    EXPECT_EQ(read.userName, "山田");
+    EXPECT_EQ(read.subject, "田中");
+    EXPECT_EQ(read.phone, "03");
+    EXPECT_EQ(PhoneMemoListLine(read, 12), "未読\t12/ 7  9: 5\t山田様\t田中様から電話です\t0012");
+}
+
 TEST(ListLines, DeletingPositionsZeroAndTwoOfFiveRemovesRecordsFourAndTwo) {
     std::vector<DeletionStep> steps = DeletionOrder(5, {0, 2, 2, 7});
     ASSERT_EQ(steps.size(), 2u);

@@ -197,6 +197,36 @@ TEST(Delivery, ACopyThatCannotBeListedIsTakenBackWhole) {
     EXPECT_FALSE(RawFileExists(store.Path("001\\sfl0001.lst")));
 }
 
+TEST(Delivery, NumbersPastTheCounterWrapSkipTheLiveItems) {
+    TempStore store;
+    TempFolder local("moxsrc");
+    WriteRawFile(local.Path("a.doc"), "document");
+    OutgoingItem item = Mail("古い", "古い本文");
+    item.attachments = {{local.Path("a.doc"), ""}};
+    Deliver(store, kYamada, {kSuzuki}, item);
+    Deliver(store, kYamada, {kSuzuki}, item);
+    // Items 1 and 2 are live on both sides when every counter stands at 9998.
+    const std::string c9998("\x0E\x27", 2);
+    for (const char* counter : {"002\\rcvnum.mox", "002\\filnum.mox", "001\\sndnum.mox"})
+        WriteRawFile(store.Path(counter), c9998);
+    item.subject = "新しい";
+    item.body = "新しい本文";
+    DeliveryResult a = Send(store, kYamada, {kSuzuki}, item);
+    DeliveryResult b = Send(store, kYamada, {kSuzuki}, item);
+    EXPECT_EQ(a.copies[0].receivedNumber, 9999);
+    EXPECT_EQ(a.copies[0].sentNumber, 9999);
+    EXPECT_EQ(b.copies[0].receivedNumber, 3);
+    EXPECT_EQ(b.copies[0].sentNumber, 3);
+    EXPECT_TRUE(RawFileExists(store.Path("002\\att9999.doc")));
+    EXPECT_TRUE(RawFileExists(store.Path("002\\att0003.doc")));
+    // Deleting the old item 1 leaves the new items whole.
+    ASSERT_TRUE(DeleteListEntry(store.As(), MailListKind(kListReceived), "002", 4, 3).removed);
+    EXPECT_FALSE(RawFileExists(store.Path("002\\rcv0001.txt")));
+    EXPECT_EQ(LoadItemBody(store.Path("002\\rcv0003.txt"), kShiftOrdinary).text, "新しい本文");
+    EXPECT_EQ(LoadAttachmentList(store.Path("002\\fil0003.lst")).size(), 1u);
+    EXPECT_EQ(ReadRawFile(store.Path("002\\att0003.doc")), "document");
+}
+
 TEST(PhoneMemos, FieldsAndTheColleaguesList) {
     TempStore store;
     Deliver(store, kYamada, {kSuzuki}, Mail("メール"));

@@ -26,7 +26,7 @@ MOX_WORKER(take_numbers) {
     int count = std::stoi(args.at(2));
     std::string out;
     for (int i = 0; i < count; ++i)
-        out += std::to_string(NextItemNumber(office, args.at(1), kCounterPost)) + "\n";
+        out += std::to_string(NextItemNumber(office, args.at(1), kCounterPost).number) + "\n";
     std::fputs(out.c_str(), stdout);
     std::fprintf(stdout, "busy-retries %llu\n", (unsigned long long)Tally().busyRetries);
     return 0;
@@ -71,11 +71,11 @@ TEST(ExclusiveOpen, BusyCounterIsNeverRecreated) {
     Child holder = StartWorker("hold", {path, "8000"});
     ASSERT_TRUE(WaitUntilHeld(path));
     // The holder keeps it past every retry: no number, and the counter is left as it is.
-    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived), 0);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived).number, 0);
     EXPECT_EQ(StoreOpenAppend(path).handle, kNoHandle);
     EXPECT_EQ(WaitChild(holder, nullptr), 0);
     EXPECT_EQ(ReadRawFile(path), (std::string{41, 0}));
-    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived), 42);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived).number, 42);
 }
 
 TEST(ExclusiveOpen, FourClientsTakingNumbersNeverShareOne) {

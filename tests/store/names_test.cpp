@@ -1,6 +1,7 @@
 // Store naming rules and Shift_JIS text helpers (pure logic).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "store/bytes.h"
@@ -88,4 +89,50 @@ TEST(StorePaths, JoinNetworkDirectoryFolderAndName) {
     EXPECT_EQ(StorePath(StoreContext{}, "login.mox"), "login.mox");
     EXPECT_EQ(UserStorePath(StoreContext{}, "007", "x"), "007\\x");
     EXPECT_EQ((StoreContext{"N:", 12}).UserFolder(), "012");
+}
+
+TEST(Sjis, FieldTextDropsALoneLeadByteAtItsEndOnly) {
+    struct Case {
+        std::string stored;
+        int shift;
+        std::string text;
+    } cases[] = {
+        {"A\x81", 0, "A"},                   // a name cut in the middle of a character
+        {"A\x81\x81\x81", 0, "A\x81\x81"},  // one whole character, then the lone byte
+        {"山田", 0, "山田"},
+        {"\x81\x09" "B", 0, "\x81\x09" "B"},  // only at the end
+        {"C\x82", -1, "B"},                   // stored shifted: judged after shifting back
+        {"D\x81", -1, "C\x80"},               // 0x80 leads nothing
+        {"", 0, ""},
+    };
+    for (const Case& c : cases) {
+        std::string field = c.stored + std::string(8, '\0');
+        const unsigned char* bytes = reinterpret_cast<const unsigned char*>(field.data());
+        EXPECT_EQ(FieldText(bytes, 8, c.shift), c.text) << c.stored;
+        EXPECT_EQ(FieldBytes(bytes, 8), c.stored);
+    }
+}
+
+TEST(StoreNames, CounterNumbersPassOverTheTakenOnesAndRunOut) {
+    EXPECT_EQ(CounterFilePrefixes(kCounterReceived), (std::vector<std::string>{"rcv", "fil"}));
+    EXPECT_EQ(CounterFilePrefixes(kCounterPost), (std::vector<std::string>{"bbs", "fil"}));
+    EXPECT_TRUE(CounterFilePrefixes(6).empty());
+    EXPECT_EQ(NumberInFileName("rcv0012.txt", "rcv"), 12);
+    EXPECT_EQ(NumberInFileName("ATT0003", "att"), 3);
+    EXPECT_EQ(NumberInFileName("att0003.tar.gz", "att"), 3);
+    for (const char* other : {"att00031.doc", "att003.doc", "att0003x", "rcvlst.mox", "att"})
+        EXPECT_EQ(NumberInFileName(other, "att"), 0) << other;
+
+    auto taken = [](std::vector<int> numbers) {
+        return [numbers](int n) {
+            return std::find(numbers.begin(), numbers.end(), n) != numbers.end();
+        };
+    };
+    EXPECT_EQ(NextFreeItemNumber(41, taken({})), 42);
+    EXPECT_EQ(NextFreeItemNumber(9998, taken({1, 2})), 9999);
+    EXPECT_EQ(NextFreeItemNumber(9999, taken({1, 2})), 3);
+    for (int damaged : {0, -5, 10000, 32767})
+        EXPECT_EQ(NextFreeItemNumber(damaged, taken({1, 2, 4})), 3) << damaged;
+    EXPECT_EQ(NextFreeItemNumber(500, [](int n) { return n != 500; }), 500);
+    EXPECT_EQ(NextFreeItemNumber(500, [](int) { return true; }), 0);
 }

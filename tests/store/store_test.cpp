@@ -11,10 +11,10 @@ static std::string Counter(int value) {
 
 TEST(Counters, FreshFolderIsCreatedAndHandsOutOne) {
     TempStore store;
-    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived).number, 1);
     EXPECT_EQ(ReadRawFile(store.Path("007\\rcvnum.mox")), Counter(1));
-    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived), 2);
-    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterSent), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived).number, 2);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterSent).number, 1);
     EXPECT_TRUE(RecordedMessages().empty());
 }
 
@@ -23,10 +23,10 @@ TEST(Counters, NextNumberWrapsAndStoresIt) {
     CreateDirectoryA(store.Path("001").c_str(), nullptr);
     const std::string path = store.Path("001\\bbsnum.mox");
     WriteRawFile(path, Counter(41));
-    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterPost), 42);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterPost).number, 42);
     EXPECT_EQ(ReadRawFile(path), Counter(42));
     WriteRawFile(path, Counter(9999));
-    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterPost), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterPost).number, 1);
     EXPECT_EQ(ReadRawFile(path), Counter(1));
 }
 
@@ -35,12 +35,39 @@ TEST(Counters, ShortOrDamagedCounterRestartsAtOne) {
     CreateDirectoryA(store.Path("001").c_str(), nullptr);
     const std::string path = store.Path("001\\filnum.mox");
     WriteRawFile(path, "");
-    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterAttachment), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterAttachment).number, 1);
     WriteRawFile(path, std::string(1, '\x07'));
-    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterAttachment), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterAttachment).number, 1);
     EXPECT_EQ(ReadRawFile(path), Counter(1));
     WriteRawFile(path, Counter(-5));  // never hand out 0 or a negative number
-    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterAttachment), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterAttachment).number, 1);
+}
+
+TEST(Counters, ANumberWhoseFilesStillLieInTheFolderIsNeverHandedOut) {
+    TempStore store;
+    CreateDirectoryA(store.Path("002").c_str(), nullptr);
+    // Received items 1 (a body) and 2 (only an attachment list) are still live.
+    WriteRawFile(store.Path("002\\rcv0001.txt"), "一");
+    WriteRawFile(store.Path("002\\fil0002.lst"), std::string(1024, '\0'));
+    const std::string path = store.Path("002\\rcvnum.mox");
+    WriteRawFile(path, Counter(9998));
+    EXPECT_EQ(NextItemNumber(store.As(), "002", kCounterReceived).number, 9999);
+    EXPECT_EQ(NextItemNumber(store.As(), "002", kCounterReceived).number, 3);
+    EXPECT_EQ(ReadRawFile(path), Counter(3));
+    // A damaged counter (cut, emptied, out of range) gives the first number without files.
+    const std::string damaged[] = {"", "\x07", Counter(0), Counter(-5), Counter(10000),
+                                   Counter(0x7FFF), Counter(0xFFFF)};
+    for (const std::string& bytes : damaged) {
+        WriteRawFile(path, bytes);
+        EXPECT_EQ(NextItemNumber(store.As(), "002", kCounterReceived).number, 3) << bytes.size();
+    }
+    // Attachment copies carry any extension, or none; other kinds' files do not count.
+    WriteRawFile(store.Path("002\\att0001.doc"), "a");
+    WriteRawFile(store.Path("002\\ATT0002"), "b");
+    WriteRawFile(store.Path("002\\att00031.doc"), "c");
+    EXPECT_EQ(NextItemNumber(store.As(), "002", kCounterAttachment).number, 3);
+    EXPECT_EQ(NextItemNumber(store.As(), "002", kCounterSent).number, 1);
+    EXPECT_TRUE(RecordedMessages().empty());
 }
 
 TEST(StoreOpen, MissingFileFailsSilentlyWithItsCode) {

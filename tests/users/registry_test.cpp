@@ -56,6 +56,31 @@ TEST(UserNumbers, FullTableRefusesWithAMessageAndNeverLeaves1To999) {
     EXPECT_EQ(RawFileSize(store.Path("regist.mox")), -1);
 }
 
+TEST(UserNumbers, ANumberTheRegistryHoldsIsNeverGivenAgainWhateverTheTableSays) {
+    struct Case {
+        const char* what;
+        std::string table;  // "" with present false: no count.mox
+        bool present;
+    } cases[] = {
+        {"missing", "", false},
+        {"empty", "", true},
+        {"cut short", std::string("\0\1", 2), true},
+        {"filled with 0xFF", std::string(1000, '\xFF'), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempStore store;
+        for (int n : {1, 2, 5}) AppendRegistryRecord(store.As(), MakeRegistryRecord("既存", n, ""));
+        if (c.present) WriteRawFile(store.Path("count.mox"), c.table);
+        RegisterResult r = RegisterNewUser(store.As(), "新人", "");
+        ASSERT_TRUE(r.ok);
+        EXPECT_EQ(r.number, 3);
+        std::string table = ReadRawFile(store.Path("count.mox"));
+        ASSERT_EQ(table.size(), 1000u);
+        for (int n : {1, 2, 3, 5}) EXPECT_EQ(table[static_cast<size_t>(n)], 1) << n;
+    }
+}
+
 TEST(Registry, LookupsTakeTheLastMatch) {
     TempStore store;
     AppendRegistryRecord(store.As(), MakeRegistryRecord("一郎", 1, "same"));

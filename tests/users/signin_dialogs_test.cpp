@@ -256,6 +256,39 @@ TEST(FirstRunDialog, SelfRegistrationCutsNamesToTwentyBytes) {
     EXPECT_EQ(records[0].loginName, "abcdefghijklmnopqrst");
 }
 
+TEST(FirstRunDialog, SelfRegistrationRefusesALoginNameThatAColleagueHas) {
+    ImportOffice office;
+    office.Register("山田太郎", "yamada");
+    int result = DriveModal(office.FirstRun(), [&] {
+        HWND d = WaitForDialog(kSetupTitle);
+        ASSERT_TRUE(d);
+        Click(d, IDC_SELF_REGISTER);
+        HWND r = WaitForDialog("自分で名前の登録");
+        ASSERT_TRUE(r);
+        SetText(r, IDC_USER_NAME, "山田次郎");
+        SetText(r, IDC_LOGIN_NAME, "yamada");
+        Click(r, IDOK);
+        ExpectMessageBox("ﾈｯﾄﾜｰｸﾃﾞｨﾚｸﾄﾘ：" + office.store.Dir() +
+                             "\n名前：山田次郎\nLOGIN名：yamadaで登録してもいいですか？",
+                         kNoIcon, IDYES);
+        ExpectMessageBox("ＬＯＧＩＮ名はすでに使われています", kWarning, IDOK);
+        EXPECT_TRUE(IsWindowVisible(r));
+        SetText(r, IDC_LOGIN_NAME, "jiro");
+        Click(r, IDOK);
+        ExpectMessageBox("ﾈｯﾄﾜｰｸﾃﾞｨﾚｸﾄﾘ：" + office.store.Dir() +
+                             "\n名前：山田次郎\nLOGIN名：jiroで登録してもいいですか？",
+                         kNoIcon, IDYES);
+    });
+    EXPECT_EQ(result, 1);
+    auto records = Registry(office.store);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].loginName, "jiro");
+    EXPECT_EQ(office.Local("NameNumber"), "2");
+    RegistryMatch yamada = FindLoginName(office.store.As(), "yamada");
+    ASSERT_TRUE(yamada.found);
+    EXPECT_EQ(yamada.record.number, 1);
+}
+
 // ---- Login ----
 
 namespace {
@@ -319,6 +352,26 @@ TEST(LoginDialog, AUserWithoutPasswordSignsInWithAnEmptyField) {
     });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(office.login.user.number, 1);
+}
+
+TEST(LoginDialog, AnEmptyLoginNameMatchesNoneOfTheUsersClaimedFromTheList) {
+    ImportOffice office;
+    for (int claim = 0; claim < 2; ++claim)
+        ASSERT_TRUE(
+            RegisterFromImportList(office.store.As(), LoadNameImportList(office.store.As()), 0).ok);
+    LoginChoice login;
+    int result = DriveModal([&] {
+        login = RunLoginDialog(nullptr, office.store.Dir());
+        return login.done ? 1 : 0;
+    }, [&] {
+        HWND d = WaitForDialog(kLoginTitle);
+        ASSERT_TRUE(d);
+        Click(d, IDOK);  // empty login name, empty password
+        ExpectMessageBox("ＬＯＧＩＮ名が違います", kWarning, IDOK);
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(login.done);
 }
 
 TEST(LoginDialog, CancelSignsNobodyIn) {
@@ -403,6 +456,27 @@ TEST(PasswordDialogs, ChangeChecksTheOldPasswordAndTheRetypedOne) {
               }),
               0);
     EXPECT_EQ(DecodePasswordFile(ReadRawFile(office.store.Path("002\\mox.mox"))), "sakura");
+}
+
+TEST(PasswordDialogs, AChangeThatCannotBeWrittenSaysSoAndKeepsTheOldPassword) {
+    LoginOffice office;
+    CreateDirectoryA(office.store.Path("001\\mox.mox").c_str(), nullptr);  // cannot be written
+    PasswordChoice choice;
+    int result = DriveModal([&] {
+        choice = RunPasswordChangeDialog(nullptr, office.store.As(1), "");
+        return choice.done ? 1 : 0;
+    }, [&] {
+        HWND d = WaitForDialog("パスワードの変更");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_NEW_PASSWORD, "taro");
+        SetText(d, IDC_NEW_PASSWORD_AGAIN, "taro");
+        Click(d, IDOK);
+        ExpectMessageBox("パスワードの書き込みに失敗しました", kWarning, IDOK);
+        EXPECT_TRUE(IsWindowVisible(d));
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(choice.done);  // the client keeps the old password
 }
 
 // ---- User picker ----
