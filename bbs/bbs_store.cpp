@@ -449,11 +449,6 @@ PostResult BbsUpdatePost(const StoreContext& store, const std::string& boardId, 
     return result;
 }
 
-bool BbsAppendReader(const StoreContext& store, const std::string& boardId, int postNumber,
-                     const ReaderRecord& reader) {
-    return AppendReader(store, BoardFolder(boardId), postNumber, reader);
-}
-
 ReaderList BbsListReaders(const StoreContext& store, const std::string& boardId, long index,
                           const std::string* identity) {
     ReaderList list;

@@ -99,10 +99,6 @@ struct PostUpdate {
 PostResult BbsUpdatePost(const StoreContext& store, const std::string& boardId, long index,
                          const std::string* identity, const PostUpdate& update);
 
-// Appends one reader record to the post's reader log, creating the log on first use.
-bool BbsAppendReader(const StoreContext& store, const std::string& boardId, int postNumber,
-                     const ReaderRecord& reader);
-
 // For every registered user, when he first opened the post: ReaderListLine lines, in registry
 // order. A malformed reader log gives "ファイルの形式が違います" and no lines; an unreadable
 // registry gives its path as the message.

@@ -7,6 +7,7 @@
 #include "store/sjis.h"
 #include "store/store.h"
 
+const char kMailFlagName[] = "mail.mox";
 const char kMsgNoRecipient[] = "誰宛ですか";
 const char kMsgNoSubject[] = "表題がありません";
 const char kMsgNoCaller[] = "誰からの電話ですか";
@@ -19,7 +20,6 @@ namespace mf = mail_field;
 
 namespace {
 
-const char kMailFlag[] = "mail.mox";
 
 std::string ReceivedListOf(const StoreContext& store, const std::string& folder) {
     return UserStorePath(store, folder, ListFileName(kListReceived));
@@ -288,7 +288,7 @@ void DeleteStoredAttachments(const StoreContext& store, const std::string& folde
 }
 
 bool RaiseMailFlag(const StoreContext& store, const std::string& folder) {
-    StoreFile flag(UserStorePath(store, folder, kMailFlag), kOpenCreate);
+    StoreFile flag(UserStorePath(store, folder, kMailFlagName), kOpenCreate);
     return flag.IsOpen();
 }
 

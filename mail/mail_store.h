@@ -13,6 +13,10 @@
 #include "store/lists/list_record.h"
 #include "store/result.h"
 
+// The new-mail flag in a recipient's folder: created by each delivery, deleted by the
+// recipient's client when it notices the mail.
+extern const char kMailFlagName[];  // "mail.mox"
+
 extern const char kMsgNoRecipient[];     // "誰宛ですか"
 extern const char kMsgNoSubject[];       // "表題がありません"
 extern const char kMsgNoCaller[];        // "誰からの電話ですか"

@@ -214,7 +214,6 @@ int LauncherBitmapHeight() { return g_picture.valid ? g_picture.header.height : 
 
 LauncherPaintStats& LauncherPaintCounts() { return g_stats; }
 void SetBandMemoryBudget(size_t bytes) { g_bandBudget = bytes; }
-size_t BandMemoryBudget() { return g_bandBudget; }
 
 void ReleaseLauncherBitmap() {
     if (g_picture.palette) DeleteObject(g_picture.palette);

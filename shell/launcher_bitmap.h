@@ -49,4 +49,3 @@ LauncherPaintStats& LauncherPaintCounts();
 // The most bytes of rows one band may take (its row buffer). A band that would need more is
 // treated like one for which memory is short, so it shrinks by 20 rows.
 void SetBandMemoryBudget(size_t bytes);
-size_t BandMemoryBudget();

@@ -3,11 +3,10 @@
 #include <windowsx.h>
 
 #include "shell/launcher_files.h"
+#include "shell/window_names.h"
 #include "store/message_sink.h"
 
 namespace {
-
-const char kCaption[] = "ミトカ";
 
 int PlatformBox(HWND owner, const std::string& text, const char* caption, unsigned flags) {
     return MessageBoxA(owner, text.c_str(), caption, flags);

@@ -2,14 +2,15 @@
 
 #include <string>
 
+#include "app/settings/keys.h"
 #include "app/settings/settings.h"
 #include "bbs/bbs_store.h"
+#include "mail/mail_store.h"
 #include "store/message_sink.h"
 #include "store/store.h"
 
 namespace {
 
-const char kMailFlag[] = "mail.mox";
 const char kMessageFlag[] = "message.mox";
 
 // Does the flag file exist in the own user folder? Another client may be creating or appending
@@ -34,12 +35,12 @@ int NextPollCount(int counter, int interval) {
 }
 
 PollFind CheckNewMail(const StoreContext& store) {
-    PollFind find = TestFlag(store, kMailFlag);
+    PollFind find = TestFlag(store, kMailFlagName);
     if (find != PollFind::kNews) return find;
     // Deleting the flag is how this client tells that the mail has been noticed; a sender who
     // delivers again meanwhile creates it anew.
-    StoreDelete(UserStorePath(store, store.UserFolder(), kMailFlag));
-    PlaySettingSound("MailWave", "MailWaveFile");
+    StoreDelete(UserStorePath(store, store.UserFolder(), kMailFlagName));
+    PlaySettingSound(kKeyMailWave, kKeyMailWaveFile);
     return find;
 }
 
@@ -48,7 +49,7 @@ PollFind CheckNewMessage(const StoreContext& store) { return TestFlag(store, kMe
 bool CheckBoardNews(const StoreContext& store) {
     UnreadAnswer news = BbsCheckUnread(store);
     ShowMessages(news);
-    if (news.unread) PlaySettingSound(nullptr, "MailWaveFile");
+    if (news.unread) PlaySettingSound(nullptr, kKeyMailWaveFile);
     return news.unread;
 }
 

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <string>
 
+#include "app/settings/keys.h"
 #include "app/settings/local_user.h"
 #include "app/settings/profile.h"
 #include "app/settings/settings.h"
@@ -19,6 +20,7 @@
 #include "shell/message_box.h"
 #include "shell/plumbing.h"
 #include "shell/window_classes.h"
+#include "shell/window_names.h"
 #include "store/store.h"
 #include "users/registry.h"
 #include "users/signin_dialogs.h"
@@ -115,7 +117,7 @@ void RunOwnDestinationEntry(HWND window) {
     DropTopmost(window);
     int saved = run(window, CurrentUser(), &destination);
     if (IsWindow(window)) RestoreTopmost(window);
-    if (saved && !destination.empty()) PlaySettingSound("DestWave", "DestWaveFile");
+    if (saved && !destination.empty()) PlaySettingSound(kKeyDestWave, kKeyDestWaveFile);
 }
 
 void OpenChat(HWND window) {
@@ -532,7 +534,7 @@ void OnDestroy(HWND window) {
     if (IsOpen(chat)) PostMessageA(chat, WM_CLOSE, 0, 0);
     MarkSignedOut(ClientStore());
     KillTimer(window, kPollTimer);
-    WriteUserInt("Environment", "BordType", UserSettings().bordType);
+    WriteUserInt(kSectionEnvironment, kKeyBordType, UserSettings().bordType);
     PostQuitMessage(0);
 }
 
@@ -574,7 +576,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
-    HWND window = CreateWindowExA(0, "Mox", "ミトカ", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
+    HWND window = CreateWindowExA(0, kMainWindowClass, kCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
                                   CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
     if (!window) return nullptr;
     ShowWindow(window, showCommand);

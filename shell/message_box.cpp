@@ -1,8 +1,6 @@
 #include "shell/message_box.h"
 
-namespace {
-const char kCaption[] = "ミトカ";
-}
+#include "shell/window_names.h"
 
 void ShowInMessageBox(const std::string& text) {
     static bool showing = false;

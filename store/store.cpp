@@ -167,11 +167,6 @@ OpenResult StoreOpenAppend(const std::string& path) {
     return opened;
 }
 
-bool StoreRename(const std::string& from, const std::string& to) {
-    ++Tally().renames;
-    return MoveFileA(from.c_str(), to.c_str()) != 0;
-}
-
 long StoreRead(StoreHandle handle, void* buffer, size_t count) {
     DWORD got = 0;
     ++Tally().reads;

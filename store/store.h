@@ -62,8 +62,6 @@ int StoreClose(StoreHandle handle);
 // A handle positioned at the end of the file, for writing; creates the file (and its parent
 // folder, one level) when it is absent.
 OpenResult StoreOpenAppend(const std::string& path);
-// Renames (or moves) a file; false when it fails.
-bool StoreRename(const std::string& from, const std::string& to);
 // Creates one folder level. An existing folder is not an error.
 bool MakeStoreFolder(const std::string& path);
 

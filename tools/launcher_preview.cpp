@@ -13,14 +13,14 @@
 #include "shell/launcher_bitmap.h"
 #include "shell/launcher_files.h"
 #include "shell/launcher_window.h"
+#include "shell/window_names.h"
 #include "store/message_sink.h"
 
 namespace {
 
 const char kClass[] = "MoxLauncherPreview";
-const char kTitle[] = "ミトカ";
 
-void PreviewSink(const std::string& text) { MessageBoxA(nullptr, text.c_str(), kTitle, MB_OK); }
+void PreviewSink(const std::string& text) { MessageBoxA(nullptr, text.c_str(), kCaption, MB_OK); }
 
 // The preview's one window keeps the launcher as the main window does in its state.
 LauncherState g_launcher;
@@ -72,7 +72,7 @@ void OnMouseMove(HWND hwnd, int x, int y, UINT) {
 void OnLButtonUp(HWND hwnd, int x, int y, UINT) {
     const int region = RegionHitTest(g_launcher, x, y);
     std::string label = RegionLabel(g_launcher.tables, region);
-    SetWindowTextA(hwnd, label.empty() ? kTitle : (std::string(kTitle) + " " + label).c_str());
+    SetWindowTextA(hwnd, label.empty() ? kCaption : (std::string(kCaption) + " " + label).c_str());
     if (KindOfRegion(region) == RegionKind::kProgram) LaunchProgram(region);
 }
 
@@ -80,7 +80,7 @@ void OnRButtonDown(HWND hwnd, BOOL, int x, int y, UINT) {
     DragRectangle(hwnd, g_launcher, x, y);
     const RegionRect rect = g_launcher.drag;
     if (!rect.IsEmpty() && !RegionIsFree(g_launcher, rect))
-        ShowLauncherBox(hwnd, kMsgRegionTaken, kTitle, MB_OK);
+        ShowLauncherBox(hwnd, kMsgRegionTaken, kCaption, MB_OK);
     ClearDragRectangle(hwnd, g_launcher);
 }
 
@@ -134,7 +134,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = kClass;
     RegisterClassA(&wc);
-    HWND hwnd = CreateWindowA(kClass, kTitle, WS_OVERLAPPEDWINDOW, 40, 30, 400, 300, nullptr,
+    HWND hwnd = CreateWindowA(kClass, kCaption, WS_OVERLAPPEDWINDOW, 40, 30, 400, 300, nullptr,
                               PreviewMenu(), instance, nullptr);
     LoadLauncherRegions(g_launcher);
     if (!LoadLauncherBitmap(hwnd, g_launcher)) return 3;

@@ -1,6 +1,7 @@
 // First-run setup (template 800) and self-registration (template 210).
 #include <windowsx.h>
 
+#include "app/settings/keys.h"
 #include "app/settings/profile.h"
 #include "app/settings/settings.h"
 #include "res/resource.h"
@@ -13,14 +14,13 @@
 
 namespace {
 
-const char kEnv[] = "Environment";
 
 // Marks this PC as set up in the local file: the next start reads it instead of asking again.
-void MarkSetUp() { WriteLocalString(kEnv, "Version", kSetupVersion); }
+void MarkSetUp() { WriteLocalString(kSectionEnvironment, kKeyVersion, kSetupVersion); }
 
 // Every start on a shared PC asks who is working.
 SetupChoice SharedPc(const std::string& netDir) {
-    WriteLocalInt(kEnv, "AutoLogin", 0);
+    WriteLocalInt(kSectionEnvironment, kKeyAutoLogin, 0);
     MarkSetUp();
     SetupChoice choice;
     choice.done = true;
@@ -32,7 +32,7 @@ SetupChoice SharedPc(const std::string& netDir) {
 // The registered user becomes this PC's user from now on.
 SetupChoice RegisteredUser(const std::string& netDir, int number, const std::string& name,
                            const std::string& loginName) {
-    WriteLocalInt(kEnv, "NameNumber", number);
+    WriteLocalInt(kSectionEnvironment, kKeyNameNumber, number);
     MarkSetUp();
     SetupChoice choice;
     choice.done = true;
@@ -86,7 +86,7 @@ void ClaimSelectedName(HWND dialog, FirstRunState* state) {
     TakeNetDirFromEdit(dialog, state);
     const std::string name = state->list.entries[static_cast<size_t>(index)];
     if (!AskYesNo(dialog, ClaimNameQuestion(state->netDir, name))) return;
-    WriteLocalString(kEnv, "NetDir", state->netDir);
+    WriteLocalString(kSectionEnvironment, kKeyNetDir, state->netDir);
     RegisterResult result;
     {
         WaitCursor wait;
@@ -107,7 +107,7 @@ void OpenSelfRegistration(HWND dialog, FirstRunState* state) {
     TakeNetDirFromEdit(dialog, state);
     SetupChoice choice = RunSelfRegistrationDialog(dialog, state->netDir);
     if (!choice.done) return;
-    WriteLocalString(kEnv, "NetDir", state->netDir);
+    WriteLocalString(kSectionEnvironment, kKeyNetDir, state->netDir);
     state->choice = choice;
     EndDialog(dialog, 1);
 }
@@ -116,7 +116,7 @@ void ChooseSharedPc(HWND dialog, FirstRunState* state) {
     TakeNetDirFromEdit(dialog, state);
     if (!AskYesNo(dialog, SharedPcQuestion(state->netDir))) return;
     state->choice = SharedPc(state->netDir);
-    WriteLocalString(kEnv, "NetDir", state->netDir);
+    WriteLocalString(kSectionEnvironment, kKeyNetDir, state->netDir);
     EndDialog(dialog, 1);
 }
 

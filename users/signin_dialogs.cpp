@@ -6,6 +6,7 @@
 #include <ctime>
 #include <vector>
 
+#include "app/settings/keys.h"
 #include "app/settings/profile.h"
 #include "app/settings/settings.h"
 #include "res/resource.h"
@@ -200,7 +201,7 @@ void UserPickerOnOk(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_LIST, LB_GETTEXT, static_cast<WPARAM>(index),
                         reinterpret_cast<LPARAM>(line.data()));
     // The choice takes effect at the next start; this run keeps its user.
-    WriteLocalInt("Environment", "NameNumber", PickedUserNumber(line.data()));
+    WriteLocalInt(kSectionEnvironment, kKeyNameNumber, PickedUserNumber(line.data()));
 }
 
 void UserPickerOnCommand(HWND dialog, int id, HWND, UINT) {

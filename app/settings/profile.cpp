@@ -5,15 +5,16 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/settings/local_user.h"
 #include "store/names.h"
 #include "store/sjis.h"
 #include "store/store.h"
 
-static std::string g_localName = "mox.ini";
+static std::string g_localName = kDefaultLocalSettingsName;
 
 void SetLocalSettingsName(const std::string& commandLine) {
-    g_localName = commandLine.empty() ? std::string("mox.ini") : commandLine;
+    g_localName = commandLine.empty() ? std::string(kDefaultLocalSettingsName) : commandLine;
 }
 
 const std::string& LocalSettingsName() { return g_localName; }
