@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/settings/local_user.h"
 #include "store/names.h"
 #include "store/sjis.h"
 #include "store/store.h"
