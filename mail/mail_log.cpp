@@ -1,8 +1,8 @@
 #include "mail/mail_log.h"
 
-#include "mail/list_kinds.h"
 #include "mail/mail_log_text.h"
 #include "mail/mail_store.h"
+#include "store/lists/list_view.h"
 #include "store/message_sink.h"
 #include "store/names.h"
 #include "store/store.h"
@@ -26,40 +26,44 @@ long FindShownRecord(const std::string& list, const ListLine& line) {
     return -1;
 }
 
-bool WriteAll(StoreHandle log, const std::string& bytes) {
-    return StoreWrite(log, bytes.data(), bytes.size()) == static_cast<long>(bytes.size());
-}
-
 // The log, positioned at its end; created when it does not exist.
-StoreHandle OpenLog(const std::string& path) {
-    StoreHandle log = StoreOpen(path, kOpenWrite);
-    if (log == kNoHandle && LastOpenError() == kErrFileNotFound) return StoreOpen(path, kOpenCreate);
-    if (log != kNoHandle && StoreSeek(log, 0, kSeekEnd) < 0) {
-        StoreClose(log);
-        return kNoHandle;
+OpenResult OpenLog(const std::string& path) {
+    OpenResult log = StoreOpen(path, kOpenWrite);
+    if (log.error == kErrFileNotFound) return StoreOpen(path, kOpenCreate);
+    if (log.Opened() && StoreSeek(log.handle, 0, kSeekEnd) < 0) {
+        StoreClose(log.handle);
+        return OpenResult{kNoHandle, kErrGeneralFailure};
     }
     return log;
 }
 
 }  // namespace
 
-MailLogResult AppendLogEntries(const std::string& folder, int listKind,
+MailLogResult AppendLogEntries(const StoreContext& store, int listKind,
                                const std::vector<ListLine>& lines, const std::string& logPath) {
     MailLogResult result;
     if (lines.empty()) return result;
+    const std::string folder = store.UserFolder();
     std::string list;
-    if (!ReadStoreFile(ListPath(listKind, folder), list)) {
+    {
+        StoreFile file(UserStorePath(store, folder, ListFileName(listKind)), kOpenRead);
         // A list that has gone holds none of the items any more; one that cannot be read is told.
-        if (LastOpenError() != kErrFileNotFound) result.messages.push_back(kMsgReadFailed);
-        return result;
+        if (!file.IsOpen()) {
+            if (file.Error() != kErrFileNotFound) result.Fail(kMsgReadFailed);
+            return result;
+        }
+        if (!StoreReadToEnd(file.Get(), list)) {
+            result.Fail(kMsgReadFailed);
+            return result;
+        }
     }
     if (list.size() % kRecord != 0) {
-        result.messages.push_back(kMsgWrongFormat);
+        result.Fail(kMsgWrongFormat);
         return result;
     }
     StoreFile log(OpenLog(logPath));
     if (!log.IsOpen()) {
-        result.messages.push_back(kMsgLogNotWritten);
+        result.Fail(kMsgLogNotWritten);
         return result;
     }
     const int prefix = listKind == kListSent ? kPrefixSnd : kPrefixRcv;
@@ -68,21 +72,23 @@ MailLogResult AppendLogEntries(const std::string& folder, int listKind,
         long index = FindShownRecord(list, line);
         if (index < 0) continue;
         MailRecord record = DecodeMailRecord(list.substr(static_cast<size_t>(index) * kRecord, kRecord));
-        if (!WriteAll(log.Get(), LogSeparator() + LogHeader(record, listKind))) {
-            result.messages.push_back(kMsgLogNotWritten);
+        // Each piece goes in whole or not at all: a full drive leaves no torn line in the log.
+        if (!StoreAppendWhole(log.Get(), LogSeparator() + LogHeader(record, listKind))) {
+            result.Fail(kMsgLogNotWritten);
             return result;
         }
         ++result.written;
         int number = listKind == kListSent ? record.sentNumber : record.receivedNumber;
-        ItemBody body = LoadItemBody(NumberedFileName(folder, number, prefix, kExtTxt), record.shiftFlag);
+        ItemBody body = LoadItemBody(NumberedFileName(store, folder, number, prefix, kExtTxt),
+                                     record.shiftFlag);
         if (!body.found) continue;  // an empty body has no file
         if (body.text.size() > DriveSpace(logPath.empty() ? '\0' : logPath[0], true)) {
-            if (!spaceReported) result.messages.push_back(kMsgNoDiskSpace);
+            if (!spaceReported) result.Fail(kMsgNoDiskSpace);
             spaceReported = true;
             continue;
         }
-        if (!WriteAll(log.Get(), body.text + "\r\n")) {
-            result.messages.push_back(kMsgLogNotWritten);
+        if (!StoreAppendWhole(log.Get(), body.text + "\r\n")) {
+            result.Fail(kMsgLogNotWritten);
             return result;
         }
     }

@@ -7,6 +7,7 @@
 #include "mail/mail_log_text.h"
 #include "res/resource.h"
 #include "shell/message_box.h"
+#include "store/result.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ bool AskLogPath(HWND window, std::string* path) {
 
 }  // namespace
 
-int ExportMailLog(HWND window, int listKind, const std::string& folder,
+int ExportMailLog(HWND window, const StoreContext& store, int listKind,
                   const std::vector<ListLine>& shown) {
     HWND list = GetDlgItem(window, IDC_MAIL_LIST);
     const long lineCount = static_cast<long>(shown.size());
@@ -67,8 +68,8 @@ int ExportMailLog(HWND window, int listKind, const std::string& folder,
     std::vector<ListLine> items;
     for (long p : order) items.push_back(shown[static_cast<size_t>(p)]);
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    MailLogResult result = AppendLogEntries(folder, listKind, items, path);
+    MailLogResult result = AppendLogEntries(store, listKind, items, path);
     SetCursor(previous);
-    for (const std::string& m : result.messages) ShowNotice(window, m);
+    ShowMessages(result);
     return 1;
 }

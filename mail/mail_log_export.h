@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "mail/list_file.h"
+#include "store/context.h"
+#include "store/lists/list_file.h"
 
 // Exports the lines selected in the window's list view (IDC_MAIL_LIST), which shows these lines
-// of the folder's list of the kind (kListReceived or kListSent). Asks for the file ("maillog.txt"
-// proposed), asks before appending to an existing one, disables the ログ button (IDC_MAIL_LOG) and
-// shows what went wrong. Returns 0 when the user cancelled, 1 otherwise (nothing selected too).
-int ExportMailLog(HWND window, int listKind, const std::string& folder,
+// of the acting user's list of the kind (kListReceived or kListSent). Asks for the file
+// ("maillog.txt" proposed), asks before appending to an existing one, disables the ログ button
+// (IDC_MAIL_LOG) and tells what went wrong through the message sink. Returns 0 when the user
+// cancelled, 1 otherwise (nothing selected too).
+int ExportMailLog(HWND window, const StoreContext& store, int listKind,
                   const std::vector<ListLine>& shown);

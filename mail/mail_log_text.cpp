@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "mail/list_kinds.h"
+#include "store/lists/list_view.h"
 
 std::string LogSeparator() { return std::string(80, '-') + "\r\n"; }
 

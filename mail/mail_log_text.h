@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "mail/mail_record.h"
+#include "store/lists/list_record.h"
 
 // The line that opens every item: 80 hyphens and CR LF.
 std::string LogSeparator();

@@ -1,18 +1,8 @@
 #include "shell/main_plugins.h"
 
-#include "users/signin_dialogs.h"
-
-namespace {
-
-MainPlugins MakePlugins() {
-    MainPlugins p;
-    p.passwordChange = RunPasswordChangeDialog;
-    return p;
-}
-
-}  // namespace
-
 const MainPlugins& Plugins() {
-    static const MainPlugins plugins = MakePlugins();
+    // Nothing is plugged in yet: the windows and dialogs of messages, the in/out board, chat,
+    // boards, memos, the calendar and the settings dialogs come with their parts.
+    static const MainPlugins plugins;
     return plugins;
 }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "mail/list_file.h"
 #include "mail/mail_store.h"
+#include "store/lists/list_file.h"
 #include "tools/moxctl.h"
 
 // Prints the message and a newline to stderr; returns kExitFailed.

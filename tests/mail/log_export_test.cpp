@@ -5,11 +5,11 @@
 #include <windows.h>
 #include <dlgs.h>
 
-#include "mail/list_kinds.h"
 #include "mail/mail_log.h"
 #include "mail/mail_log_export.h"
 #include "mail/mail_store.h"
 #include "res/resource.h"
+#include "store/lists/list_kinds.h"
 #include "tests/support/support.h"
 #include "tests/support/window_driver.h"
 
@@ -48,28 +48,28 @@ TEST(MailLogExport, SaveDialogAndTheQuestionBeforeAppending) {
     item.subject = "予定";
     item.body = "来週の予定です";
     item.sentTime = LocalTimeNow();
-    ASSERT_TRUE(DeliverItem({1, "山田"}, {{2, "佐藤"}}, item).copies.at(0).delivered);
-    ListLoad shown = LoadList("002", kListReceived);
+    ASSERT_TRUE(DeliverItem(store.As(1), "山田", {{2, "佐藤"}}, item).copies.at(0).delivered);
+    ListLoad shown = LoadList(store.As(2), MailListKind(kListReceived), "002");
     ListWindow window(shown.lines);
     const std::string log = local.Path("maillog.txt");
 
     // Nothing selected: nothing asked.
-    EXPECT_EQ(ExportMailLog(window.window, kListReceived, "002", shown.lines), 1);
+    EXPECT_EQ(ExportMailLog(window.window, store.As(2), kListReceived, shown.lines), 1);
     window.Select(0);
-    EXPECT_EQ(DriveModal([&] { return ExportMailLog(window.window, kListReceived, "002", shown.lines); },
+    EXPECT_EQ(DriveModal([&] { return ExportMailLog(window.window, store.As(2), kListReceived, shown.lines); },
                          [&] { SaveAs(log); }), 1);
     const std::string once = ReadRawFile(log);
     EXPECT_NE(once.find("\t山田様より\t予定\r\n来週の予定です\r\n"), std::string::npos);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window.window, IDC_MAIL_LOG)));
 
     // An existing file: Cancel leaves it alone, OK appends.
-    EXPECT_EQ(DriveModal([&] { return ExportMailLog(window.window, kListReceived, "002", shown.lines); },
+    EXPECT_EQ(DriveModal([&] { return ExportMailLog(window.window, store.As(2), kListReceived, shown.lines); },
                          [&] {
                              SaveAs(log);
                              ExpectMessageBox(kMsgLogExists, MessageBoxSeen::kQuestion, IDCANCEL);
                          }), 0);
     EXPECT_EQ(ReadRawFile(log), once);
-    EXPECT_EQ(DriveModal([&] { return ExportMailLog(window.window, kListReceived, "002", shown.lines); },
+    EXPECT_EQ(DriveModal([&] { return ExportMailLog(window.window, store.As(2), kListReceived, shown.lines); },
                          [&] {
                              SaveAs(log);
                              ExpectMessageBox(kMsgLogExists, MessageBoxSeen::kQuestion, IDOK);

@@ -2,10 +2,10 @@
 // and through moxctl's log command.
 #include <gtest/gtest.h>
 
-#include "mail/list_kinds.h"
 #include "mail/mail_log.h"
 #include "mail/mail_log_text.h"
 #include "mail/mail_store.h"
+#include "store/lists/list_kinds.h"
 #include "tests/support/support.h"
 
 namespace {
@@ -24,13 +24,14 @@ BrokenDownTime FebruaryThird(int minutes) {
     return t;
 }
 
-void Send(const std::string& subject, const std::string& body, bool confidential, int minutes) {
+void Send(const TempStore& store, const std::string& subject, const std::string& body,
+          bool confidential, int minutes) {
     OutgoingItem item;
     item.subject = subject;
     item.body = body;
     item.confidential = confidential;
     item.sentTime = FebruaryThird(minutes);
-    DeliveryResult result = DeliverItem(kYamada, {kSato}, item);
+    DeliveryResult result = DeliverItem(store.As(kYamada.number), kYamada.name, {kSato}, item);
     ASSERT_TRUE(result.copies.at(0).delivered);
 }
 
@@ -41,17 +42,17 @@ const std::string kSeparator = std::string(80, '-') + "\r\n";
 TEST(MailLog, ItemsOldestFirstWithHeadersAndPlainBodiesAppended) {
     TempStore store;
     TempFolder local;
-    Send("会議", "明日は\r\n十時です", false, 5);
-    Send("人事", "内密に", true, 6);  // confidential: stored shifted, exported plain
-    Send("連絡", "", false, 7);      // no body file
-    ListLoad shown = LoadList("002", kListReceived);
+    Send(store, "会議", "明日は\r\n十時です", false, 5);
+    Send(store, "人事", "内密に", true, 6);  // confidential: stored shifted, exported plain
+    Send(store, "連絡", "", false, 7);      // no body file
+    ListLoad shown = LoadList(store.As(2), MailListKind(kListReceived), "002");
     ASSERT_EQ(shown.lines.size(), 3u);
     std::vector<ListLine> oldestFirst;
     for (long p : LogExportOrder(3, {0, 2, 1, 2})) oldestFirst.push_back(shown.lines[static_cast<size_t>(p)]);
 
     const std::string log = local.Path("maillog.txt");
     WriteRawFile(log, "前の記録\r\n");
-    MailLogResult result = AppendLogEntries("002", kListReceived, oldestFirst, log);
+    MailLogResult result = AppendLogEntries(store.As(2), kListReceived, oldestFirst, log);
     EXPECT_EQ(result.written, 3);
     EXPECT_TRUE(result.messages.empty());
     EXPECT_EQ(ReadRawFile(log),
@@ -61,15 +62,15 @@ TEST(MailLog, ItemsOldestFirstWithHeadersAndPlainBodiesAppended) {
               kSeparator + "【受信】02/03 09:07\t山田様より\t連絡\r\n");
 
     // The sender's side, into a new file.
-    ListLoad sent = LoadList("001", kListSent);
+    ListLoad sent = LoadList(store.As(1), MailListKind(kListSent), "001");
     const std::string sentLog = local.Path("sent.txt");
-    EXPECT_EQ(AppendLogEntries("001", kListSent, {sent.lines[2]}, sentLog).written, 1);
+    EXPECT_EQ(AppendLogEntries(store.As(1), kListSent, {sent.lines[2]}, sentLog).written, 1);
     EXPECT_EQ(ReadRawFile(sentLog), kSeparator + "【送信】02/03 09:05\t佐藤様へ\t会議\r\n明日は\r\n十時です\r\n");
 
     // A log that cannot be created is told, and nothing is lost from the list.
-    MailLogResult nowhere = AppendLogEntries("002", kListReceived, oldestFirst, local.Path("no\\such\\log.txt"));
+    MailLogResult nowhere = AppendLogEntries(store.As(2), kListReceived, oldestFirst, local.Path("no\\such\\log.txt"));
     EXPECT_EQ(nowhere.messages, std::vector<std::string>{kMsgLogNotWritten});
-    EXPECT_EQ(LoadList("002", kListReceived).lines.size(), 3u);
+    EXPECT_EQ(LoadList(store.As(2), MailListKind(kListReceived), "002").lines.size(), 3u);
 }
 
 TEST(MailLog, MoxctlAppendsTheSameEntries) {

@@ -1,5 +1,4 @@
-// Printing: the page layout rules, and real jobs through the print dialog to the virtual PDF
-// printer that scripts/print-queue.sh sets up (CUPS with cups-pdf). Each printed PDF is turned
+// Printing: real jobs through the print dialog to the virtual PDF printer that scripts/print-queue.sh sets up (CUPS with cups-pdf). Each printed PDF is turned
 // into page pictures with pdftoppm, and the pictures tell which lines landed on which page.
 #include <gtest/gtest.h>
 
@@ -12,35 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "print/page_layout.h"
 #include "print/print_text.h"
 #include "res/resource.h"
 #include "tests/support/support.h"
 #include "tests/support/window_driver.h"
-
-TEST(PageLayout, LinesPagesCopiesAndCutLines) {
-    PageLayout layout = ComputePageLayout(48, 2, 25, 2479, 3508);
-    EXPECT_EQ(layout.lineHeight, 50);
-    EXPECT_EQ(layout.charsPerLine, 99);
-    EXPECT_EQ(layout.linesPerPage, 70);
-    EXPECT_EQ(PageCount(0, layout), 0);
-    EXPECT_EQ(PageCount(70, layout), 1);
-    EXPECT_EQ(PageCount(71, layout), 2);
-    PageLines last = LinesOfPage(1, 71, layout);
-    EXPECT_EQ(last.firstLine, 70);
-    EXPECT_EQ(last.count, 1);
-    EXPECT_EQ(PrintSequence(2, 2, true), (std::vector<int>{0, 1, 0, 1}));
-    EXPECT_EQ(PrintSequence(2, 2, false), (std::vector<int>{0, 0, 1, 1}));
-    // A font with no width or taller than the page still gives pages that can be counted.
-    PageLayout odd = ComputePageLayout(5000, 0, 0, 100, 200);
-    EXPECT_EQ(odd.charsPerLine, 1);
-    EXPECT_EQ(odd.linesPerPage, 1);
-    EXPECT_EQ(PageCount(3, odd), 3);
-    // A cut never leaves half a double-byte character at the end of a printed line.
-    PageLayout narrow = ComputePageLayout(10, 0, 10, 50, 100);
-    EXPECT_EQ(PrintedLine("あいうえお", narrow), "あい");
-    EXPECT_EQ(PrintedLine("abcdefg", narrow), "abcde");
-}
 
 namespace {
 
@@ -229,70 +203,6 @@ struct PrinterFacts {
     }
 };
 
-}  // namespace
-
-TEST(PrintEditText, EmptyBoxAndCancelledDialogPrintNothing) {
-    PrintSource empty("empty", "");
-    EXPECT_EQ(PrintDriven(empty, [] { ChoosePrint(1, true); }), 1);
-    EXPECT_TRUE(FindWindows("#32770").empty());  // no progress dialog either
-    PrintSource text("cancelled", Lines(3));
-    EXPECT_EQ(PrintDriven(text, [] {
-        HWND d = WaitForPrintDialog();
-        ASSERT_TRUE(d);
-        Click(d, IDCANCEL);
-    }), 1);
-    // Jobs after these reach the printer in order, so when a later one is there these would be.
-    PrintSource later("after-empty", Lines(1));
-    EXPECT_EQ(PrintDriven(later, [] { ChoosePrint(1, true); }), 1);
-    WaitForPdf(later.title);
-    EXPECT_EQ(FindPdf(empty.title), "");
-    EXPECT_EQ(FindPdf(text.title), "");
-}
-
-TEST(PrintEditText, RealPagesCopiesCollationAndCutLines) {
-    PrinterFacts printer;
-    ASSERT_GT(printer.dpi, 0) << "no printer " << kPrinter << ": run scripts/print-queue.sh as root";
-    const int perPage = printer.layout.linesPerPage;
-    ASSERT_GT(perPage, 2);
-
-    // Exactly one page of lines, the first far wider than the paper: cut, so still one page.
-    PrintSource full("onepage", Lines(perPage, printer.layout.charsPerLine * 3));
-    // One line more, two copies collated and two not.
-    PrintSource collated("collated", Lines(perPage + 1));
-    PrintSource uncollated("uncollated", Lines(perPage + 1));
-    EXPECT_EQ(PrintDriven(full, [] { ChoosePrint(1, true); }), 1);
-    EXPECT_EQ(PrintDriven(collated, [] { ChoosePrint(2, true); }), 1);
-    EXPECT_EQ(PrintDriven(uncollated, [] { ChoosePrint(2, false); }), 1);
-
-    auto ink = [&](const PagePicture& page) {
-        return LineInk(page, printer.layout, printer.dpi, printer.printableWidth);
-    };
-    std::vector<PagePicture> one = RenderPages(WaitForPdf(full.title));
-    ASSERT_EQ(one.size(), 1u);
-    std::vector<double> reach = ink(one[0]);
-    EXPECT_EQ(InkedLines(reach), perPage);
-    EXPECT_GT(reach[0], 0.9);   // the long line runs to the printer's width...
-    EXPECT_LE(reach[0], 1.01);  // ...and no further
-    EXPECT_LT(reach[1], 0.5);
-
-    std::vector<PagePicture> abab = RenderPages(WaitForPdf(collated.title));
-    ASSERT_EQ(abab.size(), 4u);
-    EXPECT_EQ(InkedLines(ink(abab[0])), perPage);
-    EXPECT_EQ(InkedLines(ink(abab[1])), 1);
-    EXPECT_EQ(abab[0].pixels, abab[2].pixels);
-    EXPECT_EQ(abab[1].pixels, abab[3].pixels);
-
-    std::vector<PagePicture> aabb = RenderPages(WaitForPdf(uncollated.title));
-    ASSERT_EQ(aabb.size(), 4u);
-    EXPECT_EQ(InkedLines(ink(aabb[0])), perPage);
-    EXPECT_EQ(aabb[0].pixels, aabb[1].pixels);
-    EXPECT_EQ(InkedLines(ink(aabb[2])), 1);
-    EXPECT_EQ(aabb[2].pixels, aabb[3].pixels);
-    EXPECT_EQ(aabb[0].pixels, abab[0].pixels);
-}
-
-namespace {
-
 // The texts of a dialog's labels, in the order of the template.
 std::vector<std::string> Labels(HWND dialog) {
     std::vector<std::string> labels;
@@ -376,11 +286,78 @@ HANDLE RecordingSpooler::pageDone = nullptr;
 HANDLE RecordingSpooler::userDone = nullptr;
 int RecordingSpooler::pages = 0;
 
+std::string Joined(const std::vector<std::string>& calls) {
+    std::string text;
+    for (const std::string& c : calls) text += c + " ";
+    return text;
+}
+
 std::vector<std::string> Calls(std::initializer_list<const char*> names) {
     return std::vector<std::string>(names.begin(), names.end());
 }
 
 }  // namespace
+
+TEST(PrintEditText, EmptyBoxAndCancelledDialogPrintNothing) {
+    PrintSource empty("empty", "");
+    EXPECT_EQ(PrintDriven(empty, [] { ChoosePrint(1, true); }), 1);
+    EXPECT_TRUE(FindWindows("#32770").empty());  // no progress dialog either
+    PrintSource text("cancelled", Lines(3));
+    EXPECT_EQ(PrintDriven(text, [] {
+        HWND d = WaitForPrintDialog();
+        ASSERT_TRUE(d);
+        Click(d, IDCANCEL);
+    }), 1);
+    // Jobs after these reach the printer in order, so when a later one is there these would be.
+    PrintSource later("after-empty", Lines(1));
+    EXPECT_EQ(PrintDriven(later, [] { ChoosePrint(1, true); }), 1);
+    WaitForPdf(later.title);
+    EXPECT_EQ(FindPdf(empty.title), "");
+    EXPECT_EQ(FindPdf(text.title), "");
+}
+
+TEST(PrintEditText, RealPagesCopiesCollationAndCutLines) {
+    PrinterFacts printer;
+    ASSERT_GT(printer.dpi, 0) << "no printer " << kPrinter << ": run scripts/print-queue.sh as root";
+    const int perPage = printer.layout.linesPerPage;
+    ASSERT_GT(perPage, 2);
+
+    // Exactly one page of lines, the first far wider than the paper: cut, so still one page.
+    PrintSource full("onepage", Lines(perPage, printer.layout.charsPerLine * 3));
+    // One line more, two copies collated and two not.
+    PrintSource collated("collated", Lines(perPage + 1));
+    PrintSource uncollated("uncollated", Lines(perPage + 1));
+    RecordingSpooler spooler;
+    EXPECT_EQ(PrintDriven(full, [] { ChoosePrint(1, true); }), 1) << Joined(RecordingSpooler::calls);
+    EXPECT_EQ(PrintDriven(collated, [] { ChoosePrint(2, true); }), 1) << Joined(RecordingSpooler::calls);
+    EXPECT_EQ(PrintDriven(uncollated, [] { ChoosePrint(2, false); }), 1) << Joined(RecordingSpooler::calls);
+
+    auto ink = [&](const PagePicture& page) {
+        return LineInk(page, printer.layout, printer.dpi, printer.printableWidth);
+    };
+    std::vector<PagePicture> one = RenderPages(WaitForPdf(full.title));
+    ASSERT_EQ(one.size(), 1u);
+    std::vector<double> reach = ink(one[0]);
+    EXPECT_EQ(InkedLines(reach), perPage);
+    EXPECT_GT(reach[0], 0.9);   // the long line runs to the printer's width...
+    EXPECT_LE(reach[0], 1.01);  // ...and no further
+    EXPECT_LT(reach[1], 0.5);
+
+    std::vector<PagePicture> abab = RenderPages(WaitForPdf(collated.title));
+    ASSERT_EQ(abab.size(), 4u);
+    EXPECT_EQ(InkedLines(ink(abab[0])), perPage);
+    EXPECT_EQ(InkedLines(ink(abab[1])), 1);
+    EXPECT_EQ(abab[0].pixels, abab[2].pixels);
+    EXPECT_EQ(abab[1].pixels, abab[3].pixels);
+
+    std::vector<PagePicture> aabb = RenderPages(WaitForPdf(uncollated.title));
+    ASSERT_EQ(aabb.size(), 4u);
+    EXPECT_EQ(InkedLines(ink(aabb[0])), perPage);
+    EXPECT_EQ(aabb[0].pixels, aabb[1].pixels);
+    EXPECT_EQ(InkedLines(ink(aabb[2])), 1);
+    EXPECT_EQ(aabb[2].pixels, aabb[3].pixels);
+    EXPECT_EQ(aabb[0].pixels, abab[0].pixels);
+}
 
 TEST(PrintEditText, CancelStopsAfterTheCurrentPageAndGivesTheOwnerBack) {
     PrinterFacts printer;

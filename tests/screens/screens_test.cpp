@@ -9,8 +9,9 @@
 
 #include <cstdlib>
 
-#include "app/profile.h"
-#include "app/settings.h"
+#include "app/settings/local_user.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "print/print_text.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
@@ -19,7 +20,6 @@
 #include "tests/support/office.h"
 #include "tests/support/window_driver.h"
 #include "tools/launcher_layout.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 #include "users/signin_dialogs.h"
 
@@ -44,14 +44,14 @@ struct DemoOffice : TestOffice {
         if (shown && *shown) {
             RemoveTree(shown);
             CreateDirectoryA(shown, nullptr);
-            SetNetDir(shown);
+            LocalSettings().netDir = shown;
         }
         Register("山田太郎", "yamada");
         Register("佐藤花子", "sato");
         Register("鈴木一郎", "suzuki");
-        WriteRawFile(StorePath("regist.txt"), "高橋次郎\r\n田中美咲\r\n伊藤健太\r\n");
+        WriteRawFile(StorePath(Office(), "regist.txt"), "高橋次郎\r\n田中美咲\r\n伊藤健太\r\n");
         PersonalPc(1);
-        SetLocal("NetDir", NetDir());
+        SetLocal("NetDir", LocalSettings().netDir);
         SetCurrentUserNumber(1);
         CurrentUser().name = "山田太郎";
     }
@@ -61,7 +61,7 @@ struct DemoOffice : TestOffice {
 
 TEST(Screens, FirstRunSetup) {
     DemoOffice office;
-    DriveModal([] { return RunFirstRunDialog(nullptr); }, [&] {
+    DriveModal([] { return RunFirstRunDialog(nullptr, LocalSettings().netDir).done ? 1 : 0; }, [&] {
         HWND d = WaitForDialog("ミトカ　初期設定");
         ASSERT_TRUE(d);
         SelectLine(d, IDC_LIST, 1);
@@ -70,7 +70,7 @@ TEST(Screens, FirstRunSetup) {
         MessageBoxSeen question = WaitForMessageBox();
         Shoot(question.box, "first-run-question");
         Answer(question, IDNO);
-        SetText(d, IDC_NET_DIR, NetDir() + "\\nowhere");
+        SetText(d, IDC_NET_DIR, LocalSettings().netDir + "\\nowhere");
         Shoot(d, "first-run-800-no-directory");
         Click(d, IDCANCEL);
     });
@@ -78,7 +78,8 @@ TEST(Screens, FirstRunSetup) {
 
 TEST(Screens, SelfRegistration) {
     DemoOffice office;
-    DriveModal([] { return RunSelfRegistrationDialog(nullptr); }, [&] {
+    DriveModal([] { return RunSelfRegistrationDialog(nullptr, LocalSettings().netDir).done ? 1 : 0; },
+               [&] {
         HWND d = WaitForDialog("自分で名前の登録");
         ASSERT_TRUE(d);
         SetText(d, IDC_USER_NAME, "高橋次郎");
@@ -90,7 +91,7 @@ TEST(Screens, SelfRegistration) {
 
 TEST(Screens, Login) {
     DemoOffice office;
-    DriveModal([] { return RunLoginDialog(nullptr); }, [&] {
+    DriveModal([] { return RunLoginDialog(nullptr, LocalSettings().netDir).done ? 1 : 0; }, [&] {
         HWND d = WaitForDialog("ミトカ　ログイン");
         ASSERT_TRUE(d);
         SetText(d, IDC_LOGIN_NAME, "suzuki");
@@ -107,14 +108,15 @@ TEST(Screens, Login) {
 
 TEST(Screens, PasswordCheckAndChange) {
     DemoOffice office;
-    DriveModal([] { return RunPasswordCheckDialog(nullptr); }, [&] {
+    DriveModal([] { return RunPasswordCheckDialog(nullptr, "1234"); }, [&] {
         HWND d = WaitForDialog("ミトカ　パスワード入力");
         ASSERT_TRUE(d);
         SetText(d, IDC_PASSWORD, "1234");
         Shoot(d, "password-check-400");
         Click(d, IDCANCEL);
     });
-    DriveModal([] { return RunPasswordChangeDialog(nullptr); }, [&] {
+    DriveModal([] { return RunPasswordChangeDialog(nullptr, ClientStore(), "1234").done ? 1 : 0; },
+               [&] {
         HWND d = WaitForDialog("パスワードの変更");
         ASSERT_TRUE(d);
         SetText(d, IDC_OLD_PASSWORD, "1234");
@@ -127,7 +129,7 @@ TEST(Screens, PasswordCheckAndChange) {
 
 TEST(Screens, UserPicker) {
     DemoOffice office;
-    DriveModal([] { return RunUserPickerDialog(nullptr); }, [&] {
+    DriveModal([] { return RunUserPickerDialog(nullptr, ClientStore()); }, [&] {
         HWND d = WaitForDialog("ミトカ　環境設定");
         ASSERT_TRUE(d);
         SelectLine(d, IDC_LIST, 0);
