@@ -45,7 +45,9 @@ bool AskLogPath(HWND window, std::string* path) {
     ofn.lpstrFileTitle = title;
     ofn.nMaxFileTitle = sizeof title;
     ofn.lpstrTitle = "ミトカ　メールログファイル";
-    ofn.Flags = OFN_HIDEREADONLY;
+    // The process's current folder stays where it was: nothing of the client should hang on
+    // the folder the user happened to save a log in.
+    ofn.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameA(&ofn)) return false;
     *path = file;
     return true;
