@@ -1,5 +1,6 @@
 #include "shell/main_plugins.h"
 
+#include "mail/compose_dialog.h"
 #include "users/signin_dialogs.h"
 
 namespace {
@@ -7,6 +8,7 @@ namespace {
 MainPlugins MakePlugins() {
     MainPlugins p;
     p.passwordChange = RunPasswordChangeDialog;
+    p.mailCompose = RunMailDialog;
     return p;
 }
 

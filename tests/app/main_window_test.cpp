@@ -307,6 +307,13 @@ TEST(MainWindowLauncher, LabelsClicksDragsKeysAndCommands) {
         EXPECT_LT(GetScrollPos(main, SB_VERT), down);
         EXPECT_LT(GetScrollPos(main, SB_HORZ), right);
 
+        // The メール tile opens the mail dialog (command 110).
+        PostMessageA(main, WM_LBUTTONUP, 0, At(TileCentre(5)));
+        HWND mail = WaitForDialog("ミトカ　メール");
+        ASSERT_TRUE(mail);
+        Click(mail, IDC_DISCARD);
+        ASSERT_TRUE(WaitUntilGone(mail));
+
         // The About box and the password change come from the menu; the system menu runs the
         // same commands.
         PostCommand(main, CMD_ABOUT);
