@@ -3,9 +3,6 @@
 // dialogs; then the records and files that the colleagues' clients would find.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-#include <dlgs.h>
-
 #include <functional>
 
 #include "app/settings.h"
@@ -60,16 +57,6 @@ std::vector<int> SelectedLines(HWND dialog, int control) {
     for (int i = 0; i < count; ++i)
         if (Send(dialog, control, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) selected.push_back(i);
     return selected;
-}
-
-// Chooses a file in the platform's file-open dialog of this title, as a user types its name.
-void ChooseInFileDialog(const char* title, const std::string& path) {
-    HWND chooser = WaitForDialog(title);
-    ASSERT_TRUE(chooser);
-    const int nameField = GetDlgItem(chooser, edt1) ? edt1 : cmb13;
-    SetText(chooser, nameField, path);
-    Click(chooser, IDOK);
-    ASSERT_TRUE(WaitUntilGone(chooser));
 }
 
 // The dialog of this title that has the control (975 and 976 share their title).
