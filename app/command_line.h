@@ -6,3 +6,6 @@
 // it is empty. Surrounding blanks and one pair of surrounding double quotes (a path with
 // blanks, as a shortcut passes it) are not part of the name.
 std::string LocalSettingsNameFrom(const std::string& commandLine);
+
+// The local settings file of a PC whose shortcut names none.
+extern const char kDefaultLocalSettingsName[];  // "mox.ini"

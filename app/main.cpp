@@ -8,26 +8,17 @@
 
 #include "app/command_line.h"
 #include "app/control_library.h"
-#include "app/profile.h"
-#include "app/settings.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "app/single_instance.h"
-#include "app/window_classes.h"
 #include "shell/main_window.h"
+#include "shell/message_box.h"
 #include "shell/plumbing.h"
+#include "shell/window_classes.h"
 #include "store/message_sink.h"
 #include "store/tally.h"
 
 namespace {
-
-// Store messages appear in a box captioned "ミトカ". A poll that fails again while such a box
-// is open (its modal loop keeps the timer running) must not stack a second box on top.
-void ClientMessageSink(const std::string& text) {
-    static bool showing = false;
-    if (showing) return;
-    showing = true;
-    MessageBoxA(GetActiveWindow(), text.c_str(), "ミトカ", MB_OK);
-    showing = false;
-}
 
 // A benchmark (never a user) may ask, through the environment variable MOX_TALLY_FILE, for
 // the client's store tally: written to that file at exit, split into the start-up and the run
@@ -82,7 +73,7 @@ int RunMessageLoop() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
     SetAppInstance(instance);
-    SetMessageSink(ClientMessageSink);
+    SetMessageSink(ShowInMessageBox);
     SetLocalSettingsName(LocalSettingsNameFrom(commandLine ? commandLine : ""));
     if (HandOverToRunningCopy(ReadExecCheck())) return 0;
     if (!RegisterMainWindowClass(instance, MainWindowProc)) return 0;

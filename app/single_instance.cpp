@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "shell/window_names.h"
+
 bool HandOverToRunningCopy(int execCheck) {
-    HWND running = FindWindowA("Mox", nullptr);
+    HWND running = FindWindowA(kMainWindowClass, nullptr);
     if (!running || execCheck == 0) return false;
     BringWindowToTop(running);
     SetForegroundWindow(running);

@@ -1,23 +1,17 @@
 #include "mail/attachment_record.h"
 
 #include <cstdio>
-#include <cstring>
 
+#include "store/bytes.h"
 #include "store/names.h"
-#include "store/sjis.h"
 
 namespace af = attachment_field;
 
-static void PutText(unsigned char* out, size_t width, const std::string& text) {
-    std::string cut = CutSjis(text, width - 1);
-    std::memcpy(out, cut.data(), cut.size());
-}
-
 std::string EncodeAttachmentRecord(const AttachmentRecord& record) {
     unsigned char bytes[kAttachmentRecordSize] = {0};
-    PutText(bytes + af::kSourcePath, af::kSourcePathWidth, record.sourcePath);
-    PutText(bytes + af::kTitle, af::kTitleWidth, record.title);
-    PutText(bytes + af::kStoredPath, af::kStoredPathWidth, record.storedPath);
+    PutFieldText(bytes + af::kSourcePath, af::kSourcePathWidth - 1, record.sourcePath);
+    PutFieldText(bytes + af::kTitle, af::kTitleWidth - 1, record.title);
+    PutFieldText(bytes + af::kStoredPath, af::kStoredPathWidth - 1, record.storedPath);
     return std::string(reinterpret_cast<const char*>(bytes), kAttachmentRecordSize);
 }
 
@@ -31,7 +25,7 @@ AttachmentRecord DecodeAttachmentRecord(const unsigned char in[kAttachmentRecord
 
 std::vector<AttachmentRecord> DecodeAttachmentList(const std::string& bytes) {
     std::vector<AttachmentRecord> records;
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const unsigned char* p = BytesOf(bytes);
     for (size_t off = 0; off + kAttachmentRecordSize <= bytes.size(); off += kAttachmentRecordSize)
         records.push_back(DecodeAttachmentRecord(p + off));
     return records;

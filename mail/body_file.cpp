@@ -7,15 +7,17 @@
 BodyFile LoadBodyFile(const std::string& path) {
     BodyFile file;
     StoreFile handle(path, kOpenRead);
-    if (!handle.IsOpen()) return file;
+    if (!handle.IsOpen()) {
+        file.Fail();
+        return file;
+    }
     // The size is looked at first: a file too large for a body is never read.
     const long size = StoreSize(handle.Get());
     if (size < 0 || size > static_cast<long>(kInsertFileMax)) {
-        file.message = size < 0 ? kMsgReadFailed : kMsgFileTooLarge;
+        file.Fail(size < 0 ? kMsgReadFailed : kMsgFileTooLarge);
         return file;
     }
-    file.ok = StoreReadToEnd(handle.Get(), file.text) &&
-              file.text.size() == static_cast<size_t>(size);
-    if (!file.ok) file.message = kMsgReadFailed;
+    if (!StoreReadToEnd(handle.Get(), file.text) || file.text.size() != static_cast<size_t>(size))
+        file.Fail(kMsgReadFailed);
     return file;
 }

@@ -3,10 +3,12 @@
 #pragma once
 #include <string>
 
-struct BodyFile {
-    bool ok = false;      // false: nothing to insert
-    std::string text;     // the file's bytes, unchanged
-    std::string message;  // kMsgFileTooLarge or kMsgReadFailed; "" when it could not be opened
+#include "store/result.h"
+
+// Not ok: nothing to insert (kMsgFileTooLarge or kMsgReadFailed; no message when the file could
+// not be opened at all).
+struct BodyFile : StoreResult {
+    std::string text;  // the file's bytes, unchanged
 };
 // Reads the file whole when it holds at most kInsertFileMax bytes.
 BodyFile LoadBodyFile(const std::string& path);

@@ -6,12 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "app/settings/local_user.h"
 #include "mail/broadcast_store.h"
 #include "mail/recipient_list.h"
 #include "res/resource.h"
-#include "shell/message_box.h"
 #include "shell/plumbing.h"
-#include "users/local_user.h"
 
 namespace {
 
@@ -40,21 +39,17 @@ BOOL EditorOnInitDialog(HWND dialog, HWND, LPARAM param) {
 void EditorOnOk(HWND dialog) {
     const EditorState* state = reinterpret_cast<EditorState*>(GetWindowLongPtrA(dialog, DWLP_USER));
     const std::vector<Party> members = SelectedRecipients(dialog);
-    const LocalUser& user = CurrentUser();
     BroadcastListResult result;
     {
         WaitCursor wait;
         result = state->number == 0
-                     ? CreateBroadcastList(Party{user.number, user.name},
+                     ? CreateBroadcastList(ClientStore(), CurrentUser().name,
                                            DialogText(dialog, IDC_SUBJECT, kSubjectTextMax),
                                            members, LocalTimeNow())
-                     : UpdateBroadcastMembers(user.number, state->number, members);
+                     : UpdateBroadcastMembers(ClientStore(), state->number, members);
     }
-    if (!result.ok) {
-        ShowNotice(dialog, result.message);
-        return;
-    }
-    EndDialog(dialog, 1);
+    ShowMessages(result);
+    if (result.ok) EndDialog(dialog, 1);
 }
 
 void EditorOnCommand(HWND dialog, int id, HWND, UINT) {
@@ -97,13 +92,13 @@ void LoadLists(HWND dialog) {
     ListLoad load;
     {
         WaitCursor wait;
-        load = LoadBroadcastLists(CurrentUser().number);
+        load = LoadBroadcastLists(ClientStore());
     }
     state->lines = load.lines;
     ListReset(dialog, IDC_GROUP_LIST);
     for (const ListLine& line : state->lines) ListAddString(dialog, IDC_GROUP_LIST, line.text);
     EnableListButtons(dialog);
-    if (!load.ok) ShowNotice(dialog, load.message);
+    ShowMessages(load);
 }
 
 // The position of the selected line, or -1.
@@ -113,8 +108,8 @@ long SelectedPosition(HWND dialog) {
 }
 
 int SelectedNumber(HWND dialog, long position) {
-    return BroadcastListNumberAt(CurrentUser().number,
-                                 static_cast<long>(ChooserOf(dialog)->lines.size()), position);
+    return BroadcastListNumberAt(ClientStore(), static_cast<long>(ChooserOf(dialog)->lines.size()),
+                                 position);
 }
 
 void ChooseSelected(HWND dialog) {
@@ -132,13 +127,13 @@ void DeleteSelected(HWND dialog) {
     DeleteOutcome outcome;
     {
         WaitCursor wait;
-        outcome = DeleteBroadcastList(CurrentUser().number, static_cast<long>(state->lines.size()),
+        outcome = DeleteBroadcastList(ClientStore(), static_cast<long>(state->lines.size()),
                                       position, &state->lines[static_cast<size_t>(position)].identity);
     }
     state->lines.erase(state->lines.begin() + position);
     ListDelete(dialog, IDC_GROUP_LIST, static_cast<int>(position));
     EnableListButtons(dialog);
-    if (!outcome.message.empty()) ShowNotice(dialog, outcome.message);
+    ShowMessages(outcome);
 }
 
 void UpdateSelected(HWND dialog) {

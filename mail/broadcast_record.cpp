@@ -1,5 +1,7 @@
 #include "mail/broadcast_record.h"
 
+#include "store/bytes.h"
+
 std::string EncodeBroadcastListRecord(const BroadcastListRecord& record) {
     MailRecord frame;
     frame.status = kStatusUnopened;
@@ -12,8 +14,8 @@ std::string EncodeBroadcastListRecord(const BroadcastListRecord& record) {
     frame.sentTime = record.created;
     frame.subject = record.name;
     std::string bytes = EncodeMailRecord(frame);
-    PutRecordInt16(reinterpret_cast<unsigned char*>(&bytes[0]), broadcast_field::kMemberCount,
-                   record.memberCount);
+    PutInt16(reinterpret_cast<unsigned char*>(&bytes[0]) + broadcast_field::kMemberCount,
+             record.memberCount);
     return bytes;
 }
 
@@ -25,6 +27,6 @@ BroadcastListRecord DecodeBroadcastListRecord(const unsigned char record[kListRe
     r.number = frame.receivedNumber;
     r.created = frame.sentTime;
     r.name = frame.subject;
-    r.memberCount = RecordInt16(record, broadcast_field::kMemberCount);
+    r.memberCount = GetInt16(record + broadcast_field::kMemberCount);
     return r;
 }

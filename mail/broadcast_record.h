@@ -5,7 +5,7 @@
 #pragma once
 #include <string>
 
-#include "mail/mail_record.h"
+#include "store/lists/list_record.h"
 
 namespace broadcast_field {
 // The frame's fields (mail_field) hold the rest: owner at kUserNumber and kUserName, the

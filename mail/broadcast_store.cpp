@@ -1,8 +1,7 @@
 #include "mail/broadcast_store.h"
 
-#include <cstdlib>
-
 #include "mail/broadcast_record.h"
+#include "store/lists/list_file.h"
 #include "store/names.h"
 #include "store/sjis.h"
 #include "store/store.h"
@@ -12,113 +11,104 @@ const char kMsgListNotSaved[] = "同報リストを保存できませんでし�
 
 namespace {
 
-std::string MemberFilePath(const std::string& folder, int number) {
-    return NumberedFileName(folder, number, kPrefixGrp, kExtLst);
+std::string MemberFilePath(const StoreContext& store, int number) {
+    return NumberedFileName(store, store.UserFolder(), number, kPrefixGrp, kExtLst);
 }
 
 // The member file is rewritten whole: one registry record per member, the login name empty.
-bool WriteMembers(const std::string& folder, int number, const std::vector<Party>& members) {
+bool WriteMembers(const StoreContext& store, int number, const std::vector<Party>& members) {
     std::string bytes;
     for (const Party& m : members) bytes += EncodeRegistryRecord(MakeRegistryRecord(m.name, m.number, ""));
-    return WriteStoreFile(MemberFilePath(folder, number), bytes);
+    return WriteStoreFile(MemberFilePath(store, number), bytes);
 }
 
-void AfterListRemoval(int, const std::string& folder, const std::string& record, DeleteOutcome&) {
-    StoreDelete(MemberFilePath(folder, DecodeBroadcastListRecord(
-        reinterpret_cast<const unsigned char*>(record.data())).number));
+void AfterListRemoval(const StoreContext& store, int, const std::string&, const std::string& record,
+                      DeleteOutcome&) {
+    StoreDelete(MemberFilePath(store, DecodeBroadcastListRecord(BytesOf(record)).number));
 }
 
-ListLineBuilder NameLineBuilder(int, const std::string&) {
+ListLineBuilder NameLineBuilder(const StoreContext&, int, const std::string&) {
     return [](const unsigned char* record, long, std::string* line) {
         *line = DecodeBroadcastListRecord(record).name;
         return true;
     };
 }
 
-void EnsureBroadcastListKind() {
-    static const bool registered = [] {
+const ListKindHandlers& BroadcastListKind() {
+    static const ListKindHandlers kind = [] {
         ListKindHandlers h;
+        h.listKind = kListGroups;
         h.lineBuilder = NameLineBuilder;
         h.afterRemoval = AfterListRemoval;
-        RegisterListKind(kListGroups, h);
-        return true;
+        return h;
     }();
-    (void)registered;
+    return kind;
 }
 
 }  // namespace
 
-ListLoad LoadBroadcastLists(int owner) {
-    EnsureBroadcastListKind();
-    return LoadList(UserFolderName(owner), kListGroups);
+ListLoad LoadBroadcastLists(const StoreContext& store) {
+    return LoadList(store, BroadcastListKind(), store.UserFolder());
 }
 
-DeleteOutcome DeleteBroadcastList(int owner, long lineCount, long position,
+DeleteOutcome DeleteBroadcastList(const StoreContext& store, long lineCount, long position,
                                   const std::string* identity) {
-    EnsureBroadcastListKind();
-    return DeleteListEntry(kListGroups, UserFolderName(owner), lineCount, position, identity);
+    return DeleteListEntry(store, BroadcastListKind(), store.UserFolder(), lineCount, position,
+                           identity);
 }
 
-int BroadcastListNumberAt(int owner, long lineCount, long position) {
-    return SelectedListNumber(kListGroups, UserFolderName(owner), lineCount, position);
+int BroadcastListNumberAt(const StoreContext& store, long lineCount, long position) {
+    return SelectedListNumber(store, BroadcastListKind(), store.UserFolder(), lineCount, position);
 }
 
-BroadcastListResult CreateBroadcastList(const Party& owner, const std::string& name,
-                                        const std::vector<Party>& members,
+BroadcastListResult CreateBroadcastList(const StoreContext& store, const std::string& ownerName,
+                                        const std::string& name, const std::vector<Party>& members,
                                         const BrokenDownTime& created) {
     BroadcastListResult result;
     if (members.empty()) {
-        result.message = kMsgNoRecipient;
+        result.Fail(kMsgNoRecipient);
         return result;
     }
     if (name.empty()) {
-        result.message = kMsgNoListName;
+        result.Fail(kMsgNoListName);
         return result;
     }
-    const std::string own = UserFolderName(owner.number);
-    std::string noNumber;
-    const int n = NextItemNumber(own, kCounterGroup, &noNumber);
-    if (n == 0) {
-        result.message = noNumber.empty() ? std::string(kMsgListNotSaved) : noNumber;
+    const ItemNumber n = NextItemNumber(store, store.UserFolder(), kCounterGroup);
+    if (!n.ok) {
+        result.Fail(n.messages.empty() ? std::string(kMsgListNotSaved) : n.FirstMessage());
         return result;
     }
     BroadcastListRecord record;
-    record.ownerNumber = owner.number;
-    record.ownerName = owner.name;
-    record.number = n;
+    record.ownerNumber = store.user;
+    record.ownerName = ownerName;
+    record.number = n.number;
     record.created = created;
     record.name = CutSjis(name, kSubjectTextMax);
     record.memberCount = static_cast<int>(members.size());
-    if (!WriteMembers(own, n, members) ||
-        !AppendListRecord(EncodeBroadcastListRecord(record), ListPath(kListGroups, own))) {
-        StoreDelete(MemberFilePath(own, n));
-        result.message = kMsgListNotSaved;
+    if (!WriteMembers(store, n.number, members) ||
+        !AppendListRecord(EncodeBroadcastListRecord(record),
+                          ListPath(store, BroadcastListKind(), store.UserFolder()))) {
+        StoreDelete(MemberFilePath(store, n.number));
+        result.Fail(kMsgListNotSaved);
         return result;
     }
-    result.ok = true;
-    result.number = n;
+    result.number = n.number;
     return result;
 }
 
-BroadcastListResult UpdateBroadcastMembers(int owner, int number, const std::vector<Party>& members) {
+BroadcastListResult UpdateBroadcastMembers(const StoreContext& store, int number,
+                                           const std::vector<Party>& members) {
     BroadcastListResult result;
     result.number = number;
-    if (members.empty()) {
-        result.message = kMsgNoRecipient;
-        return result;
-    }
-    if (!WriteMembers(UserFolderName(owner), number, members)) {
-        result.message = kMsgListNotSaved;
-        return result;
-    }
-    result.ok = true;
+    if (members.empty()) result.Fail(kMsgNoRecipient);
+    else if (!WriteMembers(store, number, members)) result.Fail(kMsgListNotSaved);
     return result;
 }
 
-BroadcastMembers ReadBroadcastMembers(int owner, int number) {
+BroadcastMembers ReadBroadcastMembers(const StoreContext& store, int number) {
     BroadcastMembers read;
     std::string bytes;
-    read.found = ReadStoreFile(MemberFilePath(UserFolderName(owner), number), bytes);
+    read.found = ReadStoreFile(MemberFilePath(store, number), bytes);
     read.members = DecodeRegistry(bytes);
     read.damaged = bytes.size() % kRegistryRecordSize != 0;
     return read;

@@ -4,7 +4,8 @@
 #include <windowsx.h>
 #include <commdlg.h>
 
-#include "app/settings.h"
+#include "app/settings/local_user.h"
+#include "app/settings/settings.h"
 #include "mail/addressee.h"
 #include "mail/body_file.h"
 #include "mail/broadcast_dialogs.h"
@@ -13,7 +14,6 @@
 #include "res/resource.h"
 #include "shell/message_box.h"
 #include "shell/plumbing.h"
-#include "users/local_user.h"
 
 namespace {
 
@@ -182,15 +182,14 @@ int DeliverMail(HWND dialog, int shiftFlag) {
     item.body = WholeText(dialog, IDC_BODY);
     item.attachments = ListedAttachments(dialog);
     const std::vector<Party> recipients = SelectedRecipients(dialog);
-    const Party sender{CurrentUser().number, CurrentUser().name};
     DeliveryResult result;
     {
         WaitCursor wait;
         item.sentTime = LocalTimeNow();
-        result = DeliverItem(sender, recipients, item);
+        result = DeliverItem(ClientStore(), CurrentUser().name, recipients, item);
     }
-    for (const std::string& message : result.messages) ShowNotice(dialog, message);
-    return result.sent ? 1 : 0;
+    ShowMessages(result);
+    return result.ok ? 1 : 0;
 }
 
 void Send(HWND dialog, int shiftFlag) {
@@ -318,7 +317,7 @@ int InsertTextFile(HWND dialog, int editor, const std::string& path) {
         file = LoadBodyFile(path);
     }
     if (!file.ok) {
-        if (!file.message.empty()) ShowNotice(dialog, file.message);
+        ShowMessages(file);
         return 0;
     }
     InsertAtCaret(GetDlgItem(dialog, editor), file.text);

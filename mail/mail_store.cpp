@@ -2,11 +2,12 @@
 
 #include <cstdlib>
 
-#include "mail/list_line.h"
+#include "mail/mail_lines.h"
 #include "store/names.h"
 #include "store/sjis.h"
 #include "store/store.h"
 
+const char kMailFlagName[] = "mail.mox";
 const char kMsgNoRecipient[] = "誰宛ですか";
 const char kMsgNoSubject[] = "表題がありません";
 const char kMsgNoCaller[] = "誰からの電話ですか";
@@ -19,19 +20,20 @@ namespace mf = mail_field;
 
 namespace {
 
-const char kReceivedList[] = "rcvlst.mox";
-const char kSentList[] = "sndlst.mox";
-const char kMailFlag[] = "mail.mox";
 
-std::string ReceivedListOf(const std::string& folder) { return UserStorePath(folder, kReceivedList); }
-std::string SentListOf(const std::string& folder) { return UserStorePath(folder, kSentList); }
+std::string ReceivedListOf(const StoreContext& store, const std::string& folder) {
+    return UserStorePath(store, folder, ListFileName(kListReceived));
+}
+std::string SentListOf(const StoreContext& store, const std::string& folder) {
+    return UserStorePath(store, folder, ListFileName(kListSent));
+}
 
 // Is this the record of one delivered copy: the same pair of numbers and the expected other
 // party? Item numbers start again at 1 after 9999, so a number alone may name an older item.
 bool IsCopy(const unsigned char* record, int sentNumber, int receivedNumber, int otherParty) {
-    return RecordInt16(record, mf::kSentNumber) == sentNumber &&
-           RecordInt16(record, mf::kReceivedNumber) == receivedNumber &&
-           RecordInt16(record, mf::kUserNumber) == otherParty;
+    return GetInt16(record + mf::kSentNumber) == sentNumber &&
+           GetInt16(record + mf::kReceivedNumber) == receivedNumber &&
+           GetInt16(record + mf::kUserNumber) == otherParty;
 }
 
 // Same text, ignoring the case of single-byte letters (folder names on the file server).
@@ -62,13 +64,15 @@ bool LiesInFolder(const std::string& storedPath, const std::string& folder) {
     return true;
 }
 
-std::string BodyPath(const std::string& folder, int number, int prefixIndex) {
-    return NumberedFileName(folder, number, prefixIndex, kExtTxt);
+std::string BodyPath(const StoreContext& store, const std::string& folder, int number,
+                     int prefixIndex) {
+    return NumberedFileName(store, folder, number, prefixIndex, kExtTxt);
 }
 
 // Sets the twin of a received copy in the sender's sent list to opened or deleted, in place.
-void UpdateSenderTwin(const MailRecord& received, int recipient, const BrokenDownTime* openedAt) {
-    ListEdit sent(SentListOf(UserFolderName(received.userNumber)));
+void UpdateSenderTwin(const StoreContext& store, const MailRecord& received, int recipient,
+                      const BrokenDownTime* openedAt) {
+    ListEdit sent(SentListOf(store, UserFolderName(received.userNumber)));
     if (!sent.Ready()) return;
     long index = sent.Find([&](const unsigned char* r) {
         return IsCopy(r, received.sentNumber, received.receivedNumber, recipient);
@@ -80,31 +84,34 @@ void UpdateSenderTwin(const MailRecord& received, int recipient, const BrokenDow
 }
 
 // Undoes a copy that could not be written completely, before its recipient could see it.
-void TakeBackCopy(const std::string& recipientFolder, const std::string& ownFolder, int r, int s,
-                  const std::string* sentRecord) {
-    StoreDelete(BodyPath(recipientFolder, r, kPrefixRcv));
-    StoreDelete(BodyPath(ownFolder, s, kPrefixSnd));
-    DeleteAttachmentList(recipientFolder, r);
-    StoreDelete(NumberedFileName(ownFolder, s, kPrefixSfl, kExtLst));
+void TakeBackCopy(const StoreContext& store, const std::string& recipientFolder,
+                  const std::string& ownFolder, int r, int s, const std::string* sentRecord) {
+    StoreDelete(BodyPath(store, recipientFolder, r, kPrefixRcv));
+    StoreDelete(BodyPath(store, ownFolder, s, kPrefixSnd));
+    DeleteAttachmentList(store, recipientFolder, r);
+    StoreDelete(NumberedFileName(store, ownFolder, s, kPrefixSfl, kExtLst));
     if (!sentRecord) return;
-    ListEdit sent(SentListOf(ownFolder));
+    ListEdit sent(SentListOf(store, ownFolder));
     if (!sent.Ready()) return;
-    long index = sent.Locate(sent.Count() - 1, RecordIdentity(
-        reinterpret_cast<const unsigned char*>(sentRecord->data())));
+    long index = sent.Locate(sent.Count() - 1, RecordIdentity(BytesOf(*sentRecord)));
     if (index >= 0) sent.Remove(index);
 }
 
 // Writes one copy. False when any part of it could not be written (then nothing of it stays).
-bool DeliverCopy(const Party& sender, const Party& recipient, const OutgoingItem& item,
-                 int shiftFlag, DeliveredCopy& copy, std::vector<std::string>& messages) {
+bool DeliverCopy(const StoreContext& store, const std::string& senderName,
+                 const Party& recipient, const OutgoingItem& item, int shiftFlag,
+                 DeliveredCopy& copy, StoreResult& told) {
     const std::string theirs = UserFolderName(recipient.number);
-    const std::string own = UserFolderName(sender.number);
-    std::string noNumber;
-    copy.receivedNumber = NextItemNumber(theirs, kCounterReceived, &noNumber);
-    if (copy.receivedNumber != 0) copy.sentNumber = NextItemNumber(own, kCounterSent, &noNumber);
+    const std::string own = store.UserFolder();
+    ItemNumber taken = NextItemNumber(store, theirs, kCounterReceived);
+    copy.receivedNumber = taken.number;
+    if (taken.ok) {
+        taken = NextItemNumber(store, own, kCounterSent);
+        copy.sentNumber = taken.number;
+    }
     const int r = copy.receivedNumber, s = copy.sentNumber;
     if (r == 0 || s == 0) {
-        if (!noNumber.empty()) messages.push_back(noNumber);
+        for (const std::string& text : taken.messages) told.Tell(text);
         return false;
     }
 
@@ -112,8 +119,8 @@ bool DeliverCopy(const Party& sender, const Party& recipient, const OutgoingItem
     record.status = kStatusUnopened;
     record.kind = item.kind;
     record.shiftFlag = shiftFlag;
-    record.userNumber = sender.number;
-    record.userName = sender.name;
+    record.userNumber = store.user;
+    record.userName = senderName;
     record.sentNumber = s;
     record.receivedNumber = r;
     record.sentTime = item.sentTime;
@@ -129,35 +136,35 @@ bool DeliverCopy(const Party& sender, const Party& recipient, const OutgoingItem
 
     bool complete = true;
     if (!item.body.empty())
-        complete = WriteItemBody(theirs, item.body, r, kPrefixRcv, shiftFlag) &&
-                   WriteItemBody(own, item.body, s, kPrefixSnd, shiftFlag);
+        complete = WriteItemBody(store, theirs, item.body, r, kPrefixRcv, shiftFlag) &&
+                   WriteItemBody(store, own, item.body, s, kPrefixSnd, shiftFlag);
     if (complete && item.kind == kItemMail && !item.attachments.empty()) {
-        StoreAttachmentsResult stored = StoreAttachments(item.attachments, theirs, r);
-        messages.insert(messages.end(), stored.messages.begin(), stored.messages.end());
-        complete = stored.listWritten &&
-                   CopyStoreFile(NumberedFileName(theirs, r, kPrefixFil, kExtLst),
-                                 NumberedFileName(own, s, kPrefixSfl, kExtLst));
+        StoreResult stored = StoreAttachments(store, item.attachments, theirs, r);
+        for (const std::string& text : stored.messages) told.Tell(text);
+        complete = stored.ok &&
+                   CopyStoreFile(NumberedFileName(store, theirs, r, kPrefixFil, kExtLst),
+                                 NumberedFileName(store, own, s, kPrefixSfl, kExtLst));
     }
     // The twin goes first: the recipient may open or delete the item the moment its record
     // appears, and that marks the twin.
-    bool twinWritten = complete && AppendListRecord(sentTwin, SentListOf(own));
-    if (!twinWritten || !AppendListRecord(received, ReceivedListOf(theirs))) {
-        TakeBackCopy(theirs, own, r, s, twinWritten ? &sentTwin : nullptr);
+    bool twinWritten = complete && AppendListRecord(sentTwin, SentListOf(store, own));
+    if (!twinWritten || !AppendListRecord(received, ReceivedListOf(store, theirs))) {
+        TakeBackCopy(store, theirs, own, r, s, twinWritten ? &sentTwin : nullptr);
         return false;
     }
-    RaiseMailFlag(theirs);
+    RaiseMailFlag(store, theirs);
     return true;
 }
 
 // Kind 0: the received item's body and stored attachments go, and the sender's twin shows
 // "削除". Kind 1: the own body and attachment list go; the recipient's copy stays unless the
 // caller retracts it.
-void AfterMailRemoval(int listKind, const std::string& folder, const std::string& bytes,
-                      DeleteOutcome& outcome) {
+void AfterMailRemoval(const StoreContext& store, int listKind, const std::string& folder,
+                      const std::string& bytes, DeleteOutcome& outcome) {
     MailRecord record = DecodeMailRecord(bytes);
     if (listKind == kListSent) {
-        StoreDelete(BodyPath(folder, record.sentNumber, kPrefixSnd));
-        StoreDelete(NumberedFileName(folder, record.sentNumber, kPrefixSfl, kExtLst));
+        StoreDelete(BodyPath(store, folder, record.sentNumber, kPrefixSnd));
+        StoreDelete(NumberedFileName(store, folder, record.sentNumber, kPrefixSfl, kExtLst));
         if (record.status == kStatusUnopened) {
             outcome.canRetract = true;
             outcome.retraction.recipient = record.userNumber;
@@ -166,12 +173,12 @@ void AfterMailRemoval(int listKind, const std::string& folder, const std::string
         }
         return;
     }
-    StoreDelete(BodyPath(folder, record.receivedNumber, kPrefixRcv));
-    DeleteAttachmentList(folder, record.receivedNumber);
-    UpdateSenderTwin(record, std::atoi(folder.c_str()), nullptr);
+    StoreDelete(BodyPath(store, folder, record.receivedNumber, kPrefixRcv));
+    DeleteAttachmentList(store, folder, record.receivedNumber);
+    UpdateSenderTwin(store, record, std::atoi(folder.c_str()), nullptr);
 }
 
-ListLineBuilder MailLineBuilder(int listKind, const std::string&) {
+ListLineBuilder MailLineBuilder(const StoreContext&, int listKind, const std::string&) {
     if (listKind == kListPhoneMemos) {
         return [](const unsigned char* bytes, long index, std::string* line) {
             MailRecord record = DecodeMailRecord(bytes);
@@ -188,8 +195,9 @@ ListLineBuilder MailLineBuilder(int listKind, const std::string&) {
 
 }  // namespace
 
-ListKindHandlers MailListKindHandlers(int listKind) {
+ListKindHandlers MailListKind(int listKind) {
     ListKindHandlers h;
+    h.listKind = listKind;
     h.lineBuilder = MailLineBuilder;
     // A colleague's phone memos leave the mails out, so its positions name no records to delete.
     h.canDelete = listKind != kListPhoneMemos;
@@ -197,62 +205,63 @@ ListKindHandlers MailListKindHandlers(int listKind) {
     return h;
 }
 
-DeliveryResult DeliverItem(const Party& sender, const std::vector<Party>& recipients,
-                           const OutgoingItem& item) {
+DeliveryResult DeliverItem(const StoreContext& store, const std::string& senderName,
+                           const std::vector<Party>& recipients, const OutgoingItem& item) {
     DeliveryResult result;
     if (recipients.empty()) {
-        result.messages.push_back(kMsgNoRecipient);
+        result.Fail(kMsgNoRecipient);
         return result;
     }
     if (item.subject.empty()) {
-        result.messages.push_back(item.kind == kItemPhoneMemo ? kMsgNoCaller : kMsgNoSubject);
+        result.Fail(item.kind == kItemPhoneMemo ? kMsgNoCaller : kMsgNoSubject);
         return result;
     }
-    result.sent = true;
     const int shiftFlag =
         item.kind == kItemMail && item.confidential ? kShiftConfidential : kShiftOrdinary;
     for (const Party& recipient : recipients) {
         DeliveredCopy copy;
         copy.recipient = recipient.number;
-        copy.delivered = DeliverCopy(sender, recipient, item, shiftFlag, copy, result.messages);
-        if (!copy.delivered) result.messages.push_back(recipient.name + "様へ送信できませんでした");
+        copy.delivered = DeliverCopy(store, senderName, recipient, item, shiftFlag, copy, result);
+        if (!copy.delivered) result.Tell(recipient.name + "様へ送信できませんでした");
         result.copies.push_back(copy);
     }
     return result;
 }
 
-StoreAttachmentsResult StoreAttachments(const std::vector<AttachmentSource>& attachments,
-                                        const std::string& folder, int number) {
-    StoreAttachmentsResult result;
-    StoreFile list(NumberedFileName(folder, number, kPrefixFil, kExtLst), kOpenCreate);
-    if (!list.IsOpen()) return result;
-    result.listWritten = true;
+StoreResult StoreAttachments(const StoreContext& store,
+                             const std::vector<AttachmentSource>& attachments,
+                             const std::string& folder, int number) {
+    StoreResult result;
+    StoreFile list(NumberedFileName(store, folder, number, kPrefixFil, kExtLst), kOpenCreate);
+    if (!list.IsOpen()) {
+        result.Fail();
+        return result;
+    }
     for (const AttachmentSource& source : attachments) {
-        std::string noNumber;
-        int a = NextItemNumber(folder, kCounterAttachment, &noNumber);
-        if (a == 0 && !noNumber.empty()) {
+        ItemNumber taken = NextItemNumber(store, folder, kCounterAttachment);
+        const int a = taken.number;
+        if (!taken.messages.empty()) {
             // Every attachment number names a live stored copy: the item cannot be stored whole.
-            result.messages.push_back(noNumber);
-            result.listWritten = false;
+            result.Fail(taken.FirstMessage());
             break;
         }
         if (a == 0) {
-            result.messages.push_back(kMsgNoDiskSpace);
+            result.Tell(kMsgNoDiskSpace);
             continue;
         }
         AttachmentRecord record;
         record.sourcePath = source.path;
         record.title = source.title;
-        record.storedPath = UserStorePath(folder, StoredAttachmentName(a, source.path));
+        record.storedPath = UserStorePath(store, folder, StoredAttachmentName(a, source.path));
         std::string bytes = EncodeAttachmentRecord(record);
         if (StoreWrite(list.Get(), bytes.data(), bytes.size()) != static_cast<long>(bytes.size())) {
             // Every stored copy must be named in the list, or nothing could ever delete it.
-            result.listWritten = false;
+            result.Fail();
             break;
         }
         if (!CopyStoreFile(source.path, record.storedPath) &&
             (source.storedCopy.empty() || !CopyStoreFile(source.storedCopy, record.storedPath)))
-            result.messages.push_back(kMsgNoDiskSpace);
+            result.Tell(kMsgNoDiskSpace);
     }
     return result;
 }
@@ -263,30 +272,31 @@ std::vector<AttachmentRecord> LoadAttachmentList(const std::string& path) {
     return DecodeAttachmentList(bytes);
 }
 
-void DeleteAttachmentList(const std::string& folder, int number) {
-    const std::string path = NumberedFileName(folder, number, kPrefixFil, kExtLst);
-    DeleteStoredAttachments(folder, LoadAttachmentList(path));
+void DeleteAttachmentList(const StoreContext& store, const std::string& folder, int number) {
+    const std::string path = NumberedFileName(store, folder, number, kPrefixFil, kExtLst);
+    DeleteStoredAttachments(store, folder, LoadAttachmentList(path));
     StoreDelete(path);
 }
 
-void DeleteStoredAttachments(const std::string& folder, const std::vector<AttachmentRecord>& records) {
+void DeleteStoredAttachments(const StoreContext& store, const std::string& folder,
+                             const std::vector<AttachmentRecord>& records) {
     for (const AttachmentRecord& a : records) {
         std::string name = PathFileName(a.storedPath);
         if (IsStoredAttachmentName(name) && LiesInFolder(a.storedPath, folder))
-            StoreDelete(UserStorePath(folder, name));
+            StoreDelete(UserStorePath(store, folder, name));
     }
 }
 
-bool RaiseMailFlag(const std::string& folder) {
-    StoreFile flag(UserStorePath(folder, kMailFlag), kOpenCreate);
+bool RaiseMailFlag(const StoreContext& store, const std::string& folder) {
+    StoreFile flag(UserStorePath(store, folder, kMailFlagName), kOpenCreate);
     return flag.IsOpen();
 }
 
-bool WriteItemBody(const std::string& folder, const std::string& body, int number,
-                   int prefixIndex, int shiftFlag) {
+bool WriteItemBody(const StoreContext& store, const std::string& folder, const std::string& body,
+                   int number, int prefixIndex, int shiftFlag) {
     std::string bytes = body;
     if (IsBodyShifted(shiftFlag)) ShiftBytes(bytes, +1);
-    return WriteStoreFile(BodyPath(folder, number, prefixIndex), bytes);
+    return WriteStoreFile(BodyPath(store, folder, number, prefixIndex), bytes);
 }
 
 ItemBody LoadItemBody(const std::string& path, int shiftFlag) {
@@ -297,16 +307,17 @@ ItemBody LoadItemBody(const std::string& path, int shiftFlag) {
     return body;
 }
 
-OpenedItem MarkItemOpened(int ownNumber, long index, const std::string* identity) {
+OpenedItem MarkItemOpened(const StoreContext& store, long index, const std::string* identity) {
     OpenedItem opened;
     BrokenDownTime now;
     {
-        ListEdit list(ReceivedListOf(UserFolderName(ownNumber)));
-        if (!list.Ready()) return opened;
-        if (identity) index = list.Locate(index, *identity);
-        if (index < 0 || index >= list.Count()) return opened;
+        ListEdit list(ReceivedListOf(store, store.UserFolder()));
+        if (identity && list.Ready()) index = list.Locate(index, *identity);
+        if (!list.Ready() || index < 0 || index >= list.Count()) {
+            opened.Fail();
+            return opened;
+        }
         unsigned char* record = list.Record(index);
-        opened.ok = true;
         if (record[mf::kStatus] == kStatusUnopened) {
             now = LocalTimeNow();
             MarkRecordOpened(record, now);
@@ -314,21 +325,21 @@ OpenedItem MarkItemOpened(int ownNumber, long index, const std::string* identity
         }
         opened.record = DecodeMailRecord(record);
     }
-    if (opened.firstOpening) UpdateSenderTwin(opened.record, ownNumber, &now);
+    if (opened.firstOpening) UpdateSenderTwin(store, opened.record, store.user, &now);
     return opened;
 }
 
-RetractResult RetractReceivedCopy(int ownNumber, const RetractionTicket& ticket) {
+RetractResult RetractReceivedCopy(const StoreContext& store, const RetractionTicket& ticket) {
     RetractResult result;
     const std::string theirs = UserFolderName(ticket.recipient);
     {
-        ListEdit list(ReceivedListOf(theirs));
+        ListEdit list(ReceivedListOf(store, theirs));
         if (!list.Ready()) {
-            result.message = kMsgRetractFailed;
+            result.Fail(kMsgRetractFailed);
             return result;
         }
         long index = list.Find([&](const unsigned char* r) {
-            return IsCopy(r, ticket.sentNumber, ticket.receivedNumber, ownNumber);
+            return IsCopy(r, ticket.sentNumber, ticket.receivedNumber, store.user);
         });
         if (index < 0) {
             // The recipient has deleted it already: there is nothing left to take back.
@@ -337,16 +348,16 @@ RetractResult RetractReceivedCopy(int ownNumber, const RetractionTicket& ticket)
         }
         if (list.Record(index)[mf::kStatus] != kStatusUnopened) {
             result.status = RetractResult::kRefused;
-            result.message = kMsgRetractRefused;
+            result.Fail(kMsgRetractRefused);
             return result;
         }
         if (!list.Remove(index)) {
-            result.message = kMsgRetractFailed;
+            result.Fail(kMsgRetractFailed);
             return result;
         }
     }
-    StoreDelete(BodyPath(theirs, ticket.receivedNumber, kPrefixRcv));
-    DeleteAttachmentList(theirs, ticket.receivedNumber);
+    StoreDelete(BodyPath(store, theirs, ticket.receivedNumber, kPrefixRcv));
+    DeleteAttachmentList(store, theirs, ticket.receivedNumber);
     result.status = RetractResult::kRetracted;
     return result;
 }

@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
+#include "app/settings/local_user.h"
 #include "mail/addressee.h"
 #include "mail/broadcast_store.h"
 #include "res/resource.h"
 #include "shell/plumbing.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 
 std::string ListLineText(HWND dialog, int control, int index) {
@@ -23,12 +23,12 @@ std::string ListLineText(HWND dialog, int control, int index) {
 void FillRecipientList(HWND dialog, int nameList, int numberList) {
     ListReset(dialog, nameList);
     ListReset(dialog, numberList);
-    std::vector<RegistryRecord> records;
+    RegistryRead registry;
     {
         WaitCursor wait;
-        ReadRegistry(records);
+        registry = ReadRegistry(ClientStore());
     }
-    for (const RegistryRecord& r : records) {
+    for (const RegistryRecord& r : registry.records) {
         const int line = static_cast<int>(ListAddString(dialog, nameList, r.name));
         ListAddString(dialog, numberList, r.numberText);
         if (!RememberedAddressee().empty() && r.numberText == RememberedAddressee())
@@ -57,7 +57,7 @@ void ApplyBroadcastList(HWND dialog, int number) {
     BroadcastMembers list;
     {
         WaitCursor wait;
-        list = ReadBroadcastMembers(CurrentUser().number, number);
+        list = ReadBroadcastMembers(ClientStore(), number);
     }
     if (!list.found) return;
     SendDlgItemMessageA(dialog, IDC_RECIPIENTS, LB_SETSEL, FALSE, -1);

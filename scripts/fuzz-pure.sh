@@ -1,19 +1,14 @@
 #!/bin/sh
-# Builds the store file decoders (pure logic: no windows.h) for this host with the address and
-# undefined behaviour sanitizers, and feeds them random and damaged bytes.
+# Builds the pure logic (cmake/pure.cmake: the store file decoders among it) for this host with
+# the address and undefined behaviour sanitizers (tests/host), and feeds the decoders random and
+# damaged bytes. The suite runs the same fuzzing as its test pure.decoders_fuzz.
 # usage: scripts/fuzz-pure.sh OUT_DIR [ROUNDS]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:?usage: fuzz-pure.sh OUT_DIR [ROUNDS]}
 rounds=${2:-20000}
 mkdir -p "$out"
-cd "$top"
-g++ -std=c++17 -O1 -g -fsanitize=address,undefined -fno-sanitize-recover=all \
-  -finput-charset=UTF-8 -fexec-charset=CP932 -I"$top" \
-  tests/fuzz/decoders_fuzz.cpp \
-  store/sjis.cpp store/names.cpp \
-  users/registry_record.cpp users/import_list.cpp users/password.cpp \
-  mail/mail_record.cpp mail/attachment_record.cpp mail/list_line.cpp mail/broken_time.cpp \
-  bbs/board_records.cpp app/fortune.cpp \
-  -o "$out/decoders_fuzz"
+cmake -S "$top/tests/host" -B "$out" -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++ \
+  -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$out" --target decoders_fuzz >/dev/null
 "$out/decoders_fuzz" "$rounds"

@@ -3,7 +3,7 @@
 # mingw-w64 (posix threads) for i686 always, and for x86_64 too on a machine that runs no 32-bit
 # code; the Wine of the architecture that runs here (32-bit Wine with the i386 architecture, or
 # wine64); Xvfb, the IPA Gothic font, Wine's fonts (for the Marlett caption buttons), ImageMagick
-# and xdotool for screenshots and real input, GoogleTest's sources, the host g++ (fuzzing), and
+# and xdotool for screenshots and real input, GoogleTest's sources, the host g++ (the pure logic's native tests and fuzzing), and
 # the ja_JP.UTF-8 locale.
 # usage: scripts/setup-debian.sh [i686|x86_64]   (default: what scripts/arch.sh finds)
 set -eu

@@ -2,20 +2,9 @@
 
 #include <cstring>
 
-namespace {
+#include "store/bytes.h"
 
-uint32_t Get16(const unsigned char* p) { return static_cast<uint32_t>(p[0] | (p[1] << 8)); }
-uint32_t Get32(const unsigned char* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-void Put16(unsigned char* p, uint32_t v) {
-    p[0] = static_cast<unsigned char>(v);
-    p[1] = static_cast<unsigned char>(v >> 8);
-}
-void Put32(unsigned char* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(v >> (8 * i));
-}
+namespace {
 
 int ColoursForDepth(int bitCount) {
     switch (bitCount) {
@@ -43,14 +32,14 @@ bool ReadDibHeader(const unsigned char* prefix, size_t prefixSize, uint64_t file
     DibHeader& h = *out;
     size_t start = 0;  // where the information header begins
     uint32_t fileBitsOffset = 0;
-    if (prefixSize >= kBmpFileHeaderSize && Get16(prefix) == 0x4D42) {
+    if (prefixSize >= kBmpFileHeaderSize && GetUint16(prefix) == 0x4D42) {
         h.hadFileHeader = true;
-        fileBitsOffset = Get32(prefix + 10);
+        fileBitsOffset = GetUint32(prefix + 10);
         start = kBmpFileHeaderSize;
     }
     if (prefixSize < start + 4) return false;
     const unsigned char* info = prefix + start;
-    const uint32_t headerSize = Get32(info);
+    const uint32_t headerSize = GetUint32(info);
     if (headerSize != kDibInfoHeaderSize && headerSize != kDibCoreHeaderSize) return false;
     if (prefixSize < start + headerSize) return false;
 
@@ -61,21 +50,21 @@ bool ReadDibHeader(const unsigned char* prefix, size_t prefixSize, uint64_t file
         // The old form holds 16-bit sides, planes and depth only; everything else is zero and
         // the colour count follows from the depth.
         h.coreHeader = true;
-        h.width = static_cast<int>(Get16(info + 4));
-        h.height = static_cast<int>(Get16(info + 6));
-        Put16(b + dib_field::kPlanes, Get16(info + 8));
-        h.bitCount = static_cast<int>(Get16(info + 10));
+        h.width = static_cast<int>(GetUint16(info + 4));
+        h.height = static_cast<int>(GetUint16(info + 6));
+        PutInt16(b + dib_field::kPlanes, GetUint16(info + 8));
+        h.bitCount = static_cast<int>(GetUint16(info + 10));
         h.colours = ColoursForDepth(h.bitCount);
         entryBytes = 3;
     } else {
-        h.width = static_cast<int32_t>(Get32(info + dib_field::kWidth));
-        h.height = static_cast<int32_t>(Get32(info + dib_field::kHeight));
+        h.width = static_cast<int32_t>(GetUint32(info + dib_field::kWidth));
+        h.height = static_cast<int32_t>(GetUint32(info + dib_field::kHeight));
         std::memcpy(b + dib_field::kPlanes, info + dib_field::kPlanes,
                     kDibInfoHeaderSize - dib_field::kPlanes);
-        h.bitCount = static_cast<int>(Get16(info + dib_field::kBitCount));
-        h.compression = Get32(info + dib_field::kCompression);
-        h.imageSize = Get32(info + dib_field::kSizeImage);
-        uint32_t used = Get32(info + dib_field::kClrUsed);
+        h.bitCount = static_cast<int>(GetUint16(info + dib_field::kBitCount));
+        h.compression = GetUint32(info + dib_field::kCompression);
+        h.imageSize = GetUint32(info + dib_field::kSizeImage);
+        uint32_t used = GetUint32(info + dib_field::kClrUsed);
         if (used > static_cast<uint32_t>(kDibMaxColours)) return false;
         h.colours = used != 0 ? static_cast<int>(used) : ColoursForDepth(h.bitCount);
         entryBytes = 4;
@@ -107,13 +96,13 @@ bool ReadDibHeader(const unsigned char* prefix, size_t prefixSize, uint64_t file
         d[2] = e[2];  // red
         d[3] = 0;
     }
-    Put32(b + dib_field::kSize, kDibInfoHeaderSize);
-    Put32(b + dib_field::kWidth, static_cast<uint32_t>(h.width));
-    Put32(b + dib_field::kHeight, static_cast<uint32_t>(h.height));
-    Put16(b + dib_field::kBitCount, static_cast<uint32_t>(h.bitCount));
-    Put32(b + dib_field::kCompression, h.compression);
-    Put32(b + dib_field::kSizeImage, h.imageSize);
-    Put32(b + dib_field::kClrUsed, static_cast<uint32_t>(h.colours));
+    PutUint32(b + dib_field::kSize, kDibInfoHeaderSize);
+    PutUint32(b + dib_field::kWidth, static_cast<uint32_t>(h.width));
+    PutUint32(b + dib_field::kHeight, static_cast<uint32_t>(h.height));
+    PutInt16(b + dib_field::kBitCount, h.bitCount);
+    PutUint32(b + dib_field::kCompression, h.compression);
+    PutUint32(b + dib_field::kSizeImage, h.imageSize);
+    PutUint32(b + dib_field::kClrUsed, static_cast<uint32_t>(h.colours));
 
     const uint32_t tableEnd = static_cast<uint32_t>(tableStart + tableBytes);
     h.bitsOffset = h.hadFileHeader ? fileBitsOffset : tableEnd;
@@ -156,16 +145,16 @@ bool UsesPaletteIndices(const DibHeader& header) { return header.bitCount <= 8; 
 void ReplaceColoursByIndices(DibHeader* header) {
     unsigned char* table = header->block.data() + kDibInfoHeaderSize;
     std::memset(table, 0, header->block.size() - kDibInfoHeaderSize);
-    for (int i = 0; i < header->colours; ++i) Put16(table + 2 * i, static_cast<uint32_t>(i));
+    for (int i = 0; i < header->colours; ++i) PutInt16(table + 2 * i, i);
 }
 
 std::vector<unsigned char> BandBlock(const std::vector<unsigned char>& block, int rows) {
     std::vector<unsigned char> band = block;
-    Put32(band.data() + dib_field::kHeight, static_cast<uint32_t>(rows));
+    PutUint32(band.data() + dib_field::kHeight, static_cast<uint32_t>(rows));
     // The size of one band's pixels, so the conversion never looks beyond them.
-    Put32(band.data() + dib_field::kSizeImage,
-          DibRowBytes(static_cast<int32_t>(Get32(block.data() + dib_field::kWidth)),
-                      static_cast<int>(Get16(block.data() + dib_field::kBitCount))) *
+    PutUint32(band.data() + dib_field::kSizeImage,
+          DibRowBytes(static_cast<int32_t>(GetUint32(block.data() + dib_field::kWidth)),
+                      static_cast<int>(GetUint16(block.data() + dib_field::kBitCount))) *
               static_cast<uint32_t>(rows));
     return band;
 }
@@ -176,19 +165,19 @@ std::string BmpFileBytes(int width, int height, int bitCount,
         static_cast<uint32_t>(kBmpFileHeaderSize + kDibInfoHeaderSize + 4 * table.size());
     std::string bytes(headerBytes, '\0');
     unsigned char* p = reinterpret_cast<unsigned char*>(&bytes[0]);
-    Put16(p, 0x4D42);
-    Put32(p + 2, headerBytes + static_cast<uint32_t>(pixels.size()));
-    Put32(p + 10, headerBytes);
+    PutInt16(p, 0x4D42);
+    PutUint32(p + 2, headerBytes + static_cast<uint32_t>(pixels.size()));
+    PutUint32(p + 10, headerBytes);
     unsigned char* info = p + kBmpFileHeaderSize;
-    Put32(info + dib_field::kSize, kDibInfoHeaderSize);
-    Put32(info + dib_field::kWidth, static_cast<uint32_t>(width));
-    Put32(info + dib_field::kHeight, static_cast<uint32_t>(height));
-    Put16(info + dib_field::kPlanes, 1);
-    Put16(info + dib_field::kBitCount, static_cast<uint32_t>(bitCount));
-    Put32(info + dib_field::kSizeImage, static_cast<uint32_t>(pixels.size()));
-    Put32(info + dib_field::kXPels, 2835);  // 72 dots per inch
-    Put32(info + dib_field::kYPels, 2835);
-    Put32(info + dib_field::kClrUsed, static_cast<uint32_t>(table.size()));
+    PutUint32(info + dib_field::kSize, kDibInfoHeaderSize);
+    PutUint32(info + dib_field::kWidth, static_cast<uint32_t>(width));
+    PutUint32(info + dib_field::kHeight, static_cast<uint32_t>(height));
+    PutInt16(info + dib_field::kPlanes, 1);
+    PutInt16(info + dib_field::kBitCount, bitCount);
+    PutUint32(info + dib_field::kSizeImage, static_cast<uint32_t>(pixels.size()));
+    PutUint32(info + dib_field::kXPels, 2835);  // 72 dots per inch
+    PutUint32(info + dib_field::kYPels, 2835);
+    PutUint32(info + dib_field::kClrUsed, static_cast<uint32_t>(table.size()));
     for (size_t i = 0; i < table.size(); ++i) {
         unsigned char* e = info + kDibInfoHeaderSize + 4 * i;
         e[0] = table[i].blue;

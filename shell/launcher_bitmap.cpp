@@ -31,6 +31,11 @@ Picture g_picture;
 LauncherPaintStats g_stats;
 size_t g_bandBudget = 16u << 20;
 
+// The picture's warnings: no owner and the platform's default caption.
+void ShowPictureWarning(const std::string& text) {
+    ShowLauncherBox(nullptr, text, nullptr, MB_OK | MB_ICONEXCLAMATION);
+}
+
 BITMAPINFO* Info(const std::vector<unsigned char>& block) {
     return reinterpret_cast<BITMAPINFO*>(const_cast<unsigned char*>(block.data()));
 }
@@ -154,7 +159,7 @@ void PaintBands(HWND window, HDC dc) {
     BandTools tools;
     if (!tools.Reserve(dc, header.width, header.height, rowBytes)) {
         if (GetFocus() == window) {
-            ShowWarning(kMsgBandMemoryFailed);
+            ShowPictureWarning(kMsgBandMemoryFailed);
             // Asking again at once would only show the same warning again.
             ValidateRect(window, nullptr);
         } else {
@@ -179,14 +184,14 @@ void PaintBands(HWND window, HDC dc) {
             std::vector<unsigned char> block = BandBlock(header.block, band.rows);
             if (!SetDIBits(dc, tools.bitmap, 0, static_cast<UINT>(band.rows), rows, Info(block),
                            usage)) {
-                ShowWarning(kMsgConvertFailed);
+                ShowPictureWarning(kMsgConvertFailed);
                 return false;
             }
             HGDIOBJ old = SelectObject(tools.memory, tools.bitmap);
             BOOL copied = BitBlt(dc, 0, band.top, width, band.rows, tools.memory, 0, 0, SRCCOPY);
             SelectObject(tools.memory, old);
             if (!copied) {
-                ShowWarning(kMsgBlitFailed);
+                ShowPictureWarning(kMsgBlitFailed);
                 return false;
             }
             ++g_stats.bandsDrawn;
@@ -203,44 +208,39 @@ void PaintBands(HWND window, HDC dc) {
 
 }  // namespace
 
-void ShowWarning(const std::string& text) {
-    ShowLauncherBox(nullptr, text, nullptr, MB_OK | MB_ICONEXCLAMATION);
-}
-
 bool LauncherBitmapValid() { return g_picture.valid; }
 int LauncherBitmapWidth() { return g_picture.valid ? g_picture.header.width : 0; }
 int LauncherBitmapHeight() { return g_picture.valid ? g_picture.header.height : 0; }
 
 LauncherPaintStats& LauncherPaintCounts() { return g_stats; }
 void SetBandMemoryBudget(size_t bytes) { g_bandBudget = bytes; }
-size_t BandMemoryBudget() { return g_bandBudget; }
 
 void ReleaseLauncherBitmap() {
     if (g_picture.palette) DeleteObject(g_picture.palette);
     g_picture = Picture();
-    DragSelection() = RegionRect();
 }
 
-bool LoadLauncherBitmap(HWND mainWindow) {
+bool LoadLauncherBitmap(HWND mainWindow, LauncherState& launcher) {
     ReleaseLauncherBitmap();
+    launcher.drag = RegionRect();  // a rectangle on the previous picture means nothing now
     const std::string path = LauncherFilePath(kPictureFileName);
     DibHeader header;
     {
         PictureFile file(path);
         if (!file.IsOpen()) {
-            ShowWarning(PictureOpenFailedText(kPictureFileName));
+            ShowPictureWarning(PictureOpenFailedText(kPictureFileName));
             return false;
         }
         unsigned char prefix[kDibHeaderPrefixMax];
         long got = file.Read(prefix, sizeof prefix);
         if (got < 0 || !ReadDibHeader(prefix, static_cast<size_t>(got), file.Size(), &header)) {
-            ShowWarning(PictureNotDibText(kPictureFileName));
+            ShowPictureWarning(PictureNotDibText(kPictureFileName));
             return false;
         }
     }
     HPALETTE palette = CreateLauncherPalette(header);
     if (!palette) {
-        ShowWarning(kMsgPaletteFailed);
+        ShowPictureWarning(kMsgPaletteFailed);
         return false;
     }
     const std::vector<unsigned char> rgbBlock = header.block;
@@ -250,15 +250,15 @@ bool LoadLauncherBitmap(HWND mainWindow) {
     g_picture.header = std::move(header);
     g_picture.valid = true;
     if (g_picture.header.compression != 0 && !LoadWholePicture(path, rgbBlock)) {
-        ShowWarning(kMsgRleLoadFailed);
+        ShowPictureWarning(kMsgRleLoadFailed);
         ReleaseLauncherBitmap();
         return false;
     }
-    SizeToBitmap(mainWindow);
+    SizeToBitmap(mainWindow, launcher);
     return true;
 }
 
-void PaintLauncher(HWND window, HDC dc, int scrollX, int scrollY) {
+void PaintLauncher(HWND window, HDC dc, const LauncherState& launcher) {
     if (g_picture.updateCounter >= kRemapsBeforeRepaint) {
         // The remapped pixels have drifted too far from the picture: draw it anew.
         g_picture.updateCounter = 0;
@@ -266,7 +266,7 @@ void PaintLauncher(HWND window, HDC dc, int scrollX, int scrollY) {
         return;
     }
     POINT oldOrigin;
-    SetViewportOrgEx(dc, -scrollX, -scrollY, &oldOrigin);
+    SetViewportOrgEx(dc, -launcher.scroll.x, -launcher.scroll.y, &oldOrigin);
     SetBkMode(dc, TRANSPARENT);
     if (g_picture.valid) {
         HPALETTE oldPalette = SelectPalette(dc, g_picture.palette, FALSE);
@@ -278,19 +278,19 @@ void PaintLauncher(HWND window, HDC dc, int scrollX, int scrollY) {
             if (!SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(h.width),
                                    static_cast<DWORD>(h.height), 0, 0, 0,
                                    static_cast<UINT>(h.height), bits, info, DIB_RGB_COLORS))
-                ShowWarning(kMsgBlitFailed);
+                ShowPictureWarning(kMsgBlitFailed);
         } else {
             PaintBands(window, dc);
         }
         SelectPalette(dc, oldPalette, FALSE);
     }
-    InvertRegionOutline(dc, DragSelection());
+    InvertRegionOutline(dc, launcher.drag);
     SetViewportOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
 }
 
-void SizeToBitmap(HWND mainWindow) {
+void SizeToBitmap(HWND mainWindow, LauncherState& launcher) {
     if (IsZoomed(mainWindow)) {
-        UpdateScrollRanges(mainWindow);
+        UpdateScrollRanges(mainWindow, launcher);
         return;
     }
     const int width = LauncherBitmapWidth(), height = LauncherBitmapHeight();
@@ -313,7 +313,7 @@ void SizeToBitmap(HWND mainWindow) {
     InvalidateRect(mainWindow, nullptr, TRUE);
 }
 
-void UpdateScrollRanges(HWND mainWindow) {
+void UpdateScrollRanges(HWND mainWindow, LauncherState& launcher) {
     // Setting a range shows or hides a bar, which resizes the client area and calls us again.
     if (g_picture.updatingRanges) return;
     g_picture.updatingRanges = true;
@@ -322,7 +322,7 @@ void UpdateScrollRanges(HWND mainWindow) {
     const LONG style = GetWindowLongA(mainWindow, GWL_STYLE);
     if (style & WS_VSCROLL) client.right += GetSystemMetrics(SM_CXVSCROLL);
     if (style & WS_HSCROLL) client.bottom += GetSystemMetrics(SM_CYHSCROLL);
-    PicturePoint& offset = LauncherScrollOffset();
+    PicturePoint& offset = launcher.scroll;
     for (int pass = 0; pass < 2; ++pass) {
         const int vMax = ScrollMaximum(LauncherBitmapHeight(), client.bottom);
         const int hMax = ScrollMaximum(LauncherBitmapWidth(), client.right);
@@ -342,7 +342,8 @@ void UpdateScrollRanges(HWND mainWindow) {
     g_picture.updatingRanges = false;
 }
 
-void ScrollLauncher(HWND mainWindow, int bar, int code, int thumbPosition) {
+void ScrollLauncher(HWND mainWindow, LauncherState& launcher, int bar, int code,
+                    int thumbPosition) {
     const int position = GetScrollPos(mainWindow, bar);
     int rangeMin = 0, rangeMax = 0;
     GetScrollRange(mainWindow, bar, &rangeMin, &rangeMax);
@@ -352,7 +353,7 @@ void ScrollLauncher(HWND mainWindow, int bar, int code, int thumbPosition) {
     const int target = ScrollTarget(code, position, rangeMin, rangeMax, extent, thumbPosition);
     const int delta = target - position;
     if (delta == 0) return;
-    PicturePoint& offset = LauncherScrollOffset();
+    PicturePoint& offset = launcher.scroll;
     if (bar == SB_HORZ) {
         ScrollWindow(mainWindow, -delta, 0, nullptr, nullptr);
         offset.x = static_cast<int16_t>(offset.x + delta);

@@ -7,14 +7,14 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/launcher_regions.h"
+
 extern const char kPictureFileName[];  // "mox.bmp", beside menu.mox and program.mox
 
-// A warning with no owner and the platform's default caption (the picture's messages).
-void ShowWarning(const std::string& text);
-
-// Loads the picture; false after showing why (the main window then ends with code 3).
-bool LoadLauncherBitmap(HWND mainWindow);
-// Frees the palette and the picture and clears the drag rectangle.
+// Loads the picture and sizes the window to it; false after showing why (the main window then
+// ends with code 3). The drag rectangle is cleared.
+bool LoadLauncherBitmap(HWND mainWindow, LauncherState& launcher);
+// Frees the palette and the picture.
 void ReleaseLauncherBitmap();
 bool LauncherBitmapValid();
 int LauncherBitmapWidth();
@@ -22,13 +22,15 @@ int LauncherBitmapHeight();
 
 // The paint handler: draws the picture with its top-left corner at the scroll position, only
 // the bands that the device context's clip area needs, then the drag rectangle's outline.
-void PaintLauncher(HWND window, HDC dc, int scrollX, int scrollY);
+void PaintLauncher(HWND window, HDC dc, const LauncherState& launcher);
 // Sizes a window that is not maximised so that its client area shows the whole picture.
-void SizeToBitmap(HWND mainWindow);
-// Sets both scroll ranges to the part of the picture that does not fit the client area.
-void UpdateScrollRanges(HWND mainWindow);
+void SizeToBitmap(HWND mainWindow, LauncherState& launcher);
+// Sets both scroll ranges to the part of the picture that does not fit the client area, and
+// keeps the scroll offset within them.
+void UpdateScrollRanges(HWND mainWindow, LauncherState& launcher);
 // A scroll bar message: bar is SB_HORZ or SB_VERT, code the scroll code.
-void ScrollLauncher(HWND mainWindow, int bar, int code, int thumbPosition);
+void ScrollLauncher(HWND mainWindow, LauncherState& launcher, int bar, int code,
+                    int thumbPosition);
 
 // WM_QUERYNEWPALETTE: true when realising the palette changed the system palette.
 bool LauncherQueryNewPalette(HWND mainWindow);
@@ -47,4 +49,3 @@ LauncherPaintStats& LauncherPaintCounts();
 // The most bytes of rows one band may take (its row buffer). A band that would need more is
 // treated like one for which memory is short, so it shrinks by 20 rows.
 void SetBandMemoryBudget(size_t bytes);
-size_t BandMemoryBudget();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "shell/menu_record.h"
+#include "store/bytes.h"
 #include "store/names.h"
 #include "store/store.h"
 
@@ -23,24 +25,6 @@ std::string ProgramFolder() {
     return PathParentFolder(path);
 }
 
-// Reads at most limit bytes of an open file. false when a read fails; out keeps what was read.
-bool ReadUpTo(StoreHandle h, long limit, std::string& out) {
-    out.clear();
-    char block[32768];
-    while (static_cast<long>(out.size()) < limit) {
-        long want = limit - static_cast<long>(out.size());
-        long got = StoreRead(h, block, want < static_cast<long>(sizeof block) ? want : sizeof block);
-        if (got < 0) return false;
-        if (got == 0) break;
-        out.append(block, static_cast<size_t>(got));
-    }
-    return true;
-}
-
-bool WriteAll(StoreHandle h, const std::string& bytes) {
-    return StoreWrite(h, bytes.data(), bytes.size()) == static_cast<long>(bytes.size());
-}
-
 }  // namespace
 
 void SetLauncherFolder(const std::string& folder) { g_launcherFolder = folder; }
@@ -54,8 +38,8 @@ std::string LauncherFilePath(const std::string& name) {
     return folder.empty() ? name : folder + "\\" + name;
 }
 
-std::string ReadLauncherRegions() {
-    LauncherRegions& tables = LauncherTables();
+StoreResult ReadLauncherRegions(LauncherRegions& tables) {
+    StoreResult result;
     // The tables follow the files: whatever the menu dialogs changed in memory and did not
     // save goes away here.
     tables = LauncherRegions();
@@ -63,45 +47,53 @@ std::string ReadLauncherRegions() {
     StoreFile menu(LauncherFilePath(kMenuFileName), kOpenRead);
     if (menu.IsOpen()) {
         long size = StoreSize(menu.Get());
-        if (size < 0 || size % static_cast<long>(kMenuRecordSize) != 0) return kMsgWrongFormat;
+        if (size < 0 || size % static_cast<long>(kMenuRecordSize) != 0) {
+            result.Fail(kMsgWrongFormat);
+            return result;
+        }
         std::string bytes;
-        bool ok = ReadUpTo(menu.Get(), size, bytes);
+        bool ok = StoreReadUpTo(menu.Get(), bytes, static_cast<size_t>(size));
         FillFunctionTable(bytes, tables);
-        if (!ok) return kMsgReadFailed;
+        if (!ok) {
+            result.Fail(kMsgReadFailed);
+            return result;
+        }
     }
 
     StoreFile programs(LauncherFilePath(kProgramFileName), kOpenRead);
-    if (!programs.IsOpen()) return std::string();
+    if (!programs.IsOpen()) return result;
     long size = StoreSize(programs.Get());
-    if (size < 0 || size % static_cast<long>(kProgramRecordSize) != 0) return kMsgWrongFormat;
+    if (size < 0 || size % static_cast<long>(kProgramRecordSize) != 0) {
+        result.Fail(kMsgWrongFormat);
+        return result;
+    }
     // Only the first 20 records have a slot; the rest stay in the file for the dialogs.
     long wanted = static_cast<long>(kProgramRecordSize) * kRegionSlots;
     std::string bytes;
-    bool ok = ReadUpTo(programs.Get(), size < wanted ? size : wanted, bytes);
+    bool ok = StoreReadUpTo(programs.Get(), bytes, static_cast<size_t>(size < wanted ? size : wanted));
     FillProgramTable(bytes, tables);
-    return ok ? std::string() : kMsgReadFailed;
+    if (!ok) result.Fail(kMsgReadFailed);
+    return result;
 }
 
 bool WriteMenuFile(const LauncherRegions& tables) {
     return WriteStoreFile(LauncherFilePath(kMenuFileName), EncodeMenuFile(tables));
 }
 
-bool AppendProgramRecord(const RegionRect& rect, const std::string& name,
-                         const std::string& command, int* number) {
+int AppendProgramRecord(const RegionRect& rect, const std::string& name,
+                        const std::string& command) {
     StoreFile file(StoreOpenAppend(LauncherFilePath(kProgramFileName)));
-    if (!file.IsOpen()) return false;
+    if (!file.IsOpen()) return 0;
     long size = StoreSize(file.Get());
     // A record appended after a partial one would sit across the record boundaries and turn
     // every later read of the file into a format error.
-    if (size < 0 || size % static_cast<long>(kProgramRecordSize) != 0) return false;
+    if (size < 0 || size % static_cast<long>(kProgramRecordSize) != 0) return 0;
     ProgramRecord record;
     record.rect = rect;
     record.number = static_cast<int16_t>(kFirstProgram + size / static_cast<long>(kProgramRecordSize));
     record.name = name;
     record.command = command;
-    if (!WriteAll(file.Get(), EncodeProgramRecord(record))) return false;
-    if (number) *number = record.number;
-    return true;
+    return StoreAppendWhole(file.Get(), EncodeProgramRecord(record)) ? record.number : 0;
 }
 
 bool WriteProgramFile(const std::vector<ProgramRecord>& programs) {
@@ -114,23 +106,22 @@ bool WriteProgramFile(const std::vector<ProgramRecord>& programs) {
     return WriteStoreFile(LauncherFilePath(kProgramFileName), bytes);
 }
 
-bool ReadProgramRecords(std::vector<ProgramRecord>* records, std::string* message) {
-    records->clear();
-    message->clear();
+ProgramList ReadProgramRecords() {
+    ProgramList list;
     StoreFile file(LauncherFilePath(kProgramFileName), kOpenRead);
-    if (!file.IsOpen()) return true;
+    if (!file.IsOpen()) return list;
     long size = StoreSize(file.Get());
     if (size < 0 || size % static_cast<long>(kProgramRecordSize) != 0) {
-        *message = kMsgWrongFormat;
-        return false;
+        list.Fail(kMsgWrongFormat);
+        return list;
     }
     std::string bytes;
-    bool ok = ReadUpTo(file.Get(), size, bytes);
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    bool ok = StoreReadUpTo(file.Get(), bytes, static_cast<size_t>(size));
+    const unsigned char* p = BytesOf(bytes);
     for (size_t off = 0; off + kProgramRecordSize <= bytes.size(); off += kProgramRecordSize)
-        records->push_back(DecodeProgramRecord(p + off));
-    if (!ok) *message = kMsgReadFailed;
-    return ok;
+        list.records.push_back(DecodeProgramRecord(p + off));
+    if (!ok) list.Fail(kMsgReadFailed);
+    return list;
 }
 
 CommandRunner SetCommandRunner(CommandRunner runner) {
@@ -147,24 +138,30 @@ std::string AssociationEntry(const std::string& key) {
     return entry;
 }
 
-std::string StartProgram(int number) {
-    if (number < kFirstProgram || number > kLastUsableProgram) return std::string();
+StoreResult StartProgram(int number) {
+    StoreResult result;
+    if (number < kFirstProgram || number > kLastUsableProgram) return result;
     StoreFile file(LauncherFilePath(kProgramFileName), kOpenRead);
-    if (!file.IsOpen()) return std::string();
+    if (!file.IsOpen()) return result;
     long size = StoreSize(file.Get());
-    if (size < 0 || size % static_cast<long>(kProgramRecordSize) != 0) return kMsgWrongFormat;
+    if (size < 0 || size % static_cast<long>(kProgramRecordSize) != 0) {
+        result.Fail(kMsgWrongFormat);
+        return result;
+    }
     long offset = (number - kFirstProgram) * static_cast<long>(kProgramRecordSize);
     unsigned char bytes[kProgramRecordSize];
     if (offset + static_cast<long>(kProgramRecordSize) > size ||
         StoreSeek(file.Get(), offset, kSeekSet) != offset ||
-        StoreRead(file.Get(), bytes, sizeof bytes) != static_cast<long>(sizeof bytes))
-        return kMsgReadFailed;
+        !StoreReadExactly(file.Get(), bytes, sizeof bytes)) {
+        result.Fail(kMsgReadFailed);
+        return result;
+    }
     file.Close();
     std::string command = DecodeProgramRecord(bytes).command;
     std::string associated = AssociatedCommand(AssociationEntry(AssociationKey(command)), command);
     // With no association the command line runs as a program in its own right.
     g_runner(associated.empty() ? command : associated);
-    return std::string();
+    return result;
 }
 
 bool OpenDocument(const std::string& path) {
@@ -174,4 +171,6 @@ bool OpenDocument(const std::string& path) {
     return true;
 }
 
-bool ReadInfoText(std::string* text) { return ReadStoreFile(StorePath(kInfoFileName), *text); }
+bool ReadInfoText(const StoreContext& store, std::string* text) {
+    return ReadStoreFile(StorePath(store, kInfoFileName), *text);
+}

@@ -1,17 +1,12 @@
 #include "shell/launcher_regions.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-
+#include "store/bytes.h"
 #include "store/names.h"
-#include "store/sjis.h"
 
 const char kMsgMenuSaveFailed[] = "menu.mox ファイルを保存できません。";
 const char kMsgProgramSaveFailed[] = "program.mox ファイルを保存できません。";
 const char kMsgNoAssociation[] = "関連付けされていません";
 const char kMsgRegionTaken[] = "選択範囲には既に機能またはプログラムが割り当ててあります。";
-const char kProgramListHeader[] = "メニュー\tLEFT\tTOP\tRIGHT\tBOTTOM";
 
 namespace {
 
@@ -20,15 +15,9 @@ const char* const kFunctionNames[kFunctionCount] = {
     "電話メモ", "メッセージ", "行先掲示板", "メモ", "接続名一覧", "カレンダー",
 };
 
-int16_t GetInt16(const unsigned char* p) { return static_cast<int16_t>(p[0] | (p[1] << 8)); }
+}  // namespace
 
-void PutInt16(unsigned char* p, int value) {
-    p[0] = static_cast<unsigned char>(value & 0xFF);
-    p[1] = static_cast<unsigned char>((value >> 8) & 0xFF);
-}
-
-// left, top, right, bottom at offset 0 of both record layouts.
-RegionRect GetRect(const unsigned char* p) {
+RegionRect GetRegionRect(const unsigned char* p) {
     RegionRect r;
     r.left = GetInt16(p);
     r.top = GetInt16(p + 2);
@@ -37,26 +26,12 @@ RegionRect GetRect(const unsigned char* p) {
     return r;
 }
 
-void PutRect(unsigned char* p, const RegionRect& r) {
+void PutRegionRect(unsigned char* p, const RegionRect& r) {
     PutInt16(p, r.left);
     PutInt16(p + 2, r.top);
     PutInt16(p + 4, r.right);
     PutInt16(p + 6, r.bottom);
 }
-
-void PutText(unsigned char* out, size_t width, const std::string& text) {
-    std::string cut = CutSjis(text, width - 1);
-    std::memcpy(out, cut.data(), cut.size());
-}
-
-const unsigned char* Bytes(const std::string& s) {
-    return reinterpret_cast<const unsigned char*>(s.data());
-}
-
-// The platform's reading of a number in a list line or an edit: leading digits, else 0.
-int LeadingNumber(const std::string& text) { return std::atoi(text.c_str()); }
-
-}  // namespace
 
 RegionRect MakeRegionRect(int left, int top, int right, int bottom) {
     RegionRect r;
@@ -72,124 +47,8 @@ bool RegionRect::Intersects(const RegionRect& o) const {
     return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
 }
 
-LauncherRegions& LauncherTables() {
-    static LauncherRegions tables;
-    return tables;
-}
-
-PicturePoint& LauncherScrollOffset() {
-    static PicturePoint offset;
-    return offset;
-}
-
-RegionRect& DragSelection() {
-    static RegionRect selection;
-    return selection;
-}
-
 const char* FunctionName(int function) {
     return function >= 0 && function < kFunctionCount ? kFunctionNames[function] : "";
-}
-
-void EncodeMenuRecord(const FunctionSlot& slot, unsigned char out[kMenuRecordSize]) {
-    PutRect(out, slot.rect);
-    PutInt16(out + menu_field::kNumber, slot.number);
-}
-
-FunctionSlot DecodeMenuRecord(const unsigned char in[kMenuRecordSize]) {
-    FunctionSlot slot;
-    slot.rect = GetRect(in);
-    slot.number = GetInt16(in + menu_field::kNumber);
-    return slot;
-}
-
-std::string EncodeMenuFile(const LauncherRegions& tables) {
-    std::string bytes(kMenuRecordSize * kRegionSlots, '\0');
-    for (int i = 0; i < kRegionSlots; ++i) {
-        FunctionSlot slot = tables.functions[i];
-        slot.number = static_cast<int16_t>(i);
-        EncodeMenuRecord(slot, reinterpret_cast<unsigned char*>(&bytes[i * kMenuRecordSize]));
-    }
-    return bytes;
-}
-
-void EncodeProgramRecord(const ProgramRecord& record, unsigned char out[kProgramRecordSize]) {
-    std::memset(out, 0, kProgramRecordSize);
-    PutRect(out, record.rect);
-    PutInt16(out + program_field::kNumber, record.number);
-    PutText(out + program_field::kName, program_field::kNameWidth, record.name);
-    PutText(out + program_field::kCommand, program_field::kCommandWidth, record.command);
-}
-
-std::string EncodeProgramRecord(const ProgramRecord& record) {
-    unsigned char bytes[kProgramRecordSize];
-    EncodeProgramRecord(record, bytes);
-    return std::string(reinterpret_cast<const char*>(bytes), kProgramRecordSize);
-}
-
-ProgramRecord DecodeProgramRecord(const unsigned char in[kProgramRecordSize]) {
-    ProgramRecord r;
-    r.rect = GetRect(in);
-    r.number = GetInt16(in + program_field::kNumber);
-    // A field without its NUL yields its whole width; the name still keeps to 20 bytes.
-    r.name = CutSjis(FieldText(in + program_field::kName, program_field::kNameWidth),
-                     kProgramNameMax);
-    r.command = CutSjis(FieldText(in + program_field::kCommand, program_field::kCommandWidth),
-                        kProgramCommandMax);
-    return r;
-}
-
-std::string ProgramListLine(const ProgramRecord& record) {
-    // A tab inside the name would shift every column when the line is read back, and the
-    // rewrite would store the coordinates in the command line: show it as a blank instead.
-    std::string name = record.name;
-    for (char& c : name)
-        if (c == '\t') c = ' ';
-    char numbers[64];
-    std::snprintf(numbers, sizeof numbers, "\t%d\t%d\t%d\t%d\t", record.rect.left,
-                  record.rect.top, record.rect.right, record.rect.bottom);
-    return name + numbers + record.command;
-}
-
-ProgramRecord ParseProgramListLine(const std::string& line) {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    // Five tabs separate six fields; the command line keeps any tab of its own.
-    while (fields.size() < 5) {
-        size_t tab = line.find('\t', start);
-        if (tab == std::string::npos) break;
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-    fields.push_back(start <= line.size() ? line.substr(start) : std::string());
-    fields.resize(6);
-    ProgramRecord r;
-    r.name = CutSjis(fields[0], kProgramNameMax);
-    r.rect = MakeRegionRect(LeadingNumber(fields[1]), LeadingNumber(fields[2]),
-                            LeadingNumber(fields[3]), LeadingNumber(fields[4]));
-    r.command = CutSjis(fields[5], kProgramCommandMax);
-    return r;
-}
-
-void FillFunctionTable(const std::string& menuBytes, LauncherRegions& tables) {
-    for (size_t off = 0; off + kMenuRecordSize <= menuBytes.size(); off += kMenuRecordSize) {
-        FunctionSlot slot = DecodeMenuRecord(Bytes(menuBytes) + off);
-        // The number names the slot; a number outside the table must not write past it.
-        if (slot.number < 0 || slot.number >= kRegionSlots) continue;
-        tables.functions[slot.number] = slot;
-    }
-}
-
-void FillProgramTable(const std::string& programBytes, LauncherRegions& tables) {
-    int slot = 0;
-    for (size_t off = 0; off + kProgramRecordSize <= programBytes.size() && slot < kRegionSlots;
-         off += kProgramRecordSize, ++slot) {
-        ProgramRecord r = DecodeProgramRecord(Bytes(programBytes) + off);
-        tables.programs[slot].rect = r.rect;
-        tables.programs[slot].number = r.number;
-        tables.programs[slot].name = r.name;
-    }
-    for (; slot < kRegionSlots; ++slot) tables.programs[slot] = ProgramSlot();
 }
 
 int HitTestRegions(const LauncherRegions& tables, int x, int y, PicturePoint scroll) {

@@ -1,6 +1,6 @@
 // Launcher regions: the rectangles on the launcher picture that start a built-in function or a
-// user program, the two local files that hold them (menu.mox and program.mox), and the tests on
-// points and rectangles that the main window makes. Pure logic: no windows.h.
+// user program, and the tests on points and rectangles that the main window makes. Their two
+// local files are shell/menu_record.h and shell/program_record.h. Pure logic: no windows.h.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -30,6 +30,10 @@ struct RegionRect {
     }
 };
 RegionRect MakeRegionRect(int left, int top, int right, int bottom);
+// The rectangle as both launcher files store it at a record's start: left, top, right, bottom,
+// signed 16-bit.
+RegionRect GetRegionRect(const unsigned char* p);
+void PutRegionRect(unsigned char* p, const RegionRect& rect);
 
 struct FunctionSlot {
     RegionRect rect;
@@ -47,70 +51,22 @@ struct LauncherRegions {
     ProgramSlot programs[kRegionSlots];
 };
 
-// The tables of this client, loaded once by the main window and changed by the menu dialogs.
-LauncherRegions& LauncherTables();
-
 // A picture position: the scroll offset of the launcher, or a point on it.
 struct PicturePoint {
     int16_t x = 0, y = 0;
 };
-// The launcher's scroll offset: where the window's client origin lies on the picture.
-PicturePoint& LauncherScrollOffset();
 
-// The rectangle being dragged on the picture, or the one last dragged and not yet cleared;
-// empty when nothing is selected.
-RegionRect& DragSelection();
+// What a window that shows the launcher keeps of it (the main window, in its own state): the
+// regions, loaded at start-up and changed by the menu dialogs; the scroll offset; and the
+// rectangle being dragged.
+struct LauncherState {
+    LauncherRegions tables;
+    PicturePoint scroll;  // where the window's client origin lies on the picture
+    RegionRect drag;      // being dragged, or dragged and not yet cleared; empty when none
+};
 
 // The name of built-in function n as the status strip shows it; "" outside 0..11.
 const char* FunctionName(int function);
-
-// --- menu.mox: 10-byte records, no header -------------------------------------------------
-constexpr size_t kMenuRecordSize = 10;
-namespace menu_field {
-constexpr size_t kLeft = 0, kTop = 2, kRight = 4, kBottom = 6, kNumber = 8;  // signed 16-bit LE
-}
-void EncodeMenuRecord(const FunctionSlot& slot, unsigned char out[kMenuRecordSize]);
-FunctionSlot DecodeMenuRecord(const unsigned char in[kMenuRecordSize]);
-// The whole file as the writer stores it: all 20 slots in slot order, each numbered with its
-// slot index.
-std::string EncodeMenuFile(const LauncherRegions& tables);
-
-// --- program.mox: 512-byte records, no header ----------------------------------------------
-constexpr size_t kProgramRecordSize = 512;
-namespace program_field {
-constexpr size_t kLeft = 0, kTop = 2, kRight = 4, kBottom = 6, kNumber = 8;  // signed 16-bit LE
-constexpr size_t kName = 10, kNameWidth = 21;          // NUL-terminated, at most 20 bytes
-constexpr size_t kCommand = 31, kCommandWidth = 256;   // NUL-terminated, at most 255 bytes
-// 287..511 zero
-}  // namespace program_field
-
-struct ProgramRecord {
-    RegionRect rect;
-    int16_t number = 0;
-    std::string name;
-    std::string command;
-};
-// Zero-fills out and copies each field within its width (texts cut at a character boundary).
-void EncodeProgramRecord(const ProgramRecord& record, unsigned char out[kProgramRecordSize]);
-std::string EncodeProgramRecord(const ProgramRecord& record);
-// Reads every field within its bounds, NUL or not.
-ProgramRecord DecodeProgramRecord(const unsigned char in[kProgramRecordSize]);
-
-// The program list line of the menu settings dialog, "%s\t%d\t%d\t%d\t%d\t%s" (name, left, top,
-// right, bottom, command line), and its header.
-extern const char kProgramListHeader[];
-std::string ProgramListLine(const ProgramRecord& record);
-// Reads a list line back. Missing fields read as 0 or empty; a number that is not one reads as
-// its leading digits.
-ProgramRecord ParseProgramListLine(const std::string& line);
-
-// --- tables from file bytes ---------------------------------------------------------------
-// Each menu.mox record fills the slot its number names; a later record for a number replaces an
-// earlier one, and numbers outside 0..19 are ignored. A trailing partial record is ignored.
-void FillFunctionTable(const std::string& menuBytes, LauncherRegions& tables);
-// program.mox records fill program slots 0, 1, ... in file order; beyond the 20th they are
-// ignored. Slots after the last record read are cleared.
-void FillProgramTable(const std::string& programBytes, LauncherRegions& tables);
 
 // --- tests on the tables ------------------------------------------------------------------
 // The number of the first region containing the point plus the scroll offset, or -1. Slots are

@@ -3,11 +3,10 @@
 #include <windowsx.h>
 
 #include "shell/launcher_files.h"
+#include "shell/window_names.h"
 #include "store/message_sink.h"
 
 namespace {
-
-const char kCaption[] = "ミトカ";
 
 int PlatformBox(HWND owner, const std::string& text, const char* caption, unsigned flags) {
     return MessageBoxA(owner, text.c_str(), caption, flags);
@@ -15,9 +14,8 @@ int PlatformBox(HWND owner, const std::string& text, const char* caption, unsign
 LauncherBox g_box = PlatformBox;
 
 // A device context of the window whose origin is the picture's origin.
-HDC PictureDC(HWND window) {
+HDC PictureDC(HWND window, const PicturePoint& scroll) {
     HDC dc = GetDC(window);
-    const PicturePoint scroll = LauncherScrollOffset();
     SetViewportOrgEx(dc, -scroll.x, -scroll.y, nullptr);
     return dc;
 }
@@ -34,16 +32,17 @@ int ShowLauncherBox(HWND owner, const std::string& text, const char* caption, un
     return g_box(owner, text, caption, flags);
 }
 
-void LoadLauncherRegions() {
-    std::string message = ReadLauncherRegions();
-    if (!message.empty()) ShowMessage(message);
+void LoadLauncherRegions(LauncherState& launcher) {
+    ShowMessages(ReadLauncherRegions(launcher.tables));
 }
 
-int RegionHitTest(int x, int y) {
-    return HitTestRegions(LauncherTables(), x, y, LauncherScrollOffset());
+int RegionHitTest(const LauncherState& launcher, int x, int y) {
+    return HitTestRegions(launcher.tables, x, y, launcher.scroll);
 }
 
-bool RegionIsFree(const RegionRect& rect) { return RegionsAreFree(LauncherTables(), rect); }
+bool RegionIsFree(const LauncherState& launcher, const RegionRect& rect) {
+    return RegionsAreFree(launcher.tables, rect);
+}
 
 void InvertRegionOutline(HDC dc, const RegionRect& r) {
     if (r.IsEmpty()) return;
@@ -57,12 +56,12 @@ void InvertRegionOutline(HDC dc, const RegionRect& r) {
     }
 }
 
-void DragRectangle(HWND window, int startX, int startY) {
+void DragRectangle(HWND window, LauncherState& launcher, int startX, int startY) {
     SetCapture(window);
-    HDC dc = PictureDC(window);
-    RegionRect& selection = DragSelection();
+    HDC dc = PictureDC(window, launcher.scroll);
+    RegionRect& selection = launcher.drag;
     InvertRegionOutline(dc, selection);
-    selection = DragRect(startX, startY, startX, startY, LauncherScrollOffset());
+    selection = DragRect(startX, startY, startX, startY, launcher.scroll);
     MSG msg;
     for (;;) {
         BOOL got = GetMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST);
@@ -76,7 +75,7 @@ void DragRectangle(HWND window, int startX, int startY) {
         } else {
             InvertRegionOutline(dc, selection);
             selection = DragRect(startX, startY, GET_X_LPARAM(msg.lParam),
-                                 GET_Y_LPARAM(msg.lParam), LauncherScrollOffset());
+                                 GET_Y_LPARAM(msg.lParam), launcher.scroll);
             InvertRegionOutline(dc, selection);
             if (msg.message == WM_RBUTTONUP) break;
         }
@@ -87,24 +86,25 @@ void DragRectangle(HWND window, int startX, int startY) {
     ReleaseDC(window, dc);
 }
 
-void ClearDragRectangle(HWND window) {
-    RegionRect& selection = DragSelection();
+void ClearDragRectangle(HWND window, LauncherState& launcher) {
+    RegionRect& selection = launcher.drag;
     if (!selection.IsEmpty()) {
-        HDC dc = PictureDC(window);
+        HDC dc = PictureDC(window, launcher.scroll);
         InvertRegionOutline(dc, selection);
         ReleaseDC(window, dc);
     }
     selection = RegionRect();
 }
 
-bool SaveFunctionRegions(HWND owner) {
-    if (WriteMenuFile(LauncherTables())) return true;
+bool SaveFunctionRegions(HWND owner, const LauncherRegions& tables) {
+    if (WriteMenuFile(tables)) return true;
     ShowLauncherBox(owner, kMsgMenuSaveFailed, kCaption, MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
 
-bool AppendProgram(HWND owner, const std::string& name, const std::string& command) {
-    if (AppendProgramRecord(DragSelection(), name, command)) return true;
+bool AppendProgram(HWND owner, const RegionRect& rect, const std::string& name,
+                   const std::string& command) {
+    if (AppendProgramRecord(rect, name, command) != 0) return true;
     ShowLauncherBox(owner, kMsgProgramSaveFailed, kCaption, MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
@@ -115,16 +115,13 @@ bool RewritePrograms(HWND owner, const std::vector<ProgramRecord>& programs) {
     return false;
 }
 
-void LaunchProgram(int number) {
-    std::string message = StartProgram(number);
-    if (!message.empty()) ShowMessage(message);
-}
+void LaunchProgram(int number) { ShowMessages(StartProgram(number)); }
 
 void OpenByAssociation(HWND owner, const std::string& path) {
     if (!OpenDocument(path)) ShowLauncherBox(owner, kMsgNoAssociation, kCaption, MB_OK);
 }
 
-void ShowInfoText(HWND owner) {
+void ShowInfoText(HWND owner, const StoreContext& store) {
     std::string text;
-    if (ReadInfoText(&text)) ShowLauncherBox(owner, text.c_str(), kCaption, MB_OK);
+    if (ReadInfoText(store, &text)) ShowLauncherBox(owner, text.c_str(), kCaption, MB_OK);
 }

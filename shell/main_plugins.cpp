@@ -1,13 +1,13 @@
 #include "shell/main_plugins.h"
 
 #include "mail/compose_dialog.h"
-#include "users/signin_dialogs.h"
 
 namespace {
 
+// The windows and dialogs of messages, the in/out board, chat, boards, memos, the calendar and
+// the settings dialogs come with their parts.
 MainPlugins MakePlugins() {
     MainPlugins p;
-    p.passwordChange = RunPasswordChangeDialog;
     p.mailCompose = RunMailDialog;
     return p;
 }

@@ -1,8 +1,10 @@
 // The main window's polls of the store. Its one-second timer counts ticks for each kind (mail,
 // messages, bulletin boards) and checks a kind on the ticks its counter allows; each check asks
-// the store whether something new waits for the signed-in user. Window-free: the main window
-// opens the matching window or marks its title from the answer. No windows.h.
+// the store whether something new waits for the context's acting user (the signed-in one).
+// Window-free: the main window opens the matching window or marks its title from the answer. No
+// windows.h.
 #pragma once
+#include "store/context.h"
 
 // Ticks between two checks of each kind, from the per-user settings (MailCheckSec,
 // MsgCheckSec, BbsCheckSec); 0 stops the checks of that kind after the first tick.
@@ -32,13 +34,13 @@ enum class PollFind { kNothing, kNews, kDriveGone };
 
 // New mail: mail.mox in the own user folder is deleted (that acknowledges it to the senders)
 // and the mail sound plays when MailWave is on.
-PollFind CheckNewMail();
+PollFind CheckNewMail(const StoreContext& store);
 // A new message: message.mox in the own user folder stays for the message window to take.
-PollFind CheckNewMessage();
+PollFind CheckNewMessage(const StoreContext& store);
 // An unread post on the default board or on any listed board, in list order, stopping at the
 // first; news plays the mail sound whatever MailWave says. A post list that cannot be read is
 // told through the message sink.
-bool CheckBoardNews();
+bool CheckBoardNews(const StoreContext& store);
 
 // The answer of one tick.
 struct TickAnswer {
@@ -49,4 +51,5 @@ struct TickAnswer {
 };
 // One timer tick: the checks that are due, in the order boards, mail, messages (the boards only
 // while boardWindowOpen is false), then every counter advanced.
-TickAnswer PollTick(PollCounters& counters, const PollIntervals& intervals, bool boardWindowOpen);
+TickAnswer PollTick(const StoreContext& store, PollCounters& counters, const PollIntervals& intervals,
+                    bool boardWindowOpen);

@@ -1,6 +1,7 @@
 #include "shell/main_tables.h"
 
 #include "res/main_ids.h"
+#include "shell/window_names.h"
 #include "store/sjis.h"
 
 namespace {
@@ -64,7 +65,7 @@ unsigned char MenuKanaKey(const std::string& label) {
 }
 
 std::string MainTitleText(const std::string& title, bool newMail) {
-    std::string text = std::string("ミトカ") + " " + title;
+    std::string text = std::string(kCaption) + " " + title;
     if (newMail) text += " メール";
     return text;
 }

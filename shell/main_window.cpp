@@ -5,9 +5,10 @@
 #include <ctime>
 #include <string>
 
-#include "app/profile.h"
-#include "app/settings.h"
-#include "app/window_classes.h"
+#include "app/settings/keys.h"
+#include "app/settings/local_user.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
 #include "shell/launcher_bitmap.h"
@@ -18,8 +19,9 @@
 #include "shell/main_tables.h"
 #include "shell/message_box.h"
 #include "shell/plumbing.h"
+#include "shell/window_classes.h"
+#include "shell/window_names.h"
 #include "store/store.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 #include "users/signin_dialogs.h"
 
@@ -47,6 +49,7 @@ struct MainWindowState {
     bool newMail = false;       // the title carries the new-mail mark
     HCURSOR regionCursor = nullptr;
     std::string label;          // on the status strip; "" over no region
+    LauncherState launcher;     // the regions, the scroll offset and the rectangle dragged
 };
 
 MainWindowState* StateOf(HWND window) {
@@ -114,7 +117,7 @@ void RunOwnDestinationEntry(HWND window) {
     DropTopmost(window);
     int saved = run(window, CurrentUser(), &destination);
     if (IsWindow(window)) RestoreTopmost(window);
-    if (saved && !destination.empty()) PlaySettingSound("DestWave", "DestWaveFile");
+    if (saved && !destination.empty()) PlaySettingSound(kKeyDestWave, kKeyDestWaveFile);
 }
 
 void OpenChat(HWND window) {
@@ -124,6 +127,20 @@ void OpenChat(HWND window) {
     }
     // The chat room is entered under a handle chosen in the entry dialog first.
     if (RunPluginDialog(window, Plugins().chatEntry, true)) OpenSubWindow(SubWindow::kChat, false);
+}
+
+// The new password is the signed-in user's from now on.
+void RunPasswordChange(HWND window) {
+    DropTopmost(window);
+    PasswordChoice choice = RunPasswordChangeDialog(window, ClientStore(), CurrentUser().password);
+    if (IsWindow(window)) RestoreTopmost(window);
+    if (choice.done) CurrentUser().password = choice.password;
+}
+
+// The menu settings dialog works on the launcher regions this window shows.
+void RunMenuSettings(HWND window) {
+    MainWindowState* state = StateOf(window);
+    if (state && Plugins().menuSettings) Plugins().menuSettings(window, state->launcher);
 }
 
 // Menu bar, system menu and the window's own posted commands alike. 0 when handled.
@@ -142,11 +159,11 @@ int DispatchCommand(HWND window, UINT command) {
             break;
         case CMD_SENT: OpenSubWindow(SubWindow::kSndList, false); break;
         case CMD_MAIL: RunPluginDialog(window, plugins.mailCompose, true); break;
-        case CMD_MENU_SETTINGS: RunPluginDialog(window, plugins.menuSettings, false); break;
+        case CMD_MENU_SETTINGS: RunMenuSettings(window); break;
         case CMD_MESSAGE: RunPluginDialog(window, plugins.message, true); break;
         case CMD_BOARDS: OpenSubWindow(SubWindow::kBbs, false); break;
         case CMD_CONNECTIONS: RunPluginDialog(window, plugins.connectionList, false); break;
-        case CMD_PASSWORD: RunPluginDialog(window, plugins.passwordChange, true); break;
+        case CMD_PASSWORD: RunPasswordChange(window); break;
         case CMD_CHAT: OpenChat(window); break;
         case CMD_MEMO: OpenSubWindow(SubWindow::kMemo, false); break;
         case CMD_CALENDAR: OpenSubWindow(SubWindow::kCale, false); break;
@@ -175,7 +192,7 @@ void ShowDailyFortune(HWND window, const std::tm& today, std::time_t now) {
 // The network directory must be on a drive the platform knows: a drive letter that is gone, or
 // a share that cannot be reached, means that the network is not connected.
 bool NetworkDriveKnown() {
-    std::string root = PathRoot(NetDir());
+    std::string root = PathRoot(LocalSettings().netDir);
     if (root.empty()) return true;  // a relative directory lies on the current drive
     UINT type = GetDriveTypeA(root.c_str());
     return type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR;
@@ -208,48 +225,77 @@ void AddSystemMenuItems(HWND window) {
     }
 }
 
+// What first-run setup chose becomes this run's settings and user.
+void TakeSetup(const SetupChoice& choice) {
+    LocalSettingsValues& local = LocalSettings();
+    local.netDir = choice.netDir;
+    local.version = kSetupVersion;
+    local.firstRun = false;
+    if (choice.sharedPc) {
+        local.autoLogin = 0;
+        return;
+    }
+    local.nameNumber = choice.number;
+    SetCurrentUserNumber(choice.number);
+    CurrentUser().name = choice.name;
+    CurrentUser().loginName = choice.loginName;
+}
+
+// The user who logged in works in this run.
+void TakeLogin(const LoginChoice& choice) {
+    SetCurrentUserNumber(choice.user.number);
+    CurrentUser().name = choice.user.name;
+    CurrentUser().loginName = choice.user.loginName;
+}
+
 // The start-up sequence, in its order; false when it refuses (its messages have been shown).
 bool StartUp(HWND window, MainWindowState* state) {
     const std::time_t now = std::time(nullptr);
     state->startedAt = *std::localtime(&now);
     ReadLocalSettings();
     if (LocalSettings().firstRun) {
-        if (!RunFirstRunDialog(window)) return false;
+        SetupChoice setup = RunFirstRunDialog(window, LocalSettings().netDir);
+        if (!setup.done) return false;
+        TakeSetup(setup);
         if (!CurrentUser().name.empty()) DispatchCommand(window, CMD_ENVIRONMENT);
     }
-    if ((LocalSettings().autoLogin == 0 || CurrentUser().number == 0) && !RunLoginDialog(window))
-        return false;
+    if (LocalSettings().autoLogin == 0 || CurrentUser().number == 0) {
+        LoginChoice login = RunLoginDialog(window, LocalSettings().netDir);
+        if (!login.done) return false;
+        TakeLogin(login);
+    }
     ReadUserSettings();
     ShowDailyFortune(window, state->startedAt, now);
-    if (UserSettings().loginCheck && !RunPasswordCheckDialog(window)) return false;
+    if (UserSettings().loginCheck && !RunPasswordCheckDialog(window, CurrentUser().password))
+        return false;
     if (!NetworkDriveKnown()) {
         ShowNotice(window, kMsgNoDrive);
         return false;
     }
-    ShowInfoText(window);
+    ShowInfoText(window, ClientStore());
     SetMainTitle(window, false);
 
     // A class registered already (a second main window in one process) keeps working.
     RegisterSubWindowClasses(AppInstance(), SubWindowProcedure);
     state->regionCursor = LoadCursorA(AppInstance(), MAKEINTRESOURCEA(IDCUR_REGION));
     AddSystemMenuItems(window);
-    LoadLauncherRegions();
+    LoadLauncherRegions(state->launcher);
     // Colleagues see this user as running for as long as the marker exists.
-    MarkSignedIn();
+    MarkSignedIn(ClientStore());
     state->running = true;
     state->counters = StartingPollCounters(UserSettings().bbsCheck);
     while (!SetTimer(window, kPollTimer, kPollPeriodMs, nullptr)) {
         if (MessageBoxA(window, kMsgNoTimer, "Mox", MB_ICONEXCLAMATION | MB_RETRYCANCEL) == IDCANCEL)
             UserSettings().animation = 0;
     }
-    LauncherScrollOffset() = PicturePoint();
+    state->launcher.scroll = PicturePoint();
     // The timer ticks while a message of the picture is open, but the polls wait for the
     // picture: a start that ends here must leave mail.mox for the next start to announce.
-    if (!LoadLauncherBitmap(window)) {
+    if (!LoadLauncherBitmap(window, state->launcher)) {
         // The process ends without destroying this window: sign out now, or colleagues would
         // see this user as running until the next start.
         KillTimer(window, kPollTimer);
-        MarkSignedOut();
+        MarkSignedOut(ClientStore());
         state->running = false;
         PostQuitMessage(3);
         return true;
@@ -308,10 +354,10 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
 void OnPaint(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    const PicturePoint offset = LauncherScrollOffset();
-    PaintLauncher(window, dc, offset.x, offset.y);
-    MainWindowState* state = StateOf(window);
-    if (state && !state->label.empty()) DrawLabel(window, dc, state->label);
+    if (MainWindowState* state = StateOf(window)) {
+        PaintLauncher(window, dc, state->launcher);
+        if (!state->label.empty()) DrawLabel(window, dc, state->label);
+    }
     EndPaint(window, &ps);
 }
 
@@ -324,8 +370,8 @@ void OnTimer(HWND window, UINT id) {
     state->polling = true;
     const UserSettingsValues& u = UserSettings();
     const PollIntervals intervals = {u.mailCheckSec, u.msgCheckSec, u.bbsCheckSec};
-    TickAnswer answer =
-        PollTick(state->counters, intervals, IsOpen(SubWindowHandle(SubWindow::kBbs)));
+    TickAnswer answer = PollTick(ClientStore(), state->counters, intervals,
+                                 IsOpen(SubWindowHandle(SubWindow::kBbs)));
     if (!IsWindow(window)) return;  // destroyed while a box of the checks was open
     state->polling = false;
     if (answer.boardNews) OpenSubWindow(SubWindow::kBbs, true);
@@ -366,9 +412,9 @@ DWORD OnMenuChar(HWND window, UINT ch, UINT flags, HMENU menu) {
 void OnMouseMove(HWND window, int x, int y, UINT) {
     MainWindowState* state = StateOf(window);
     if (!state) return;
-    const int region = RegionHitTest(x, y);
+    const int region = RegionHitTest(state->launcher, x, y);
     ShowRegionCursor(state, OverRegion(region));
-    ShowLabel(window, state, RegionLabel(LauncherTables(), region));
+    ShowLabel(window, state, RegionLabel(state->launcher.tables, region));
 }
 
 BOOL OnSetCursor(HWND window, HWND cursorWindow, UINT hitTest, UINT message) {
@@ -378,12 +424,15 @@ BOOL OnSetCursor(HWND window, HWND cursorWindow, UINT hitTest, UINT message) {
     POINT p;
     GetCursorPos(&p);
     ScreenToClient(window, &p);
-    ShowRegionCursor(StateOf(window), OverRegion(RegionHitTest(p.x, p.y)));
+    if (MainWindowState* state = StateOf(window))
+        ShowRegionCursor(state, OverRegion(RegionHitTest(state->launcher, p.x, p.y)));
     return TRUE;
 }
 
 void OnLButtonUp(HWND window, int x, int y, UINT) {
-    const int region = RegionHitTest(x, y);
+    MainWindowState* state = StateOf(window);
+    if (!state) return;
+    const int region = RegionHitTest(state->launcher, x, y);
     switch (KindOfRegion(region)) {
         case RegionKind::kFunction: RunAction(window, FunctionCommand(region)); break;
         case RegionKind::kProgram:
@@ -395,16 +444,18 @@ void OnLButtonUp(HWND window, int x, int y, UINT) {
 }
 
 void OnRButtonDown(HWND window, BOOL, int x, int y, UINT) {
-    DragRectangle(window, x, y);
-    const RegionRect rect = DragSelection();
+    MainWindowState* state = StateOf(window);
+    if (!state) return;
+    DragRectangle(window, state->launcher, x, y);
+    const RegionRect rect = state->launcher.drag;
     if (!rect.IsEmpty()) {
-        if (!RegionIsFree(rect)) {
+        if (!RegionIsFree(state->launcher, rect)) {
             ShowNotice(window, kMsgRegionTaken);
         } else if (Plugins().regionSettings) {
-            Plugins().regionSettings(window);  // binds the dragged rectangle
+            Plugins().regionSettings(window, state->launcher);  // binds the dragged rectangle
         }
     }
-    if (IsWindow(window)) ClearDragRectangle(window);
+    if (IsWindow(window)) ClearDragRectangle(window, state->launcher);
 }
 
 // The platform's own handling of a right press on the caption opens the system menu and keeps
@@ -435,8 +486,11 @@ void OnKey(HWND window, UINT key, BOOL down, int, UINT) {
     }
 }
 
-void OnHScroll(HWND window, HWND, UINT code, int pos) { ScrollLauncher(window, SB_HORZ, code, pos); }
-void OnVScroll(HWND window, HWND, UINT code, int pos) { ScrollLauncher(window, SB_VERT, code, pos); }
+void OnScroll(HWND window, int bar, UINT code, int pos) {
+    if (MainWindowState* state = StateOf(window)) ScrollLauncher(window, state->launcher, bar, code, pos);
+}
+void OnHScroll(HWND window, HWND, UINT code, int pos) { OnScroll(window, SB_HORZ, code, pos); }
+void OnVScroll(HWND window, HWND, UINT code, int pos) { OnScroll(window, SB_VERT, code, pos); }
 
 void OnSize(HWND window, UINT how, int, int) {
     // Kept on top while minimised, so the icon stays in reach; an open window stays in line.
@@ -444,7 +498,7 @@ void OnSize(HWND window, UINT how, int, int) {
         if (how == SIZE_MINIMIZED) SetTopmost(window, true);
         if (how == SIZE_RESTORED || how == SIZE_MAXIMIZED) SetTopmost(window, false);
     }
-    UpdateScrollRanges(window);
+    if (MainWindowState* state = StateOf(window)) UpdateScrollRanges(window, state->launcher);
 }
 
 BOOL OnQueryNewPalette(HWND window) { return LauncherQueryNewPalette(window); }
@@ -478,9 +532,9 @@ void OnDestroy(HWND window) {
     ReleaseLauncherBitmap();
     HWND chat = SubWindowHandle(SubWindow::kChat);
     if (IsOpen(chat)) PostMessageA(chat, WM_CLOSE, 0, 0);
-    MarkSignedOut();
+    MarkSignedOut(ClientStore());
     KillTimer(window, kPollTimer);
-    WriteUserInt("Environment", "BordType", UserSettings().bordType);
+    WriteUserInt(kSectionEnvironment, kKeyBordType, UserSettings().bordType);
     PostQuitMessage(0);
 }
 
@@ -522,7 +576,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
-    HWND window = CreateWindowExA(0, "Mox", "ミトカ", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
+    HWND window = CreateWindowExA(0, kMainWindowClass, kCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
                                   CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
     if (!window) return nullptr;
     ShowWindow(window, showCommand);

@@ -1,7 +1,13 @@
 #include "shell/message_box.h"
 
-namespace {
-const char kCaption[] = "ミトカ";
+#include "shell/window_names.h"
+
+void ShowInMessageBox(const std::string& text) {
+    static bool showing = false;
+    if (showing) return;
+    showing = true;
+    ShowNotice(GetActiveWindow(), text);
+    showing = false;
 }
 
 void ShowNotice(HWND owner, const std::string& text) {

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-#include "app/profile.h"
+#include "app/settings/keys.h"
+#include "app/settings/profile.h"
 #include "res/resource.h"
 #include "store/names.h"
 #include "store/sjis.h"
@@ -45,18 +46,18 @@ void CentreWindow(HWND window) {
 
 WindowRectValues ReadWindowRect(const char* section) {
     WindowRectValues rect;
-    rect.left = UserInt(section, "Left", 0);
-    rect.top = UserInt(section, "Top", 0);
-    rect.right = UserInt(section, "Right", 400);
-    rect.bottom = UserInt(section, "Bottom", 400);
+    rect.left = UserInt(section, kKeyLeft, 0);
+    rect.top = UserInt(section, kKeyTop, 0);
+    rect.right = UserInt(section, kKeyRight, 400);
+    rect.bottom = UserInt(section, kKeyBottom, 400);
     return rect;
 }
 
 void SaveWindowRect(const char* section, const WindowRectValues& rect) {
-    WriteUserInt(section, "Left", rect.left);
-    WriteUserInt(section, "Top", rect.top);
-    WriteUserInt(section, "Right", rect.right);
-    WriteUserInt(section, "Bottom", rect.bottom);
+    WriteUserInt(section, kKeyLeft, rect.left);
+    WriteUserInt(section, kKeyTop, rect.top);
+    WriteUserInt(section, kKeyRight, rect.right);
+    WriteUserInt(section, kKeyBottom, rect.bottom);
 }
 
 void PlaceWindow(HWND window, const WindowRectValues& rect) {
@@ -194,21 +195,17 @@ WaitCursor::~WaitCursor() { SetCursor(previous_); }
 LRESULT ListAddString(HWND dialog, int control, const std::string& text) {
     return SendItem(dialog, control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
-LRESULT ComboAddString(HWND dialog, int control, const std::string& text) {
-    return SendItem(dialog, control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-LRESULT ComboAddString(HWND combo, const std::string& text) {
-    return SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-LRESULT ComboReset(HWND combo) { return SendMessageA(combo, CB_RESETCONTENT, 0, 0); }
-LRESULT ListSelectMulti(HWND dialog, int control, int index) {
-    return SendItem(dialog, control, LB_SETSEL, TRUE, index);
-}
 LRESULT ListSelection(HWND dialog, int control) {
     return SendItem(dialog, control, LB_GETCURSEL, 0, 0);
 }
 LRESULT ListSelect(HWND dialog, int control, int index) {
     return SendItem(dialog, control, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+LRESULT ListSelectMulti(HWND dialog, int control, int index) {
+    return SendItem(dialog, control, LB_SETSEL, TRUE, index);
+}
+LRESULT ListIsSelected(HWND dialog, int control, int index) {
+    return SendItem(dialog, control, LB_GETSEL, static_cast<WPARAM>(index), 0);
 }
 LRESULT EditLimit(HWND dialog, int control, int maxChars) {
     return SendItem(dialog, control, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
@@ -217,12 +214,6 @@ LRESULT ListReset(HWND dialog, int control) {
     return SendItem(dialog, control, LB_RESETCONTENT, 0, 0);
 }
 LRESULT ListCount(HWND dialog, int control) { return SendItem(dialog, control, LB_GETCOUNT, 0, 0); }
-LRESULT ListSelectedCount(HWND dialog, int control) {
-    return SendItem(dialog, control, LB_GETSELCOUNT, 0, 0);
-}
-LRESULT ListIsSelected(HWND dialog, int control, int index) {
-    return SendItem(dialog, control, LB_GETSEL, static_cast<WPARAM>(index), 0);
-}
 LRESULT ListDelete(HWND dialog, int control, int index) {
     return SendItem(dialog, control, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }

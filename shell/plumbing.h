@@ -74,17 +74,13 @@ private:
 
 // Thin wrappers: each forwards to one control message or call and returns its result.
 LRESULT ListAddString(HWND dialog, int control, const std::string& text);
-LRESULT ComboAddString(HWND dialog, int control, const std::string& text);
-LRESULT ComboAddString(HWND combo, const std::string& text);
-LRESULT ComboReset(HWND combo);
-LRESULT ListSelectMulti(HWND dialog, int control, int index);
 LRESULT ListSelection(HWND dialog, int control);
 LRESULT ListSelect(HWND dialog, int control, int index);
+LRESULT ListSelectMulti(HWND dialog, int control, int index);
+LRESULT ListIsSelected(HWND dialog, int control, int index);
 LRESULT EditLimit(HWND dialog, int control, int maxChars);
 LRESULT ListReset(HWND dialog, int control);
 LRESULT ListCount(HWND dialog, int control);
-LRESULT ListSelectedCount(HWND dialog, int control);
-LRESULT ListIsSelected(HWND dialog, int control, int index);
 LRESULT ListDelete(HWND dialog, int control, int index);
 LRESULT ControlTextLength(HWND dialog, int control);
 BOOL ShowControl(HWND dialog, int control, bool show);

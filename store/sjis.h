@@ -14,15 +14,5 @@ size_t SjisCharLength(const std::string& text, size_t i);
 
 // The longest prefix of text that fits in maxBytes without splitting a double-byte character.
 std::string CutSjis(const std::string& text, size_t maxBytes);
-
-// The bytes stored in a fixed field of width bytes, up to its NUL; a field without its NUL
-// (written by a faulty peer) yields all width bytes, never more. For writing a field back as
-// it was.
-std::string FieldBytes(const unsigned char* field, size_t width);
-// The text of a fixed field as every reader shows, prints and compares it: FieldBytes, shifted
-// by shift (-1 for a field stored shifted), without a lone lead byte at its end. Such a byte,
-// left by a peer that cut a name in the middle of a character, would swallow whatever is
-// written after the text: the TAB of a list line, a line end.
-std::string FieldText(const unsigned char* field, size_t width, int shift = 0);
 // The text without a lone lead byte at its end.
 std::string WithoutTrailingLeadByte(std::string text);

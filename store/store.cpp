@@ -6,14 +6,13 @@
 #include <cstring>
 #include <vector>
 
+#include "store/bytes.h"
 #include "store/message_sink.h"
 #include "store/sjis.h"
 #include "store/tally.h"
 
 namespace {
 
-std::string g_netDir;
-unsigned short g_lastOpenError = 0;
 OpenRetryPolicy g_retryPolicy;
 
 HANDLE ToWin(StoreHandle h) { return reinterpret_cast<HANDLE>(h); }
@@ -24,14 +23,14 @@ StoreHandle FromWin(HANDLE h) {
 // The file system says "path not found" both for a missing folder and for a network drive
 // that has gone away. The main window must tell the two apart (a lost drive ends the session),
 // so a missing folder whose drive root is unreachable is reported as an invalid drive.
-unsigned short ClassifyOpenError(const std::string& path, DWORD error) {
+StoreError ClassifyOpenError(const std::string& path, DWORD error) {
     if (error == ERROR_PATH_NOT_FOUND || error == ERROR_BAD_NETPATH ||
         error == ERROR_BAD_NET_NAME) {
         std::string root = PathRoot(path);
         if (!root.empty() && GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES)
             return kErrInvalidDrive;
     }
-    return static_cast<unsigned short>(error);
+    return static_cast<StoreError>(error);
 }
 
 // One attempt at the platform: 0 and a handle on success, else the error code.
@@ -98,25 +97,11 @@ bool IsSilentOpenError(unsigned short code) {
 
 }  // namespace
 
-void SetNetDir(const std::string& netDir) { g_netDir = netDir; }
-const std::string& NetDir() { return g_netDir; }
-unsigned short LastOpenError() { return g_lastOpenError; }
 
 void SetOpenRetryPolicy(const OpenRetryPolicy& policy) { g_retryPolicy = policy; }
 OpenRetryPolicy CurrentOpenRetryPolicy() { return g_retryPolicy; }
 
-std::string StorePath(const std::string& name) { return JoinStorePath(g_netDir, name); }
-
-std::string UserStorePath(const std::string& folder, const std::string& name) {
-    return StorePath(folder) + "\\" + name;
-}
-
-std::string NumberedFileName(const std::string& folder, int number, int prefixIndex,
-                             int extensionIndex) {
-    return UserStorePath(folder, NumberedName(number, prefixIndex, extensionIndex));
-}
-
-StoreHandle StoreOpen(const std::string& path, unsigned mode) {
+OpenResult StoreOpen(const std::string& path, unsigned mode) {
     const int immediate = g_retryPolicy.immediateAttempts > 0 ? g_retryPolicy.immediateAttempts : 1;
     const int total = immediate + (g_retryPolicy.pausedAttempts > 0 ? g_retryPolicy.pausedAttempts : 0);
     HANDLE h = INVALID_HANDLE_VALUE;
@@ -129,28 +114,28 @@ StoreHandle StoreOpen(const std::string& path, unsigned mode) {
         error = OpenOnce(path, mode, &h);
         if (error != ERROR_SHARING_VIOLATION) break;
     }
+    OpenResult opened;
     if (error == 0) {
-        g_lastOpenError = 0;
         ++Tally().opensOk;
         // Exist and delete opens hold no handle; any value but -1 means success.
-        if (mode & (kOpenExist | kOpenDelete)) return 1;
-        return FromWin(h);
+        opened.handle = mode & (kOpenExist | kOpenDelete) ? 1 : FromWin(h);
+        return opened;
     }
-    g_lastOpenError = ClassifyOpenError(path, error);
-    switch (g_lastOpenError) {
+    opened.error = ClassifyOpenError(path, error);
+    switch (opened.error) {
         case kErrFileNotFound:
         case kErrPathNotFound: ++Tally().opensAbsent; break;
         case kErrSharingViolation: ++Tally().opensBusy; break;
         default: ++Tally().opensFailed; break;
     }
-    if (!IsSilentOpenError(g_lastOpenError)) ReportOpenFailure(path, g_lastOpenError);
-    return kNoHandle;
+    if (!IsSilentOpenError(opened.error)) ReportOpenFailure(path, opened.error);
+    return opened;
 }
 
-bool StoreExists(const std::string& path) { return StoreOpen(path, kOpenExist) != kNoHandle; }
+OpenResult StoreExists(const std::string& path) { return StoreOpen(path, kOpenExist); }
 
 bool StoreDelete(const std::string& path) {
-    bool ok = StoreOpen(path, kOpenDelete) != kNoHandle;
+    bool ok = StoreOpen(path, kOpenDelete).Opened();
     if (ok) ++Tally().deletes;
     return ok;
 }
@@ -170,21 +155,16 @@ bool MakeStoreFolder(const std::string& path) {
     return GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-StoreHandle StoreOpenAppend(const std::string& path) {
+OpenResult StoreOpenAppend(const std::string& path) {
     // One atomic open-or-create: when two senders append to a list that does not exist yet,
     // neither may truncate what the other has just written.
-    StoreHandle h = StoreOpen(path, kOpenAlways);
-    if (h == kNoHandle && LastOpenError() == kErrPathNotFound) {
+    OpenResult opened = StoreOpen(path, kOpenAlways);
+    if (opened.error == kErrPathNotFound) {
         MakeStoreFolder(PathParentFolder(path));
-        h = StoreOpen(path, kOpenAlways);
+        opened = StoreOpen(path, kOpenAlways);
     }
-    if (h != kNoHandle) StoreSeek(h, 0, kSeekEnd);
-    return h;
-}
-
-bool StoreRename(const std::string& from, const std::string& to) {
-    ++Tally().renames;
-    return MoveFileA(from.c_str(), to.c_str()) != 0;
+    if (opened.Opened()) StoreSeek(opened.handle, 0, kSeekEnd);
+    return opened;
 }
 
 long StoreRead(StoreHandle handle, void* buffer, size_t count) {
@@ -225,18 +205,45 @@ bool StoreStampWriteTime(StoreHandle handle) {
     return SetFileTime(ToWin(handle), nullptr, nullptr, &now) != 0;
 }
 
-bool StoreReadToEnd(StoreHandle handle, std::string& out) {
+bool StoreReadExactly(StoreHandle handle, void* out, size_t count) {
+    char* into = static_cast<char*>(out);
+    for (size_t have = 0; have < count;) {
+        long got = StoreRead(handle, into + have, count - have);
+        if (got <= 0) return false;
+        have += static_cast<size_t>(got);
+    }
+    return true;
+}
+
+bool StoreReadUpTo(StoreHandle handle, std::string& out, size_t limit) {
     out.clear();
-    long size = StoreSize(handle);
-    long pos = StoreSeek(handle, 0, kSeekCur);
-    if (size >= 0 && pos >= 0 && size > pos) out.reserve(static_cast<size_t>(size - pos));
     char block[65536];
-    for (;;) {
-        long got = StoreRead(handle, block, sizeof block);
+    while (out.size() < limit) {
+        size_t want = limit - out.size() < sizeof block ? limit - out.size() : sizeof block;
+        long got = StoreRead(handle, block, want);
         if (got < 0) return false;
-        if (got == 0) return true;
+        if (got == 0) break;
         out.append(block, static_cast<size_t>(got));
     }
+    return true;
+}
+
+bool StoreReadToEnd(StoreHandle handle, std::string& out) {
+    long size = StoreSize(handle);
+    long pos = StoreSeek(handle, 0, kSeekCur);
+    std::string bytes;
+    if (size >= 0 && pos >= 0 && size > pos) bytes.reserve(static_cast<size_t>(size - pos));
+    bool ok = StoreReadUpTo(handle, bytes, static_cast<size_t>(-1));
+    out.swap(bytes);
+    return ok;
+}
+
+bool StoreAppendWhole(StoreHandle handle, const std::string& bytes) {
+    long end = StoreSize(handle);
+    if (StoreWrite(handle, bytes.data(), bytes.size()) == static_cast<long>(bytes.size()))
+        return true;
+    if (end >= 0 && StoreSeek(handle, end, kSeekSet) == end) StoreTruncateHere(handle);
+    return false;
 }
 
 bool ReadStoreFile(const std::string& path, std::string& out) {
@@ -258,13 +265,14 @@ bool WriteStoreFile(const std::string& path, const std::string& bytes) {
 namespace {
 
 // Does a file of the folder carry this number under one of the prefixes?
-bool NumberHasFiles(const std::string& folder, const std::vector<std::string>& prefixes,
-                    int number) {
+bool NumberHasFiles(const StoreContext& store, const std::string& folder,
+                    const std::vector<std::string>& prefixes, int number) {
     for (const std::string& prefix : prefixes) {
         char digits[8];
         std::snprintf(digits, sizeof digits, "%04d", number);
         WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA(UserStorePath(folder, prefix + digits + "*").c_str(), &found);
+        HANDLE search =
+            FindFirstFileA(UserStorePath(store, folder, prefix + digits + "*").c_str(), &found);
         if (search == INVALID_HANDLE_VALUE) continue;
         bool hit = false;
         do {
@@ -278,11 +286,11 @@ bool NumberHasFiles(const std::string& folder, const std::vector<std::string>& p
 
 // Every number that a file of the folder carries under one of the prefixes: one pass over the
 // folder instead of one search per number.
-std::vector<bool> NumbersWithFiles(const std::string& folder,
+std::vector<bool> NumbersWithFiles(const StoreContext& store, const std::string& folder,
                                    const std::vector<std::string>& prefixes) {
     std::vector<bool> taken(10000, false);
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(UserStorePath(folder, "*").c_str(), &found);
+    HANDLE search = FindFirstFileA(UserStorePath(store, folder, "*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return taken;
     do {
         for (const std::string& prefix : prefixes) {
@@ -294,32 +302,27 @@ std::vector<bool> NumbersWithFiles(const std::string& folder,
     return taken;
 }
 
-}  // namespace
-
-const char kMsgNoFreeItemNumber[] = "番号に空きがありません。古い項目を削除してください。";
-
-namespace {
-
 // One read-modify-write of the counter within one exclusive open: the next number that
 // withFiles (one listing of the folder, or empty before any) does not claim. 0 when the counter
 // cannot be opened; -1 when every number is claimed (the counter is then left alone). No
 // other file is looked at while the counter is held: every client sending to this folder
 // waits for it.
-int TakeCounterNumber(const std::string& folder, int counterKind,
+int TakeCounterNumber(const StoreContext& store, const std::string& folder, int counterKind,
                       const std::vector<bool>& withFiles) {
-    const std::string path = UserStorePath(folder, CounterFileName(counterKind));
+    const std::string path = UserStorePath(store, folder, CounterFileName(counterKind));
     // Open-or-create in one exclusive open: a counter that another client holds is retried,
     // never taken for absent and recreated, so no number is ever handed out twice.
-    StoreHandle h = StoreOpen(path, kOpenAlways);
-    if (h == kNoHandle && LastOpenError() == kErrPathNotFound) {
-        MakeStoreFolder(StorePath(folder));
-        h = StoreOpen(path, kOpenAlways);
+    OpenResult opened = StoreOpen(path, kOpenAlways);
+    if (opened.error == kErrPathNotFound) {
+        MakeStoreFolder(StorePath(store, folder));
+        opened = StoreOpen(path, kOpenAlways);
     }
-    if (h == kNoHandle) return 0;
+    if (!opened.Opened()) return 0;
+    const StoreHandle h = opened.handle;
     unsigned char bytes[2] = {0, 0};
     long got = StoreRead(h, bytes, 2);
     // A fresh (empty) or short counter counts as 0, so it starts at 1.
-    int16_t last = got == 2 ? static_cast<int16_t>(bytes[0] | (bytes[1] << 8)) : 0;
+    int16_t last = got == 2 ? GetInt16(bytes) : 0;
     int next = NextFreeItemNumber(last, [&](int n) {
         return !withFiles.empty() && withFiles[static_cast<size_t>(n)];
     });
@@ -327,8 +330,7 @@ int TakeCounterNumber(const std::string& folder, int counterKind,
         StoreClose(h);
         return -1;
     }
-    bytes[0] = static_cast<unsigned char>(next & 0xFF);
-    bytes[1] = static_cast<unsigned char>((next >> 8) & 0xFF);
+    PutInt16(bytes, next);
     bool ok = StoreSeek(h, 0, kSeekSet) == 0 && StoreWrite(h, bytes, 2) == 2;
     StoreClose(h);
     return ok ? next : 0;
@@ -336,22 +338,25 @@ int TakeCounterNumber(const std::string& folder, int counterKind,
 
 }  // namespace
 
-int NextItemNumber(const std::string& folder, int counterKind, std::string* message) {
+const char kMsgNoFreeItemNumber[] = "番号に空きがありません。古い項目を削除してください。";
+
+ItemNumber NextItemNumber(const StoreContext& store, const std::string& folder, int counterKind) {
     // Past 9999, or from a damaged counter, the numbers start again at 1 while older items may
     // still be live: a number whose files exist is passed over, or the new item would overwrite
     // them and deleting either item would delete both. The number is taken first; only when it
     // turns out to have files is the folder listed once and a number taken again past every
     // number that has. The counter stays the one thing that makes numbers unique: a number
     // passed over is simply not used.
+    ItemNumber taken;
     const std::vector<std::string> prefixes = CounterFilePrefixes(counterKind);
-    int number = TakeCounterNumber(folder, counterKind, std::vector<bool>());
-    if (number > 0 && NumberHasFiles(folder, prefixes, number))
-        number = TakeCounterNumber(folder, counterKind, NumbersWithFiles(folder, prefixes));
-    if (number < 0) {
-        if (message) *message = kMsgNoFreeItemNumber;
-        return 0;
-    }
-    return number;
+    int number = TakeCounterNumber(store, folder, counterKind, std::vector<bool>());
+    if (number > 0 && NumberHasFiles(store, folder, prefixes, number))
+        number = TakeCounterNumber(store, folder, counterKind,
+                                   NumbersWithFiles(store, folder, prefixes));
+    if (number < 0) taken.Fail(kMsgNoFreeItemNumber);
+    else if (number == 0) taken.Fail();
+    else taken.number = number;
+    return taken;
 }
 
 uint32_t DriveSpace(char driveLetter, bool wantFree) {

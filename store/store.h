@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "store/context.h"
 #include "store/names.h"
+#include "store/result.h"
 
 using StoreHandle = intptr_t;
 constexpr StoreHandle kNoHandle = -1;
@@ -40,35 +42,26 @@ enum StoreError : unsigned short {
     kErrFileExists = 80,
 };
 
-// Process-wide network directory (at most 255 bytes; may or may not end in a backslash).
-void SetNetDir(const std::string& netDir);
-const std::string& NetDir();
+// What an open came to: the handle, and the error code that the file system reported (kErrNone
+// when it opened). Exist and delete opens hold no handle: for them only the code tells.
+struct OpenResult {
+    StoreHandle handle = kNoHandle;
+    StoreError error = kErrNone;
+    bool Opened() const { return error == kErrNone; }
+};
 
-// Error code of the most recent open attempt; 0 after a successful open.
-unsigned short LastOpenError();
-
-// NetDir joined with name (a backslash only when needed); the bare name for an empty NetDir.
-std::string StorePath(const std::string& name);
-// StorePath(folder) + "\" + name.
-std::string UserStorePath(const std::string& folder, const std::string& name);
-// UserStorePath(folder, prefix + "%04d" + extension).
-std::string NumberedFileName(const std::string& folder, int number, int prefixIndex,
-                             int extensionIndex);
-
-// Opens exclusively with the retry rule. kNoHandle on failure; LastOpenError() tells why.
-// Unexpected codes (and 15) are reported through ShowMessage as "%s %d".
-StoreHandle StoreOpen(const std::string& path, unsigned mode);
-// Does the file exist and could it be opened? A file held by another client through every
-// attempt counts as absent (LastOpenError() is then 32).
-bool StoreExists(const std::string& path);
+// Opens exclusively with the retry rule. Unexpected codes (and 15) are reported through
+// ShowMessage as "%s %d".
+OpenResult StoreOpen(const std::string& path, unsigned mode);
+// Does the file exist and could it be opened (Opened())? A file held by another client through
+// every attempt counts as absent (the code is then 32).
+OpenResult StoreExists(const std::string& path);
 bool StoreDelete(const std::string& path);
 // Closes, trying again while the close fails, up to 100 calls. Returns 0, or -1 on failure.
 int StoreClose(StoreHandle handle);
 // A handle positioned at the end of the file, for writing; creates the file (and its parent
 // folder, one level) when it is absent.
-StoreHandle StoreOpenAppend(const std::string& path);
-// Renames (or moves) a file; false when it fails.
-bool StoreRename(const std::string& from, const std::string& to);
+OpenResult StoreOpenAppend(const std::string& path);
 // Creates one folder level. An existing folder is not an error.
 bool MakeStoreFolder(const std::string& path);
 
@@ -84,8 +77,18 @@ long StoreSize(StoreHandle handle);
 bool StoreTruncateHere(StoreHandle handle);
 // Sets the file's last-write time to now (a marker whose time tells when something happened).
 bool StoreStampWriteTime(StoreHandle handle);
-// Reads from the current position to the end of the file into out. False on a read error.
+// Reads exactly count bytes at the current position; false on a read error or an early end.
+bool StoreReadExactly(StoreHandle handle, void* out, size_t count);
+// Reads from the current position to the end of the file, or until out holds limit bytes:
+// whatever a peer appended beyond a file of fixed size is not ours to read. False on a read
+// error; out keeps what was read until then.
+bool StoreReadUpTo(StoreHandle handle, std::string& out, size_t limit);
+// StoreReadUpTo without a limit.
 bool StoreReadToEnd(StoreHandle handle, std::string& out);
+// Writes bytes at the end of the file (the handle is positioned there) as one append. A write
+// that falls short is cut off again, so a full drive never leaves a torn record that would make
+// the file unreadable for every client. False when the bytes are not all in the file.
+bool StoreAppendWhole(StoreHandle handle, const std::string& bytes);
 
 // Opens path for reading, reads it whole and closes it. False when it cannot be opened or read.
 bool ReadStoreFile(const std::string& path, std::string& out);
@@ -94,10 +97,13 @@ bool WriteStoreFile(const std::string& path, const std::string& bytes);
 
 // Next item number 1..9999 from the counter file UserStorePath(folder, counter name). A number
 // whose files still lie in the folder (CounterFilePrefixes) belongs to a live item and is
-// skipped, whatever the counter holds: a new item never overwrites an old one's files. 0 when
-// the existing counter cannot be opened, or when every number is taken; then *message (when
-// given) is kMsgNoFreeItemNumber.
-int NextItemNumber(const std::string& folder, int counterKind, std::string* message = nullptr);
+// skipped, whatever the counter holds: a new item never overwrites an old one's files. Not ok
+// (number 0) when the existing counter cannot be opened, silently, or when every number is
+// taken, with kMsgNoFreeItemNumber.
+struct ItemNumber : StoreResult {
+    int number = 0;
+};
+ItemNumber NextItemNumber(const StoreContext& store, const std::string& folder, int counterKind);
 extern const char kMsgNoFreeItemNumber[];
 
 // Copies a file with its creation, last-access and last-write times. False on a missing source
@@ -124,16 +130,16 @@ OpenRetryPolicy CurrentOpenRetryPolicy();
 // Closes the handle when it goes out of scope, so no early return leaves a store file open.
 class StoreFile {
 public:
-    StoreFile() = default;
-    explicit StoreFile(StoreHandle handle) : handle_(handle) {}
-    StoreFile(const std::string& path, unsigned mode) : handle_(StoreOpen(path, mode)) {}
+    explicit StoreFile(const OpenResult& opened) : handle_(opened.handle), error_(opened.error) {}
+    StoreFile(const std::string& path, unsigned mode) : StoreFile(StoreOpen(path, mode)) {}
     ~StoreFile() { Close(); }
     StoreFile(const StoreFile&) = delete;
     StoreFile& operator=(const StoreFile&) = delete;
-    StoreFile(StoreFile&& other) noexcept : handle_(other.handle_) { other.handle_ = kNoHandle; }
 
     bool IsOpen() const { return handle_ != kNoHandle; }
     StoreHandle Get() const { return handle_; }
+    // Why the open failed (kErrNone when it did not).
+    StoreError Error() const { return error_; }
     int Close() {
         int result = 0;
         if (handle_ != kNoHandle) result = StoreClose(handle_);
@@ -143,4 +149,5 @@ public:
 
 private:
     StoreHandle handle_ = kNoHandle;
+    StoreError error_ = kErrNone;
 };

@@ -13,14 +13,17 @@
 #include "shell/launcher_bitmap.h"
 #include "shell/launcher_files.h"
 #include "shell/launcher_window.h"
+#include "shell/window_names.h"
 #include "store/message_sink.h"
 
 namespace {
 
 const char kClass[] = "MoxLauncherPreview";
-const char kTitle[] = "ミトカ";
 
-void PreviewSink(const std::string& text) { MessageBoxA(nullptr, text.c_str(), kTitle, MB_OK); }
+void PreviewSink(const std::string& text) { MessageBoxA(nullptr, text.c_str(), kCaption, MB_OK); }
+
+// The preview's one window keeps the launcher as the main window does in its state.
+LauncherState g_launcher;
 
 HMENU PreviewMenu() {
     struct Item {
@@ -49,7 +52,7 @@ RECT LabelStrip(HWND hwnd) {
 }
 
 void OnMouseMove(HWND hwnd, int x, int y, UINT) {
-    std::string label = RegionLabel(LauncherTables(), RegionHitTest(x, y));
+    std::string label = RegionLabel(g_launcher.tables, RegionHitTest(g_launcher, x, y));
     RECT strip = LabelStrip(hwnd);
     InvalidateRect(hwnd, &strip, FALSE);
     UpdateWindow(hwnd);
@@ -67,30 +70,34 @@ void OnMouseMove(HWND hwnd, int x, int y, UINT) {
 }
 
 void OnLButtonUp(HWND hwnd, int x, int y, UINT) {
-    const int region = RegionHitTest(x, y);
-    std::string label = RegionLabel(LauncherTables(), region);
-    SetWindowTextA(hwnd, label.empty() ? kTitle : (std::string(kTitle) + " " + label).c_str());
+    const int region = RegionHitTest(g_launcher, x, y);
+    std::string label = RegionLabel(g_launcher.tables, region);
+    SetWindowTextA(hwnd, label.empty() ? kCaption : (std::string(kCaption) + " " + label).c_str());
     if (KindOfRegion(region) == RegionKind::kProgram) LaunchProgram(region);
 }
 
 void OnRButtonDown(HWND hwnd, BOOL, int x, int y, UINT) {
-    DragRectangle(hwnd, x, y);
-    const RegionRect rect = DragSelection();
-    if (!rect.IsEmpty() && !RegionIsFree(rect))
-        ShowLauncherBox(hwnd, kMsgRegionTaken, kTitle, MB_OK);
-    ClearDragRectangle(hwnd);
+    DragRectangle(hwnd, g_launcher, x, y);
+    const RegionRect rect = g_launcher.drag;
+    if (!rect.IsEmpty() && !RegionIsFree(g_launcher, rect))
+        ShowLauncherBox(hwnd, kMsgRegionTaken, kCaption, MB_OK);
+    ClearDragRectangle(hwnd, g_launcher);
 }
 
 void OnPaint(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    PaintLauncher(hwnd, dc, LauncherScrollOffset().x, LauncherScrollOffset().y);
+    PaintLauncher(hwnd, dc, g_launcher);
     EndPaint(hwnd, &ps);
 }
 
-void OnSize(HWND hwnd, UINT, int, int) { UpdateScrollRanges(hwnd); }
-void OnHScroll(HWND hwnd, HWND, UINT code, int pos) { ScrollLauncher(hwnd, SB_HORZ, code, pos); }
-void OnVScroll(HWND hwnd, HWND, UINT code, int pos) { ScrollLauncher(hwnd, SB_VERT, code, pos); }
+void OnSize(HWND hwnd, UINT, int, int) { UpdateScrollRanges(hwnd, g_launcher); }
+void OnHScroll(HWND hwnd, HWND, UINT code, int pos) {
+    ScrollLauncher(hwnd, g_launcher, SB_HORZ, code, pos);
+}
+void OnVScroll(HWND hwnd, HWND, UINT code, int pos) {
+    ScrollLauncher(hwnd, g_launcher, SB_VERT, code, pos);
+}
 BOOL OnQueryNewPalette(HWND hwnd) { return LauncherQueryNewPalette(hwnd); }
 void OnPaletteChanged(HWND hwnd, HWND changer) { LauncherPaletteChanged(hwnd, changer); }
 void OnTimer(HWND hwnd, UINT) { DestroyWindow(hwnd); }
@@ -127,10 +134,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = kClass;
     RegisterClassA(&wc);
-    HWND hwnd = CreateWindowA(kClass, kTitle, WS_OVERLAPPEDWINDOW, 40, 30, 400, 300, nullptr,
+    HWND hwnd = CreateWindowA(kClass, kCaption, WS_OVERLAPPEDWINDOW, 40, 30, 400, 300, nullptr,
                               PreviewMenu(), instance, nullptr);
-    LoadLauncherRegions();
-    if (!LoadLauncherBitmap(hwnd)) return 3;
+    LoadLauncherRegions(g_launcher);
+    if (!LoadLauncherBitmap(hwnd, g_launcher)) return 3;
     ShowWindow(hwnd, show);
     const int seconds = std::atoi(commandLine ? commandLine : "");
     if (seconds > 0) SetTimer(hwnd, 1, static_cast<UINT>(seconds) * 1000, nullptr);

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "store/bytes.h"
+
 namespace {
 
 struct Colour {
@@ -104,27 +106,18 @@ std::vector<uint8_t> Render(const std::vector<Layer>& layers, int size) {
     return pixels;
 }
 
-void Put16(std::string& out, unsigned v) {
-    out += static_cast<char>(v & 255);
-    out += static_cast<char>((v >> 8) & 255);
-}
-void Put32(std::string& out, uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-
 // One icon image: a bitmap header, the colour rows bottom-up and the transparency mask.
 std::string IconImage(const std::vector<uint8_t>& pixels, int size) {
     std::string out;
     int maskRow = ((size + 31) / 32) * 4;
-    Put32(out, 40);
-    Put32(out, static_cast<uint32_t>(size));
-    Put32(out, static_cast<uint32_t>(size * 2));
-    Put16(out, 1);
-    Put16(out, 32);
-    Put32(out, 0);
-    Put32(out, static_cast<uint32_t>(size * size * 4 + maskRow * size));
-    for (int i = 0; i < 4; ++i) Put32(out, 0);
+    AppendUint32(out, 40);
+    AppendUint32(out, static_cast<uint32_t>(size));
+    AppendUint32(out, static_cast<uint32_t>(size * 2));
+    AppendUint16(out, 1);
+    AppendUint16(out, 32);
+    AppendUint32(out, 0);
+    AppendUint32(out, static_cast<uint32_t>(size * size * 4 + maskRow * size));
+    for (int i = 0; i < 4; ++i) AppendUint32(out, 0);
     for (int y = size - 1; y >= 0; --y)
         out.append(reinterpret_cast<const char*>(&pixels[static_cast<size_t>(y * size * 4)]),
                    static_cast<size_t>(size * 4));
@@ -145,19 +138,19 @@ std::string ImageFile(const std::vector<Layer>& layers, const std::vector<int>& 
     std::vector<std::string> images;
     for (int size : sizes) images.push_back(IconImage(Render(layers, size), size));
     std::string out;
-    Put16(out, 0);
-    Put16(out, static_cast<unsigned>(type));
-    Put16(out, static_cast<unsigned>(images.size()));
+    AppendUint16(out, 0);
+    AppendUint16(out, static_cast<unsigned>(type));
+    AppendUint16(out, static_cast<unsigned>(images.size()));
     uint32_t offset = static_cast<uint32_t>(6 + 16 * images.size());
     for (size_t i = 0; i < images.size(); ++i) {
         out += static_cast<char>(sizes[i]);
         out += static_cast<char>(sizes[i]);
         out += '\0';
         out += '\0';
-        Put16(out, type == 2 ? static_cast<unsigned>(hotX) : 1);
-        Put16(out, type == 2 ? static_cast<unsigned>(hotY) : 32);
-        Put32(out, static_cast<uint32_t>(images[i].size()));
-        Put32(out, offset);
+        AppendUint16(out, type == 2 ? static_cast<unsigned>(hotX) : 1);
+        AppendUint16(out, type == 2 ? static_cast<unsigned>(hotY) : 32);
+        AppendUint32(out, static_cast<uint32_t>(images[i].size()));
+        AppendUint32(out, offset);
         offset += static_cast<uint32_t>(images[i].size());
     }
     for (const std::string& image : images) out += image;

@@ -18,6 +18,8 @@
 
 #include "shell/dib_header.h"
 #include "shell/launcher_regions.h"
+#include "shell/menu_record.h"
+#include "shell/window_names.h"
 #include "tools/launcher_layout.h"
 
 namespace {
@@ -244,7 +246,7 @@ void DrawPicture(Painter& p) {
     // Header band with the product's name.
     p.Box(0, 0, W, kArtHeaderHeight, kHeader);
     p.Box(0, kArtHeaderHeight, W, kArtHeaderHeight + 2, 0xC7A66E);
-    p.Text(24, 13, "ミトカ", 27, kWhite, false, "IPAGothic");
+    p.Text(24, 13, kCaption, 27, kWhite, false, "IPAGothic");
     p.Text(124, 24, "社内の連絡・予定・掲示を、ひとつの窓から", 13, 0xC9D6E2, false);
 
     for (int f = 0; f < kFunctionCount; ++f) {

@@ -14,7 +14,6 @@
 #include "store/message_sink.h"
 #include "store/store.h"
 #include "store/tally.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 
 namespace {
@@ -96,6 +95,11 @@ int UsageError(const CommandContext& ctx, const char* command) {
     return kExitUsage;
 }
 
+int Report(const StoreResult& result) {
+    ShowMessages(result);
+    return result.ok && result.messages.empty() ? kExitOk : kExitFailed;
+}
+
 bool ReadLocalFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     FILE* f = std::fopen(path.c_str(), "rb");
@@ -172,7 +176,8 @@ int main() {
             netDir = args[++i];
             haveNetDir = true;
         } else if (a == "--user" && i + 1 < args.size()) {
-            if (!ParseNumber(args[++i], &ctx.user) || ctx.user < 1 || ctx.user > kMaxUserNumber) {
+            if (!ParseNumber(args[++i], &ctx.store.user) || ctx.store.user < 1 ||
+                ctx.store.user > kMaxUserNumber) {
                 g_utf8 = ctx.utf8;
                 PrintErr(ctx, "moxctl: --user takes a user number from 1 to 999\n");
                 return kExitUsage;
@@ -194,11 +199,11 @@ int main() {
         return kExitUsage;
     }
     ctx.args.assign(args.begin() + static_cast<long>(i) + 1, args.end());
-    SetNetDir(netDir);
-    if (command->needsUser && ctx.user == 0) return UsageError(ctx, command->name);
-    if (ctx.user != 0) {
-        SetCurrentUserNumber(ctx.user);
-        LookupUserName(ctx.user);
+    ctx.store.netDir = netDir;
+    if (command->needsUser && ctx.store.user == 0) return UsageError(ctx, command->name);
+    if (ctx.store.user != 0) {
+        RegistryMatch own = LookupUserName(ctx.store, ctx.store.user);
+        if (own.found) ctx.userName = own.record.name;
     }
     int code = command->run(ctx);
     if (stats) WriteTo(stderr, false, FormatTally(Tally()));

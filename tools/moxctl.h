@@ -4,11 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "store/context.h"
+#include "store/result.h"
+
 // What a command gets: its own arguments (Shift_JIS, after the global options) and the options.
 struct CommandContext {
     std::vector<std::string> args;
     bool utf8 = false;
-    int user = 0;  // --user N, 0 when not given
+    StoreContext store;    // --netdir DIR, and --user N as the acting user (0 when not given)
+    std::string userName;  // the acting user's registered name ("" when not registered)
 };
 
 // Exit codes: 0 success, 1 the operation failed (message on stderr), 2 usage error.
@@ -33,6 +37,9 @@ void PrintOut(const CommandContext& ctx, const std::string& sjisText);
 void PrintErr(const CommandContext& ctx, const std::string& sjisText);
 // Prints the usage of one command to stderr and returns kExitUsage.
 int UsageError(const CommandContext& ctx, const char* command);
+// Shows what the store logic had to say on stderr (through the message sink, one line each) and
+// returns kExitOk when it did its work and said nothing, else kExitFailed.
+int Report(const StoreResult& result);
 // Reads a file of the local machine whole; false when it cannot be read.
 bool ReadLocalFile(const std::string& path, std::string& bytes);
 

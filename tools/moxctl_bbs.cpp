@@ -8,7 +8,6 @@
 #include "store/sjis.h"
 #include "tools/moxctl.h"
 #include "tools/moxctl_items.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 
 namespace {
@@ -31,13 +30,13 @@ bool TakeBoard(CommandContext& ctx, const char* command, std::string* boardId, i
     boardId->clear();
     if (given.empty()) return true;
     int number = -1;
-    BoardList boards = BbsLoadBoards();
+    BoardList boards = BbsLoadBoards(ctx.store);
     if (ParseNumber(given, &number) && number <= kMaxBoardNumber &&
         std::find(boards.ids.begin() + 1, boards.ids.end(), BoardIdText(number)) != boards.ids.end()) {
         *boardId = BoardIdText(number);
         return true;
     }
-    if (!boards.message.empty()) PrintErr(ctx, boards.message + "\n");
+    ShowMessages(boards);
     *exitCode = Fail(ctx, "掲示板 " + given + " はありません");
     return false;
 }
@@ -51,10 +50,10 @@ bool TakeShownPost(CommandContext& ctx, const char* command, std::string* boardI
         *exitCode = UsageError(ctx, command);
         return false;
     }
-    ListLoad load = BbsLoadPostList(*boardId);
+    ListLoad load = BbsLoadPostList(ctx.store, *boardId);
     long position = 0;
     if (!load.ok) {
-        *exitCode = Fail(ctx, load.message);
+        *exitCode = Report(load);
         return false;
     }
     if (!TakePosition(ctx, ctx.args[0], load, &position)) {
@@ -65,35 +64,33 @@ bool TakeShownPost(CommandContext& ctx, const char* command, std::string* boardI
     return true;
 }
 
-bool IsRegistered(int user) {
-    std::vector<RegistryRecord> registry;
-    ReadRegistry(registry);
+bool IsRegistered(const StoreContext& store) {
+    const std::vector<RegistryRecord> registry = ReadRegistry(store).records;
     return std::any_of(registry.begin(), registry.end(),
-                       [&](const RegistryRecord& r) { return r.number == user; });
+                       [&](const RegistryRecord& r) { return r.number == store.user; });
 }
 
 int CmdBoardAdd(CommandContext& ctx) {
     int number = 0;
     if (ctx.args.size() != 2 || !ParseNumber(ctx.args[0], &number)) return UsageError(ctx, "board-add");
-    std::string message;
-    if (!BbsAddBoard(number, ctx.args[1], &message)) return Fail(ctx, message);
+    StoreResult added = BbsAddBoard(ctx.store, number, ctx.args[1]);
+    if (!added.ok) return Report(added);
     PrintOut(ctx, BoardIdText(number) + "\n");
     return kExitOk;
 }
 
 int CmdBoardTitle(CommandContext& ctx) {
     if (ctx.args.size() != 1) return UsageError(ctx, "board-title");
-    if (!BbsWriteDefaultTitle(ctx.args[0])) return Fail(ctx, "掲示板の表題を書けません");
-    return kExitOk;
+    return Report(BbsWriteDefaultTitle(ctx.store, ctx.args[0]));
 }
 
 int CmdBoards(CommandContext& ctx) {
     if (!ctx.args.empty()) return UsageError(ctx, "boards");
-    BoardList boards = BbsLoadBoards();
+    BoardList boards = BbsLoadBoards(ctx.store);
     std::string out;
     for (size_t i = 0; i < boards.ids.size(); ++i) out += boards.ids[i] + "\t" + OneLine(boards.titles[i]) + "\n";
     PrintOut(ctx, out);
-    return boards.message.empty() ? kExitOk : Fail(ctx, boards.message);
+    return Report(boards);
 }
 
 int CmdPost(CommandContext& ctx) {
@@ -114,12 +111,12 @@ int CmdPost(CommandContext& ctx) {
         if (!ParseAttachment(given, &source, &message)) return Fail(ctx, message);
         post.attachments.push_back(source);
     }
-    if (!IsRegistered(ctx.user)) return Fail(ctx, "利用者 " + CurrentUser().numberText + " は登録されていません");
+    if (!IsRegistered(ctx.store))
+        return Fail(ctx, "利用者 " + ctx.store.UserFolder() + " は登録されていません");
     post.subject = subject;
-    PostResult result = BbsCreatePost(boardId, Party{ctx.user, CurrentUser().name}, post);
+    PostResult result = BbsCreatePost(ctx.store, boardId, ctx.userName, post);
     if (result.ok) PrintOut(ctx, std::to_string(result.number) + "\n");
-    for (const std::string& m : result.messages) PrintErr(ctx, m + "\n");
-    return result.ok && result.messages.empty() ? kExitOk : kExitFailed;
+    return Report(result);
 }
 
 int CmdPosts(CommandContext& ctx) {
@@ -127,11 +124,11 @@ int CmdPosts(CommandContext& ctx) {
     int code = kExitOk;
     if (!TakeBoard(ctx, "posts", &boardId, &code)) return code;
     if (!ctx.args.empty()) return UsageError(ctx, "posts");
-    ListLoad load = BbsLoadPostList(boardId);
+    ListLoad load = BbsLoadPostList(ctx.store, boardId);
     std::string out;
     for (const ListLine& line : load.lines) out += line.text + "\n";
     PrintOut(ctx, out);
-    return load.ok ? kExitOk : Fail(ctx, load.message);
+    return Report(load);
 }
 
 int CmdRead(CommandContext& ctx) {
@@ -139,7 +136,7 @@ int CmdRead(CommandContext& ctx) {
     ListLine line;
     int code = kExitOk;
     if (!TakeShownPost(ctx, "read", &boardId, &line, &code)) return code;
-    ShownPost shown = BbsShowPost(boardId, ctx.user, line.index, &line.identity);
+    ShownPost shown = BbsShowPost(ctx.store, boardId, line.index, &line.identity);
     if (!shown.found) return Fail(ctx, "位置 " + ctx.args[0] + " に項目がありません");
     PrintOut(ctx, shown.record.subject + "\n" + shown.body);
     return kExitOk;
@@ -150,18 +147,18 @@ int CmdReaders(CommandContext& ctx) {
     ListLine line;
     int code = kExitOk;
     if (!TakeShownPost(ctx, "readers", &boardId, &line, &code)) return code;
-    ReaderList readers = BbsListReaders(boardId, line.index, &line.identity);
+    ReaderList readers = BbsListReaders(ctx.store, boardId, line.index, &line.identity);
     std::string out;
     for (const std::string& l : readers.lines) out += l + "\n";
     PrintOut(ctx, out);
-    return readers.message.empty() ? kExitOk : Fail(ctx, readers.message);
+    return Report(readers);
 }
 
 int CmdUnread(CommandContext& ctx) {
     if (!ctx.args.empty()) return UsageError(ctx, "unread");
-    UnreadAnswer answer = BbsCheckUnread(ctx.user);
+    UnreadAnswer answer = BbsCheckUnread(ctx.store);
     PrintOut(ctx, answer.unread ? "1\n" : "0\n");
-    for (const std::string& m : answer.messages) PrintErr(ctx, m + "\n");
+    ShowMessages(answer);  // a board that could not be read is told, and is no failure here
     return kExitOk;
 }
 

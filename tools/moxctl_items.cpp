@@ -7,7 +7,6 @@
 
 #include "store/names.h"
 #include "store/sjis.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 
 int Fail(const CommandContext& ctx, const std::string& message) {
@@ -74,19 +73,20 @@ bool ParseNumberList(const std::string& text, std::set<int>* numbers) {
 }
 
 // The recipients in registry order, as the mail dialog delivers its selected lines, with the
-// names it shows; and the sender's own registered name. False (with the message) when the
-// registry cannot be read or names someone unknown.
-bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted, Party* sender,
+// names it shows. False (with the message) when the registry cannot be read or names someone
+// unknown, the sender included.
+bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted,
                     std::vector<Party>* recipients, std::string* message) {
-    std::vector<RegistryRecord> registry;
-    if (!ReadRegistry(registry)) {
-        *message = RegistryPath();
+    RegistryRead read = ReadRegistry(ctx.store);
+    if (!read.ok) {
+        *message = read.FirstMessage();
         return false;
     }
+    const std::vector<RegistryRecord>& registry = read.records;
     std::set<int> found;
     bool senderKnown = false;
     for (const RegistryRecord& r : registry) {
-        if (r.number == ctx.user) senderKnown = true;
+        if (r.number == ctx.store.user) senderKnown = true;
         if (wanted.count(r.number) && found.insert(r.number).second)
             recipients->push_back(Party{r.number, r.name});
     }
@@ -97,9 +97,8 @@ bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted, Part
         }
     }
     if (!senderKnown) {
-        *message = "利用者 " + UserFolderName(ctx.user) + " は登録されていません";
+        *message = "利用者 " + ctx.store.UserFolder() + " は登録されていません";
         return false;
     }
-    *sender = Party{ctx.user, CurrentUser().name};
     return true;
 }

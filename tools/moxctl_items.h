@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "mail/list_file.h"
 #include "mail/mail_store.h"
+#include "store/lists/list_file.h"
 #include "tools/moxctl.h"
 
 // Prints the message and a newline to stderr; returns kExitFailed.
@@ -25,7 +25,7 @@ bool TakePosition(const CommandContext& ctx, const std::string& text, const List
 // "A,B,..." of user numbers (1 to 999); false when a part is not one or the list is empty.
 bool ParseNumberList(const std::string& text, std::set<int>* numbers);
 // The users named by number, in registry order with their registered names, as a dialog lists
-// its selected lines; and the acting user (--user) as registered. False (with the message) when
-// the registry cannot be read or names someone unknown.
-bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted, Party* sender,
+// its selected lines. False (with the message) when the registry cannot be read or names
+// someone unknown, the acting user (--user) included.
+bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted,
                     std::vector<Party>* recipients, std::string* message);

@@ -5,10 +5,9 @@
 
 #include "mail/broadcast_record.h"
 #include "mail/broadcast_store.h"
-#include "mail/list_file.h"
+#include "store/lists/list_file.h"
 #include "store/message_sink.h"
 #include "store/names.h"
-#include "store/store.h"
 #include "tools/moxctl.h"
 #include "tools/moxctl_items.h"
 
@@ -18,7 +17,7 @@ namespace {
 int CmdLists(CommandContext& ctx) {
     if (!ctx.args.empty()) return UsageError(ctx, "lists");
     ListLoad load = LoadListFile(
-        UserStorePath(UserFolderName(ctx.user), ListFileName(kListGroups)),
+        UserStorePath(ctx.store, ctx.store.UserFolder(), ListFileName(kListGroups)),
         [](const unsigned char* record, long, std::string* line) {
             const BroadcastListRecord list = DecodeBroadcastListRecord(record);
             *line = std::to_string(list.number) + "\t" + list.name;
@@ -27,7 +26,7 @@ int CmdLists(CommandContext& ctx) {
     std::string out;
     for (const ListLine& line : load.lines) out += line.text + "\n";
     PrintOut(ctx, out);
-    return load.ok ? kExitOk : Fail(ctx, load.message);
+    return Report(load);
 }
 
 // Makes a list of the given members (in registry order, as the editor lists them); prints its
@@ -41,14 +40,13 @@ int CmdListAdd(CommandContext& ctx) {
         return UsageError(ctx, "list-add");
     const std::string& name = ctx.args[0];
     if (name.size() > kSubjectTextMax) return Fail(ctx, "名前は50バイト以内で入力してください");
-    Party owner;
     std::vector<Party> members;
     std::string message;
-    if (!ResolveParties(ctx, wanted, &owner, &members, &message)) return Fail(ctx, message);
-    BroadcastListResult result = CreateBroadcastList(owner, name, members, LocalTimeNow());
-    if (!result.ok) return Fail(ctx, result.message);
-    PrintOut(ctx, std::to_string(result.number) + "\n");
-    return kExitOk;
+    if (!ResolveParties(ctx, wanted, &members, &message)) return Fail(ctx, message);
+    BroadcastListResult result =
+        CreateBroadcastList(ctx.store, ctx.userName, name, members, LocalTimeNow());
+    if (result.ok) PrintOut(ctx, std::to_string(result.number) + "\n");
+    return Report(result);
 }
 
 // The members of list N: "%03d\tNAME" each, in their order.
@@ -56,7 +54,7 @@ int CmdListShow(CommandContext& ctx) {
     int number = 0;
     if (ctx.args.size() != 1 || !ParseNumber(ctx.args[0], &number) || number < 1 || number > 9999)
         return UsageError(ctx, "list-show");
-    BroadcastMembers list = ReadBroadcastMembers(ctx.user, number);
+    BroadcastMembers list = ReadBroadcastMembers(ctx.store, number);
     if (!list.found) return Fail(ctx, "同報リスト " + ctx.args[0] + " はありません");
     std::string out;
     for (const RegistryRecord& m : list.members) {

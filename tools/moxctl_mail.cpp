@@ -8,7 +8,6 @@
 #include "store/store.h"
 #include "tools/moxctl.h"
 #include "tools/moxctl_items.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 
 namespace {
@@ -24,8 +23,7 @@ int ReportDelivery(const CommandContext& ctx, const DeliveryResult& result) {
         out += line;
     }
     PrintOut(ctx, out);
-    for (const std::string& m : result.messages) PrintErr(ctx, m + "\n");
-    return result.sent && result.messages.empty() ? kExitOk : kExitFailed;
+    return Report(result);
 }
 
 int CmdSend(CommandContext& ctx) {
@@ -48,13 +46,12 @@ int CmdSend(CommandContext& ctx) {
         if (!ParseAttachment(given, &source, &message)) return Fail(ctx, message);
         item.attachments.push_back(source);
     }
-    Party sender;
     std::vector<Party> recipients;
-    if (!ResolveParties(ctx, wanted, &sender, &recipients, &message)) return Fail(ctx, message);
+    if (!ResolveParties(ctx, wanted, &recipients, &message)) return Fail(ctx, message);
     item.kind = kItemMail;
     item.subject = CutSjis(subject, kSubjectTextMax);
     item.sentTime = LocalTimeNow();
-    return ReportDelivery(ctx, DeliverItem(sender, recipients, item));
+    return ReportDelivery(ctx, DeliverItem(ctx.store, ctx.userName, recipients, item));
 }
 
 int CmdPhone(CommandContext& ctx) {
@@ -71,15 +68,14 @@ int CmdPhone(CommandContext& ctx) {
     if (!ctx.args.empty() || !haveCaller || !ParseNumberList(to, &wanted) ||
         (!request.empty() && (!ParseNumber(request, &item.request) || item.request > kRequestMessage)))
         return UsageError(ctx, "phone");
-    Party sender;
     std::vector<Party> recipients;
     std::string message;
-    if (!ResolveParties(ctx, wanted, &sender, &recipients, &message)) return Fail(ctx, message);
+    if (!ResolveParties(ctx, wanted, &recipients, &message)) return Fail(ctx, message);
     item.kind = kItemPhoneMemo;
     item.subject = CutSjis(caller, kSubjectTextMax);
     item.phone = CutSjis(number, kPhoneTextMax);
     item.sentTime = LocalTimeNow();
-    return ReportDelivery(ctx, DeliverItem(sender, recipients, item));
+    return ReportDelivery(ctx, DeliverItem(ctx.store, ctx.userName, recipients, item));
 }
 
 // "received" or "sent" as a list kind; -1 for anything else.
@@ -91,8 +87,8 @@ int ListKindArg(const std::string& which) {
 
 // Loads the own list of the kind; false (with the message printed) when it cannot be shown.
 bool LoadOwnList(const CommandContext& ctx, int kind, ListLoad* load) {
-    *load = LoadList(CurrentUser().numberText, kind);
-    if (!load->ok) PrintErr(ctx, load->message + "\n");
+    *load = LoadList(ctx.store, MailListKind(kind), ctx.store.UserFolder());
+    if (!load->ok) ShowMessages(*load);
     return load->ok;
 }
 
@@ -114,10 +110,11 @@ int CmdOpen(CommandContext& ctx) {
     if (!LoadOwnList(ctx, kListReceived, &load) || !TakePosition(ctx, ctx.args[0], load, &position))
         return kExitFailed;
     const ListLine& line = load.lines[static_cast<size_t>(position)];
-    OpenedItem opened = MarkItemOpened(CurrentUser().number, line.index, &line.identity);
+    OpenedItem opened = MarkItemOpened(ctx.store, line.index, &line.identity);
     if (!opened.ok) return Fail(ctx, "位置 " + ctx.args[0] + " に項目がありません");
     ItemBody body = LoadItemBody(
-        NumberedFileName(CurrentUser().numberText, opened.record.receivedNumber, kPrefixRcv, kExtTxt),
+        NumberedFileName(ctx.store, ctx.store.UserFolder(), opened.record.receivedNumber, kPrefixRcv,
+                         kExtTxt),
         opened.record.shiftFlag);
     PrintOut(ctx, opened.record.subject + "\n" + body.text);
     return kExitOk;
@@ -132,13 +129,13 @@ int CmdDelete(CommandContext& ctx) {
     if (!LoadOwnList(ctx, kind, &load) || !TakePosition(ctx, ctx.args[1], load, &position))
         return kExitFailed;
     const ListLine& line = load.lines[static_cast<size_t>(position)];
-    DeleteOutcome outcome = DeleteListEntry(kind, CurrentUser().numberText,
+    DeleteOutcome outcome = DeleteListEntry(ctx.store, MailListKind(kind), ctx.store.UserFolder(),
                                             static_cast<long>(load.lines.size()), position, &line.identity);
-    if (!outcome.message.empty()) return Fail(ctx, outcome.message);
+    if (!outcome.ok) return Report(outcome);
     // --retract is the Yes to "送信先のメールも削除しますか？".
     if (outcome.canRetract && retract) {
-        RetractResult r = RetractReceivedCopy(CurrentUser().number, outcome.retraction);
-        if (!r.message.empty()) return Fail(ctx, r.message);
+        RetractResult r = RetractReceivedCopy(ctx.store, outcome.retraction);
+        if (!r.ok) return Report(r);
     }
     return kExitOk;
 }

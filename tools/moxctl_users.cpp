@@ -9,8 +9,8 @@ namespace {
 
 int CmdInit(CommandContext& ctx) {
     if (!ctx.args.empty()) return UsageError(ctx, "init");
-    if (!MakeStoreFolder(NetDir())) {
-        PrintErr(ctx, "ネットワークディレクトリを作成できません: " + NetDir() + "\n");
+    if (!MakeStoreFolder(ctx.store.netDir)) {
+        PrintErr(ctx, "ネットワークディレクトリを作成できません: " + ctx.store.netDir + "\n");
         return kExitFailed;
     }
     return kExitOk;
@@ -24,10 +24,10 @@ int CmdRegister(CommandContext& ctx) {
         PrintErr(ctx, "名前とLOGIN名は20バイト以内で入力してください\n");
         return kExitFailed;
     }
-    RegisterResult r = RegisterNewUser(name, login);
+    RegisterResult r = RegisterNewUser(ctx.store, name, login);
     if (!r.ok) {
-        PrintErr(ctx, (r.message.empty() ? std::string("登録できませんでした") : r.message) + "\n");
-        return kExitFailed;
+        if (r.messages.empty()) r.Fail("登録できませんでした");
+        return Report(r);
     }
     char text[16];
     std::snprintf(text, sizeof text, "%03d\n", r.number);
@@ -37,22 +37,21 @@ int CmdRegister(CommandContext& ctx) {
 
 int CmdUsers(CommandContext& ctx) {
     if (!ctx.args.empty()) return UsageError(ctx, "users");
-    std::vector<RegistryRecord> records;
-    bool damaged = false;
-    if (!ReadRegistry(records, &damaged)) {
-        if (!StoreExists(RegistryPath()) && LastOpenError() == kErrFileNotFound) return kExitOk;
-        PrintErr(ctx, RegistryPath() + "\n");
+    RegistryRead registry = ReadRegistry(ctx.store);
+    if (!registry.ok) {
+        if (registry.absent) return kExitOk;
+        ShowMessages(registry);
         return kExitFailed;
     }
     std::string out;
-    for (const RegistryRecord& r : records) {
+    for (const RegistryRecord& r : registry.records) {
         char number[16];
         std::snprintf(number, sizeof number, "%03d", r.number);
         out += std::string(number) + "\t" + r.name + "\t" + r.loginName + "\n";
     }
     PrintOut(ctx, out);
     // The whole records are listed; the torn one after them is the administrator's to mend.
-    if (!damaged) return kExitOk;
+    if (!registry.damaged) return kExitOk;
     PrintErr(ctx, std::string(kMsgRegistryDamaged) + "\n");
     return kExitFailed;
 }

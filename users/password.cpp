@@ -1,15 +1,14 @@
 #include "users/password.h"
 
+#include "store/bytes.h"
+
 std::string EncodePasswordFile(const std::string& password, int dayOfYear) {
-    std::string out(kPasswordFileSize, '\0');
+    std::string out;
     unsigned key = static_cast<unsigned>(dayOfYear) & 0xFFFF;
-    out[0] = static_cast<char>(key & 0xFF);
-    out[1] = static_cast<char>(key >> 8);
+    AppendUint16(out, key);
     for (size_t i = 0; i < kPasswordMax; ++i) {
         int byte = i < password.size() ? static_cast<signed char>(password[i]) : 0;
-        unsigned word = static_cast<unsigned>(byte + static_cast<int>(key)) & 0xFFFF;
-        out[2 + 2 * i] = static_cast<char>(word & 0xFF);
-        out[3 + 2 * i] = static_cast<char>(word >> 8);
+        AppendUint16(out, static_cast<unsigned>(byte + static_cast<int>(key)));
     }
     return out;
 }

@@ -6,7 +6,6 @@
 #include "store/sjis.h"
 #include "store/store.h"
 #include "users/import_list.h"
-#include "users/local_user.h"
 #include "users/password.h"
 
 namespace {
@@ -24,6 +23,7 @@ const char kMsgNumberTableBusy[] =
 const char kMsgListChanged[] = "利用者ファイルが更新されていました。";
 const char kMsgListWriteFailed[] = "利用者ファイルの書き込みに失敗しました。";
 const char kMsgRegistryWriteFailed[] = "利用者の登録(regist.mox)に失敗しました。";
+const char kMsgMembersNotSaved[] = "regist error";
 
 bool HasLoginName(const std::vector<RegistryRecord>& records, const std::string& loginName) {
     const std::string stored = CutSjis(loginName, kLoginNameMax);  // as the record would hold it
@@ -32,90 +32,87 @@ bool HasLoginName(const std::vector<RegistryRecord>& records, const std::string&
     return false;
 }
 
-std::string OwnPath(const char* name) { return UserStorePath(CurrentUser().numberText, name); }
+// A file in the acting user's folder.
+std::string OwnPath(const StoreContext& store, const char* name) {
+    return UserStorePath(store, store.UserFolder(), name);
+}
+std::string RegistryPath(const StoreContext& store) { return StorePath(store, kRegistryName); }
 
 }  // namespace
 
 const char kMsgRegistryDamaged[] = "利用者ファイル(regist.mox)が壊れています。登録できません。";
 const char kMsgLoginNameTaken[] = "ＬＯＧＩＮ名はすでに使われています";
 
-std::string RegistryPath() { return StorePath(kRegistryName); }
-
-bool ReadRegistry(std::vector<RegistryRecord>& records, bool* damaged) {
+RegistryRead ReadRegistry(const StoreContext& store) {
+    RegistryRead read;
+    const std::string path = RegistryPath(store);
+    StoreFile file(path, kOpenRead);
     std::string bytes;
-    records.clear();
-    if (damaged) *damaged = false;
-    if (!ReadStoreFile(RegistryPath(), bytes)) return false;
-    records = DecodeRegistry(bytes);
-    if (damaged) *damaged = bytes.size() % kRegistryRecordSize != 0;
-    return true;
+    if (!file.IsOpen() || !StoreReadToEnd(file.Get(), bytes)) {
+        read.absent = file.Error() == kErrFileNotFound;
+        read.Fail(path);
+        return read;
+    }
+    read.records = DecodeRegistry(bytes);
+    read.damaged = bytes.size() % kRegistryRecordSize != 0;
+    return read;
 }
 
-bool LookupUserName(int number) {
-    std::vector<RegistryRecord> records;
-    if (!ReadRegistry(records)) {
-        CurrentUser().name.clear();
-        return false;
-    }
-    bool found = false;
-    for (const RegistryRecord& r : records) {
+RegistryMatch LookupUserName(const StoreContext& store, int number) {
+    RegistryMatch match;
+    RegistryRead registry = ReadRegistry(store);
+    static_cast<StoreResult&>(match) = registry;
+    for (const RegistryRecord& r : registry.records) {
         if (r.number == number) {
-            CurrentUser().name = r.name;
-            found = true;
+            match.record = r;
+            match.found = true;
         }
     }
-    return found;
+    return match;
 }
 
-bool FindLoginName(const std::string& loginName) {
+RegistryMatch FindLoginName(const StoreContext& store, const std::string& loginName) {
+    RegistryMatch match;
     // The users claimed from the import list have no login name: an empty entry would sign in
     // as one of them.
-    if (loginName.empty()) return false;
-    std::vector<RegistryRecord> records;
-    if (!ReadRegistry(records)) return false;
-    bool found = false;
-    for (const RegistryRecord& r : records) {
+    if (loginName.empty()) return match;
+    RegistryRead registry = ReadRegistry(store);
+    static_cast<StoreResult&>(match) = registry;
+    for (const RegistryRecord& r : registry.records) {
         if (r.loginName == loginName) {
-            CurrentUser().name = r.name;
-            CurrentUser().loginName = r.loginName;
-            SetCurrentUserNumber(r.number);
-            found = true;
+            match.record = r;
+            match.found = true;
         }
     }
-    return found;
+    return match;
 }
 
-void ReadPassword() {
+std::string ReadPassword(const StoreContext& store) {
     std::string bytes;
-    CurrentUser().password.clear();
-    if (ReadStoreFile(OwnPath(kPasswordName), bytes)) CurrentUser().password = DecodePasswordFile(bytes);
+    if (!ReadStoreFile(OwnPath(store, kPasswordName), bytes)) return std::string();
+    return DecodePasswordFile(bytes);
 }
 
-bool WritePassword(int dayOfYear) {
-    return WriteStoreFile(OwnPath(kPasswordName),
-                          EncodePasswordFile(CurrentUser().password, dayOfYear));
+bool WritePassword(const StoreContext& store, const std::string& password, int dayOfYear) {
+    return WriteStoreFile(OwnPath(store, kPasswordName), EncodePasswordFile(password, dayOfYear));
 }
 
-TakeNumberResult TakeUserNumber() {
+TakeNumberResult TakeUserNumber(const StoreContext& store) {
     TakeNumberResult result;
     // The registry has the last word on who has a number: a table that was cut short or emptied
     // must not hand a colleague's number, and with it his mailbox, to a newcomer.
-    std::vector<RegistryRecord> registered;
-    ReadRegistry(registered);
+    const std::vector<RegistryRecord> registered = ReadRegistry(store).records;
     // One exclusive open covers the read, the choice and the write-back, so two PCs can never
     // take the same number. A table held by another PC is retried, never recreated.
-    StoreFile table(StorePath(kNumberTableName), kOpenAlways);
+    StoreFile table(StorePath(store, kNumberTableName), kOpenAlways);
     if (!table.IsOpen()) {
-        result.message = kMsgNumberTableBusy;
+        result.Fail(kMsgNumberTableBusy);
         return result;
     }
+    std::string stored;
+    StoreReadUpTo(table.Get(), stored, kNumberTableSize);
     unsigned char bytes[kNumberTableSize] = {0};
-    size_t have = 0;
-    while (have < kNumberTableSize) {
-        long got = StoreRead(table.Get(), bytes + have, kNumberTableSize - have);
-        if (got <= 0) break;
-        have += static_cast<size_t>(got);
-    }
+    std::memcpy(bytes, stored.data(), stored.size());
     for (const RegistryRecord& r : registered) {
         for (int n : {r.number, std::atoi(r.numberText.c_str())})
             if (n >= 1 && n <= kMaxUserNumber) bytes[n] = 1;
@@ -128,22 +125,22 @@ TakeNumberResult TakeUserNumber() {
         }
     }
     if (number == 0) {
-        result.message = kMsgNoFreeNumber;
+        result.Fail(kMsgNoFreeNumber);
         return result;
     }
     bytes[number] = 1;
     if (StoreSeek(table.Get(), 0, kSeekSet) != 0 ||
         StoreWrite(table.Get(), bytes, kNumberTableSize) != static_cast<long>(kNumberTableSize)) {
-        result.message = kMsgNumberTableBusy;
+        result.Fail(kMsgNumberTableBusy);
         return result;
     }
     result.number = number;
     return result;
 }
 
-void ReleaseUserNumber(int number) {
+void ReleaseUserNumber(const StoreContext& store, int number) {
     if (number < 1 || number > kMaxUserNumber) return;
-    StoreFile table(StorePath(kNumberTableName), kOpenReadWrite);
+    StoreFile table(StorePath(store, kNumberTableName), kOpenReadWrite);
     if (!table.IsOpen()) return;
     unsigned char bytes[kNumberTableSize] = {0};
     if (StoreRead(table.Get(), bytes, kNumberTableSize) < 0) return;
@@ -151,98 +148,99 @@ void ReleaseUserNumber(int number) {
     if (StoreSeek(table.Get(), 0, kSeekSet) == 0) StoreWrite(table.Get(), bytes, kNumberTableSize);
 }
 
-bool AppendRegistryRecord(const RegistryRecord& record) {
-    StoreFile registry(StoreOpenAppend(RegistryPath()));
+bool AppendRegistryRecord(const StoreContext& store, const RegistryRecord& record) {
+    StoreFile registry(StoreOpenAppend(RegistryPath(store)));
     if (!registry.IsOpen()) return false;
     // Every record after a torn one would be misaligned for the whole office: nothing is added
     // behind one, and a write that falls short is cut off again.
     const long end = StoreSize(registry.Get());
     if (end < 0 || end % static_cast<long>(kRegistryRecordSize) != 0) return false;
-    std::string bytes = EncodeRegistryRecord(record);
-    if (StoreWrite(registry.Get(), bytes.data(), bytes.size()) == static_cast<long>(bytes.size()))
-        return true;
-    if (StoreSeek(registry.Get(), end, kSeekSet) == end) StoreTruncateHere(registry.Get());
-    return false;
+    return StoreAppendWhole(registry.Get(), EncodeRegistryRecord(record));
 }
 
 namespace {
 
-// Why nobody can be registered now ("" when registration may go on): a registry that ends in
-// part of a record, or a login name that another record has.
-std::string RegistrationRefusal(const std::string& loginName, bool* loginTaken) {
-    std::vector<RegistryRecord> records;
-    bool damaged = false;
-    ReadRegistry(records, &damaged);
-    if (damaged) return kMsgRegistryDamaged;
-    if (!loginName.empty() && HasLoginName(records, loginName)) {
-        *loginTaken = true;
-        return kMsgLoginNameTaken;
+// Why nobody can be registered now (not ok, with the text to tell): a registry that ends in part
+// of a record, or a login name that another record has (loginTaken).
+RegisterResult RegistrationRefusal(const StoreContext& store, const std::string& loginName) {
+    RegisterResult refusal;
+    RegistryRead registry = ReadRegistry(store);
+    if (registry.damaged) {
+        refusal.Fail(kMsgRegistryDamaged);
+    } else if (!loginName.empty() && HasLoginName(registry.records, loginName)) {
+        refusal.loginTaken = true;
+        refusal.Fail(kMsgLoginNameTaken);
     }
-    return std::string();
+    return refusal;
 }
 
 }  // namespace
 
-NameImportList LoadNameImportList() {
+NameImportList LoadNameImportList(const StoreContext& store) {
     NameImportList list;
-    list.present = ReadStoreFile(StorePath(kImportListName), list.loadedBytes);
+    list.present = ReadStoreFile(StorePath(store, kImportListName), list.loadedBytes);
     if (list.present) list.entries = ParseNameImportList(list.loadedBytes);
     return list;
 }
 
-RegisterResult RegisterNewUser(const std::string& userName, const std::string& loginName) {
-    RegisterResult result;
-    result.message = RegistrationRefusal(loginName, &result.loginTaken);
-    if (!result.message.empty()) return result;
-    TakeNumberResult taken = TakeUserNumber();
+RegisterResult RegisterNewUser(const StoreContext& store, const std::string& userName,
+                               const std::string& loginName) {
+    RegisterResult result = RegistrationRefusal(store, loginName);
+    if (!result.ok) return result;
+    TakeNumberResult taken = TakeUserNumber(store);
     if (taken.number == 0) {
-        result.message = taken.message;
+        result.messages = taken.messages;
+        result.Fail();
         return result;
     }
-    if (!AppendRegistryRecord(MakeRegistryRecord(userName, taken.number, loginName))) {
-        ReleaseUserNumber(taken.number);
-        result.message = kMsgRegistryWriteFailed;
+    if (!AppendRegistryRecord(store, MakeRegistryRecord(userName, taken.number, loginName))) {
+        ReleaseUserNumber(store, taken.number);
+        result.Fail(kMsgRegistryWriteFailed);
         return result;
     }
-    MakeStoreFolder(StorePath(UserFolderName(taken.number)));
-    result.ok = true;
+    MakeStoreFolder(StorePath(store, UserFolderName(taken.number)));
     result.number = taken.number;
     return result;
 }
 
-RegisterResult RegisterFromImportList(const NameImportList& list, size_t chosen) {
+RegisterResult RegisterFromImportList(const StoreContext& store, const NameImportList& list,
+                                      size_t chosen) {
     RegisterResult result;
-    if (chosen >= list.entries.size()) return result;
-    result.message = RegistrationRefusal("", &result.loginTaken);
-    if (!result.message.empty()) return result;
-    TakeNumberResult taken = TakeUserNumber();
+    if (chosen >= list.entries.size()) {
+        result.Fail();
+        return result;
+    }
+    result = RegistrationRefusal(store, "");
+    if (!result.ok) return result;
+    TakeNumberResult taken = TakeUserNumber(store);
     if (taken.number == 0) {
-        result.message = taken.message;
+        result.messages = taken.messages;
+        result.Fail();
         return result;
     }
     // regist.txt stays open from the check to the rewrite, so no other PC can claim a name in
     // between: the name is ours only if the file still holds what the dialog showed.
-    StoreFile file(StorePath(kImportListName), kOpenReadWrite);
+    StoreFile file(StorePath(store, kImportListName), kOpenReadWrite);
     std::string now;
     bool readable = file.IsOpen() && StoreReadToEnd(file.Get(), now);
     if (!readable) {
-        bool vanished = LastOpenError() == kErrFileNotFound || LastOpenError() == kErrPathNotFound;
-        ReleaseUserNumber(taken.number);
+        bool vanished = file.Error() == kErrFileNotFound || file.Error() == kErrPathNotFound;
+        ReleaseUserNumber(store, taken.number);
         result.listChanged = file.IsOpen() ? false : vanished;
-        result.message = result.listChanged ? kMsgListChanged : kMsgListWriteFailed;
+        result.Fail(result.listChanged ? kMsgListChanged : kMsgListWriteFailed);
         return result;
     }
     if (now != list.loadedBytes) {
         file.Close();
-        ReleaseUserNumber(taken.number);
+        ReleaseUserNumber(store, taken.number);
         result.listChanged = true;
-        result.message = kMsgListChanged;
+        result.Fail(kMsgListChanged);
         return result;
     }
-    if (!AppendRegistryRecord(MakeRegistryRecord(list.entries[chosen], taken.number, ""))) {
+    if (!AppendRegistryRecord(store, MakeRegistryRecord(list.entries[chosen], taken.number, ""))) {
         file.Close();
-        ReleaseUserNumber(taken.number);
-        result.message = kMsgRegistryWriteFailed;
+        ReleaseUserNumber(store, taken.number);
+        result.Fail(kMsgRegistryWriteFailed);
         return result;
     }
     std::vector<std::string> rest;
@@ -254,17 +252,16 @@ RegisterResult RegisterFromImportList(const NameImportList& list, size_t chosen)
                                          static_cast<long>(bytes.size())) &&
                    StoreTruncateHere(file.Get());
     file.Close();
-    MakeStoreFolder(StorePath(UserFolderName(taken.number)));
-    result.ok = true;
+    MakeStoreFolder(StorePath(store, UserFolderName(taken.number)));
     result.number = taken.number;
     // The user is registered either way; a list that could not be rewritten still offers the
     // name to others, which the administrator must be told about.
-    if (!written) result.message = kMsgListWriteFailed;
+    if (!written) result.Fail(kMsgListWriteFailed);
     return result;
 }
 
-bool MarkSignedIn() {
-    StoreFile marker(OwnPath(kSignInMarker), kOpenCreate);
+bool MarkSignedIn(const StoreContext& store) {
+    StoreFile marker(OwnPath(store, kSignInMarker), kOpenCreate);
     if (!marker.IsOpen()) return false;
     // Truncating an empty file need not touch its time, but the time is what tells colleagues
     // since when this user has been signed in.
@@ -272,19 +269,19 @@ bool MarkSignedIn() {
     return true;
 }
 
-bool MarkSignedOut() { return StoreDelete(OwnPath(kSignInMarker)); }
+bool MarkSignedOut(const StoreContext& store) { return StoreDelete(OwnPath(store, kSignInMarker)); }
 
-bool IsSignedIn(const std::string& numberText) {
-    return StoreExists(UserStorePath(numberText, kSignInMarker));
+bool IsSignedIn(const StoreContext& store, const std::string& numberText) {
+    return StoreExists(UserStorePath(store, numberText, kSignInMarker)).Opened();
 }
 
-BoardMemberLists LoadBoardMemberLists() {
+BoardMemberLists LoadBoardMemberLists(const StoreContext& store) {
     BoardMemberLists lists;
-    std::vector<RegistryRecord> records;
-    if (!ReadRegistry(records)) lists.message = RegistryPath();
-    for (const RegistryRecord& r : records) lists.allUsers.push_back(RegistryListLine(r));
+    RegistryRead registry = ReadRegistry(store);
+    static_cast<StoreResult&>(lists) = registry;
+    for (const RegistryRecord& r : registry.records) lists.allUsers.push_back(RegistryListLine(r));
     std::string bytes;
-    if (ReadStoreFile(OwnPath(kRegistryName), bytes)) {
+    if (ReadStoreFile(OwnPath(store, kRegistryName), bytes)) {
         for (const RegistryRecord& r : DecodeRegistry(bytes)) {
             std::string line = RegistryListLine(r);
             for (auto it = lists.allUsers.begin(); it != lists.allUsers.end(); ++it) {
@@ -299,8 +296,9 @@ BoardMemberLists LoadBoardMemberLists() {
     return lists;
 }
 
-bool SaveBoardMembers(const std::vector<std::string>& memberLines, std::string* message) {
-    MakeStoreFolder(StorePath(CurrentUser().numberText));
+StoreResult SaveBoardMembers(const StoreContext& store, const std::vector<std::string>& memberLines) {
+    StoreResult result;
+    MakeStoreFolder(StorePath(store, store.UserFolder()));
     std::string bytes;
     for (const std::string& line : memberLines) {
         size_t tab = line.find('\t');
@@ -310,9 +308,6 @@ bool SaveBoardMembers(const std::vector<std::string>& memberLines, std::string* 
         r.number = std::atoi(r.numberText.c_str());
         bytes += EncodeRegistryRecord(r);
     }
-    if (!WriteStoreFile(OwnPath(kRegistryName), bytes)) {
-        if (message) *message = "regist error";
-        return false;
-    }
-    return true;
+    if (!WriteStoreFile(OwnPath(store, kRegistryName), bytes)) result.Fail(kMsgMembersNotSaved);
+    return result;
 }

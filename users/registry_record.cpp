@@ -1,10 +1,9 @@
 #include "users/registry_record.h"
 
-#include <cstdio>
 #include <cstring>
 
+#include "store/bytes.h"
 #include "store/names.h"
-#include "store/sjis.h"
 
 namespace rf = registry_field;
 
@@ -18,18 +17,12 @@ RegistryRecord MakeRegistryRecord(const std::string& name, int number,
     return r;
 }
 
-static void PutText(unsigned char* out, size_t width, const std::string& text) {
-    std::string cut = CutSjis(text, width - 1);
-    std::memcpy(out, cut.data(), cut.size());
-}
-
 void EncodeRegistryRecord(const RegistryRecord& record, unsigned char out[kRegistryRecordSize]) {
     std::memset(out, 0, kRegistryRecordSize);
-    PutText(out + rf::kName, rf::kNameWidth, record.name);
-    PutText(out + rf::kNumberText, rf::kNumberTextWidth, record.numberText);
-    out[rf::kNumber] = static_cast<unsigned char>(record.number & 0xFF);
-    out[rf::kNumber + 1] = static_cast<unsigned char>((record.number >> 8) & 0xFF);
-    PutText(out + rf::kLogin, rf::kLoginWidth, record.loginName);
+    PutFieldText(out + rf::kName, rf::kNameWidth - 1, record.name);
+    PutFieldText(out + rf::kNumberText, rf::kNumberTextWidth - 1, record.numberText);
+    PutInt16(out + rf::kNumber, record.number);
+    PutFieldText(out + rf::kLogin, rf::kLoginWidth - 1, record.loginName);
 }
 
 std::string EncodeRegistryRecord(const RegistryRecord& record) {
@@ -42,14 +35,14 @@ RegistryRecord DecodeRegistryRecord(const unsigned char in[kRegistryRecordSize])
     RegistryRecord r;
     r.name = FieldText(in + rf::kName, rf::kNameWidth);
     r.numberText = FieldText(in + rf::kNumberText, rf::kNumberTextWidth);
-    r.number = static_cast<int16_t>(in[rf::kNumber] | (in[rf::kNumber + 1] << 8));
+    r.number = GetInt16(in + rf::kNumber);
     r.loginName = FieldText(in + rf::kLogin, rf::kLoginWidth);
     return r;
 }
 
 std::vector<RegistryRecord> DecodeRegistry(const std::string& bytes) {
     std::vector<RegistryRecord> records;
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const unsigned char* p = BytesOf(bytes);
     for (size_t off = 0; off + kRegistryRecordSize <= bytes.size(); off += kRegistryRecordSize)
         records.push_back(DecodeRegistryRecord(p + off));
     return records;

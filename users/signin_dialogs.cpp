@@ -6,12 +6,12 @@
 #include <ctime>
 #include <vector>
 
-#include "app/profile.h"
-#include "app/settings.h"
+#include "app/settings/keys.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "res/resource.h"
 #include "shell/message_box.h"
 #include "shell/plumbing.h"
-#include "users/local_user.h"
 #include "users/password.h"
 #include "users/registry.h"
 #include "users/signin_texts.h"
@@ -32,34 +32,49 @@ int TodayDayOfYear() {
 
 // ---- Login (971) ----
 
-void LoginOnOk(HWND dialog) {
+struct LoginState {
+    std::string netDir;
+    LoginChoice choice;  // what the dialog hands back
+};
+
+LoginState* LoginOf(HWND dialog) {
+    return reinterpret_cast<LoginState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+void LoginOnOk(HWND dialog, LoginState* state) {
     std::string login = DialogText(dialog, IDC_LOGIN_NAME, kLoginNameMax);
     std::string password = PasswordEntry(dialog, IDC_PASSWORD);
-    bool found;
+    RegistryMatch match;
+    std::string stored;
     {
         WaitCursor wait;
-        found = FindLoginName(login);
-        // The matched user's own settings hold where the password is kept.
-        if (found) ReadUserSettings();
+        match = FindLoginName(StoreContext{state->netDir, 0}, login);
+        // The password kept in the matched user's own folder.
+        if (match.found) stored = ReadPassword(StoreContext{state->netDir, match.record.number});
     }
-    if (!found) {
+    if (!match.found) {
         ShowWarning(dialog, kMsgWrongLoginName);
         return;
     }
-    if (password != CurrentUser().password) {
+    if (password != stored) {
         ShowWarning(dialog, kMsgWrongPassword);
         return;
     }
+    state->choice.done = true;
+    state->choice.user = match.record;
     EndDialog(dialog, 1);
 }
 
-BOOL LoginOnInitDialog(HWND dialog, HWND, LPARAM) {
+BOOL LoginOnInitDialog(HWND dialog, HWND, LPARAM param) {
     CentreWindow(dialog);
+    SetWindowLongPtrA(dialog, DWLP_USER, param);
     return TRUE;
 }
 
 void LoginOnCommand(HWND dialog, int id, HWND, UINT) {
-    if (id == IDOK) LoginOnOk(dialog);
+    LoginState* state = LoginOf(dialog);
+    if (!state) return;
+    if (id == IDOK) LoginOnOk(dialog, state);
     if (id == IDCANCEL) EndDialog(dialog, 0);
 }
 
@@ -73,16 +88,23 @@ INT_PTR CALLBACK LoginProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 // ---- Password check (400) ----
 
-BOOL PasswordCheckOnInitDialog(HWND dialog, HWND, LPARAM) {
+// The password to check against, kept with the dialog.
+const std::string* ExpectedPasswordOf(HWND dialog) {
+    return reinterpret_cast<const std::string*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+BOOL PasswordCheckOnInitDialog(HWND dialog, HWND, LPARAM param) {
     CentreWindow(dialog);
+    SetWindowLongPtrA(dialog, DWLP_USER, param);
     EditLimit(dialog, IDC_PASSWORD, static_cast<int>(kPasswordMax));
     return TRUE;
 }
 
 void PasswordCheckOnCommand(HWND dialog, int id, HWND, UINT) {
+    const std::string* expected = ExpectedPasswordOf(dialog);
     if (id == IDCANCEL) EndDialog(dialog, 0);
-    if (id != IDOK) return;
-    if (PasswordEntry(dialog, IDC_PASSWORD) != CurrentUser().password) {
+    if (id != IDOK || !expected) return;
+    if (PasswordEntry(dialog, IDC_PASSWORD) != *expected) {
         ShowWarning(dialog, kMsgWrongPassword);
         return;
     }
@@ -99,39 +121,51 @@ INT_PTR CALLBACK PasswordCheckProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 // ---- Password change (410) ----
 
-BOOL PasswordChangeOnInitDialog(HWND dialog, HWND, LPARAM) {
+struct PasswordChangeState {
+    StoreContext store;      // the user whose password it is
+    std::string current;
+    PasswordChoice choice;   // what the dialog hands back
+};
+
+PasswordChangeState* PasswordChangeOf(HWND dialog) {
+    return reinterpret_cast<PasswordChangeState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+BOOL PasswordChangeOnInitDialog(HWND dialog, HWND, LPARAM param) {
     CentreWindow(dialog);
+    SetWindowLongPtrA(dialog, DWLP_USER, param);
     for (int control : {IDC_OLD_PASSWORD, IDC_NEW_PASSWORD, IDC_NEW_PASSWORD_AGAIN})
         EditLimit(dialog, control, static_cast<int>(kPasswordMax));
     return TRUE;
 }
 
-void PasswordChangeOnOk(HWND dialog) {
+void PasswordChangeOnOk(HWND dialog, PasswordChangeState* state) {
     std::string newPassword = PasswordEntry(dialog, IDC_NEW_PASSWORD);
-    switch (CheckPasswordChange(CurrentUser().password, PasswordEntry(dialog, IDC_OLD_PASSWORD),
+    switch (CheckPasswordChange(state->current, PasswordEntry(dialog, IDC_OLD_PASSWORD),
                                 newPassword, PasswordEntry(dialog, IDC_NEW_PASSWORD_AGAIN))) {
         case PasswordChangeCheck::kWrongOld: ShowWarning(dialog, kMsgWrongOldPassword); return;
         case PasswordChangeCheck::kRetypeMismatch: ShowWarning(dialog, kMsgRetypeMismatch); return;
         case PasswordChangeCheck::kOk: break;
     }
-    const std::string oldPassword = CurrentUser().password;
-    CurrentUser().password = newPassword;
     bool written;
     {
         WaitCursor wait;
-        written = WritePassword(TodayDayOfYear());
+        written = WritePassword(state->store, newPassword, TodayDayOfYear());
     }
     if (!written) {
         // The file still holds the old password, and the next start will ask for that one.
-        CurrentUser().password = oldPassword;
         ShowWarning(dialog, kMsgPasswordNotWritten);
         return;
     }
+    state->choice.done = true;
+    state->choice.password = newPassword;
     EndDialog(dialog, 1);
 }
 
 void PasswordChangeOnCommand(HWND dialog, int id, HWND, UINT) {
-    if (id == IDOK) PasswordChangeOnOk(dialog);
+    PasswordChangeState* state = PasswordChangeOf(dialog);
+    if (!state) return;
+    if (id == IDOK) PasswordChangeOnOk(dialog, state);
     if (id == IDCANCEL) EndDialog(dialog, 0);
 }
 
@@ -145,18 +179,17 @@ INT_PTR CALLBACK PasswordChangeProc(HWND dialog, UINT message, WPARAM wParam, LP
 
 // ---- User picker (973) ----
 
-BOOL UserPickerOnInitDialog(HWND dialog, HWND, LPARAM) {
+BOOL UserPickerOnInitDialog(HWND dialog, HWND, LPARAM param) {
     CentreWindow(dialog);
     int tabStop = kPickerTabStop;
     SendDlgItemMessageA(dialog, IDC_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
-    std::vector<RegistryRecord> records;
-    bool readable;
+    RegistryRead registry;
     {
         WaitCursor wait;
-        readable = ReadRegistry(records);
+        registry = ReadRegistry(*reinterpret_cast<const StoreContext*>(param));
     }
-    if (!readable) ShowNotice(dialog, RegistryPath());
-    for (const RegistryRecord& r : records) ListAddString(dialog, IDC_LIST, RegistryListLine(r));
+    ShowMessages(registry);
+    for (const RegistryRecord& r : registry.records) ListAddString(dialog, IDC_LIST, RegistryListLine(r));
     return TRUE;
 }
 
@@ -168,7 +201,7 @@ void UserPickerOnOk(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_LIST, LB_GETTEXT, static_cast<WPARAM>(index),
                         reinterpret_cast<LPARAM>(line.data()));
     // The choice takes effect at the next start; this run keeps its user.
-    WriteLocalInt("Environment", "NameNumber", PickedUserNumber(line.data()));
+    WriteLocalInt(kSectionEnvironment, kKeyNameNumber, PickedUserNumber(line.data()));
 }
 
 void UserPickerOnCommand(HWND dialog, int id, HWND, UINT) {
@@ -186,17 +219,28 @@ INT_PTR CALLBACK UserPickerProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-int RunLoginDialog(HWND owner) { return RunDialog(IDD_LOGIN, owner, LoginProc, 0); }
-
-int RunPasswordCheckDialog(HWND owner) {
-    return RunDialog(IDD_PASSWORD_CHECK, owner, PasswordCheckProc, 0);
+LoginChoice RunLoginDialog(HWND owner, const std::string& netDir) {
+    LoginState state;
+    state.netDir = netDir;
+    RunDialog(IDD_LOGIN, owner, LoginProc, reinterpret_cast<LPARAM>(&state));
+    return state.choice;
 }
 
-int RunPasswordChangeDialog(HWND owner) {
-    return RunDialog(IDD_PASSWORD_CHANGE, owner, PasswordChangeProc, 0);
+int RunPasswordCheckDialog(HWND owner, const std::string& password) {
+    return RunDialog(IDD_PASSWORD_CHECK, owner, PasswordCheckProc,
+                     reinterpret_cast<LPARAM>(&password));
 }
 
-int RunUserPickerDialog(HWND owner) {
-    RunDialog(IDD_USER_PICKER, owner, UserPickerProc, 0);
+PasswordChoice RunPasswordChangeDialog(HWND owner, const StoreContext& store,
+                                       const std::string& current) {
+    PasswordChangeState state;
+    state.store = store;
+    state.current = current;
+    RunDialog(IDD_PASSWORD_CHANGE, owner, PasswordChangeProc, reinterpret_cast<LPARAM>(&state));
+    return state.choice;
+}
+
+int RunUserPickerDialog(HWND owner, const StoreContext& store) {
+    RunDialog(IDD_USER_PICKER, owner, UserPickerProc, reinterpret_cast<LPARAM>(&store));
     return 0;
 }

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
-#include "app/window_classes.h"
+#include "app/settings/settings.h"
 #include "res/resource.h"
 #include "shell/launcher_regions.h"
+#include "shell/window_classes.h"
 #include "store/store.h"
 #include "tests/app/mox_process.h"
 #include "tests/support/client_here.h"

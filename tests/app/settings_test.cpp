@@ -2,12 +2,12 @@
 // daily fortune, through the platform's profile functions.
 #include <gtest/gtest.h>
 
-#include "app/fortune.h"
-#include "app/profile.h"
-#include "app/settings.h"
+#include "app/settings/fortune.h"
+#include "app/settings/local_user.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "store/store.h"
 #include "tests/support/support.h"
-#include "users/local_user.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ TEST(LocalSettings, CurrentVersionSetsNetworkDirectoryAndUser) {
     o.Local("Environment", "AutoLogin", "0");
     ReadLocalSettings();
     EXPECT_FALSE(LocalSettings().firstRun);
-    EXPECT_EQ(NetDir(), o.store.Dir());
+    EXPECT_EQ(LocalSettings().netDir, o.store.Dir());
     EXPECT_EQ(CurrentUser().number, 1);
     EXPECT_EQ(CurrentUser().numberText, "001");
     EXPECT_EQ(LocalSettings().autoLogin, 0);

@@ -6,16 +6,16 @@
 
 #include "app/command_line.h"
 #include "app/control_library.h"
-#include "app/fortune.h"
-#include "app/settings.h"
-#include "app/window_classes.h"
+#include "app/settings/fortune.h"
+#include "app/settings/local_user.h"
+#include "app/settings/settings.h"
 #include "res/resource.h"
+#include "shell/window_classes.h"
 #include "store/store.h"
 #include "tests/app/mox_process.h"
 #include "tests/support/client_here.h"
 #include "tests/support/office.h"
 #include "tests/support/window_driver.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 
 TEST(CommandLine, NamesTheLocalSettingsFile) {
@@ -97,7 +97,7 @@ TEST(ControlLibrary, AnIncompleteLibraryIsUnloadedAndTheNextNameTried) {
 TEST(StartupSequence, ASharedPcSetUpAtFirstRunGoesOnToTheLogin) {
     TestOffice office;
     office.Register("山田太郎", "yamada");
-    SetNetDir("");  // a new PC knows no network directory yet
+    LocalSettings().netDir.clear();  // a new PC knows no network directory yet
     int code = DriveModal(RunClientHere, [&] {
         HWND setup = WaitForDialog("ミトカ　初期設定");
         ASSERT_TRUE(setup);
@@ -130,9 +130,7 @@ TEST(StartupSequence, FortuneThenAPasswordThatIsNotGivenRefusesTheStart) {
     YamadaPc office;
     office.SetUser("001", "Fortune", "1");
     office.SetUser("001", "LoginCheck", "1");
-    SetCurrentUserNumber(1);
-    CurrentUser().password = "pw";
-    WritePassword(3);
+    WritePassword(office.store.As(1), "pw", 3);
     int code = DriveModal(RunClientHere, [&] {
         MessageBoxSeen fortune = WaitForMessageBox();
         bool known = false;

@@ -10,7 +10,6 @@
 #include "store/store.h"
 #include "store/tally.h"
 #include "tests/support/support.h"
-#include "users/local_user.h"
 
 namespace {
 
@@ -23,17 +22,16 @@ std::string Subject(int author, int i) { return "P" + std::to_string(author) + "
 
 // args: netdir, own number. Posts kPostsEach posts to kBoard.
 MOX_WORKER(bbs_poster) {
-    SetNetDir(args.at(0));
     const int own = std::stoi(args.at(1));
-    SetCurrentUserNumber(own);
+    const StoreContext poster{args.at(0), own};
     int failed = 0, loadErrors = 0;
     for (int i = 0; i < kPostsEach; ++i) {
         NewPost post;
         post.subject = Subject(own, i);
         post.body = "本文 " + post.subject;
-        PostResult r = BbsCreatePost(kBoard, Party{own, "投稿者" + std::to_string(own)}, post);
+        PostResult r = BbsCreatePost(poster, kBoard, "投稿者" + std::to_string(own), post);
         if (!r.ok || !r.messages.empty()) ++failed;
-        if (!BbsLoadPostList(kBoard).ok) ++loadErrors;
+        if (!BbsLoadPostList(poster, kBoard).ok) ++loadErrors;
     }
     std::printf("poster %d failed %d load-errors %d opens %llu retries %llu busy %llu\n", own, failed,
                 loadErrors, (unsigned long long)Tally().Opens(), (unsigned long long)Tally().busyRetries,
@@ -43,8 +41,7 @@ MOX_WORKER(bbs_poster) {
 
 TEST(BoardUnderLoad, TwoClientsPostingAtOnceGetDistinctNumbersAndWholeRecords) {
     TempStore store;
-    std::string message;
-    ASSERT_TRUE(BbsAddBoard(3, "共有", &message)) << message;
+    ASSERT_TRUE(BbsAddBoard(store.As(), 3, "共有").ok);
     std::vector<Child> posters;
     for (int own : {1, 2}) posters.push_back(StartWorker("bbs_poster", {store.Dir(), std::to_string(own)}));
     for (Child& c : posters) {
@@ -63,7 +60,7 @@ TEST(BoardUnderLoad, TwoClientsPostingAtOnceGetDistinctNumbersAndWholeRecords) {
         const unsigned char* bytes = reinterpret_cast<const unsigned char*>(list.data()) + off;
         PostRecord post = DecodePostRecord(bytes);
         EXPECT_EQ(bytes[1], kItemPost);
-        EXPECT_EQ(RecordInt16(bytes, 36), post.number);
+        EXPECT_EQ(GetInt16(bytes + 36), post.number);
         EXPECT_TRUE(numbers.insert(post.number).second) << post.number;
         EXPECT_TRUE(subjects.insert(post.subject).second) << post.subject;
         EXPECT_EQ(post.subject.substr(0, 3), "P" + std::to_string(post.authorNumber) + "-");

@@ -2,7 +2,10 @@
 // read them.
 #include <gtest/gtest.h>
 
-#include "bbs/board_records.h"
+#include "bbs/board_title_record.h"
+#include "bbs/post_record.h"
+#include "bbs/read_marks.h"
+#include "bbs/reader_record.h"
 
 namespace {
 
@@ -22,11 +25,11 @@ TEST(BoardRecords, PostRecordFieldsLieAtTheirOffsets) {
     std::string bytes = EncodePostRecord(post);
     ASSERT_EQ(bytes.size(), 256u);
     EXPECT_EQ(bytes.substr(0, 3), std::string("\0\3\2", 3));
-    EXPECT_EQ(RecordInt16(Bytes(bytes), 12), 7);
+    EXPECT_EQ(GetInt16(Bytes(bytes) + 12), 7);
     EXPECT_EQ(std::string(bytes.c_str() + 14), "山田太郎");
-    EXPECT_EQ(RecordInt16(Bytes(bytes), 36), 42);
-    EXPECT_EQ(RecordInt16(Bytes(bytes), 38), 42);
-    EXPECT_EQ(RecordInt16(Bytes(bytes), 40 + 8), 11);  // month, the fifth time value
+    EXPECT_EQ(GetInt16(Bytes(bytes) + 36), 42);
+    EXPECT_EQ(GetInt16(Bytes(bytes) + 38), 42);
+    EXPECT_EQ(GetInt16(Bytes(bytes) + 40 + 8), 11);  // month, the fifth time value
     EXPECT_EQ(bytes[76], 'b');                         // the subject lies shifted
     EXPECT_EQ(bytes.substr(126), std::string(130, '\0'));
     EXPECT_EQ(DecodePostRecord(Bytes(bytes)).subject, post.subject);
@@ -43,7 +46,7 @@ TEST(BoardRecords, PostRecordFieldsLieAtTheirOffsets) {
 TEST(BoardRecords, BoardTitlesAreShiftedAndReadWithinTheRecord) {
     std::string bytes = EncodeBoardTitleRecord(BoardTitleRecord{5, "総務部"});
     EXPECT_EQ(bytes[2], 2);
-    EXPECT_EQ(RecordInt16(Bytes(bytes), 36), 5);
+    EXPECT_EQ(GetInt16(Bytes(bytes) + 36), 5);
     EXPECT_NE(bytes.substr(76, 6), "総務部");
     EXPECT_EQ(DecodeBoardTitleRecord(Bytes(bytes)).title, "総務部");
     // A title written plain that fills the record to its end, without a NUL.

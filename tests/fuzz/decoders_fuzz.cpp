@@ -6,11 +6,14 @@
 #include <cstring>
 #include <string>
 
-#include "app/fortune.h"
-#include "bbs/board_records.h"
+#include "app/settings/fortune.h"
+#include "bbs/board_title_record.h"
+#include "bbs/post_record.h"
+#include "bbs/read_marks.h"
+#include "bbs/reader_record.h"
 #include "mail/attachment_record.h"
-#include "mail/list_line.h"
-#include "mail/mail_record.h"
+#include "mail/mail_lines.h"
+#include "store/lists/list_record.h"
 #include "store/names.h"
 #include "store/sjis.h"
 #include "users/import_list.h"

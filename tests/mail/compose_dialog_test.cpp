@@ -5,17 +5,19 @@
 
 #include <functional>
 
-#include "app/settings.h"
+#include "app/settings/local_user.h"
+#include "app/settings/settings.h"
 #include "mail/addressee.h"
 #include "mail/broadcast_record.h"
 #include "mail/broadcast_store.h"
 #include "mail/compose_dialog.h"
 #include "mail/mail_store.h"
 #include "res/resource.h"
+#include "shell/message_box.h"
+#include "store/message_sink.h"
 #include "store/store.h"
 #include "tests/support/office.h"
 #include "tests/support/window_driver.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 
 namespace {
@@ -25,7 +27,8 @@ const char kListsTitle[] = "ミトカ　同報リスト";
 const MessageBoxSeen::Icon kNoIcon = MessageBoxSeen::kNone;
 const MessageBoxSeen::Icon kQuestion = MessageBoxSeen::kQuestion;
 
-// An office of four colleagues, this PC signed in as 山田太郎 (001).
+// An office of four colleagues, this PC signed in as 山田太郎 (001). What the store logic has
+// to say reaches the user as in the client: through the message sink, in a box.
 struct MailOffice : TestOffice {
     MailOffice() {
         for (const char* name : {"山田太郎", "佐藤花子", "鈴木一郎", "高橋次郎"}) Register(name, "");
@@ -33,6 +36,7 @@ struct MailOffice : TestOffice {
         CurrentUser().name = "山田太郎";
         RememberedAddressee().clear();
     }
+    ~MailOffice() { SetMessageSink(previousSink_); }
     std::vector<MailRecord> Records(const std::string& relative) const {
         const std::string bytes = ReadRawFile(store.Path(relative));
         std::vector<MailRecord> records;
@@ -40,6 +44,7 @@ struct MailOffice : TestOffice {
             records.push_back(DecodeMailRecord(bytes.substr(at, 256)));
         return records;
     }
+    MessageSink previousSink_ = SetMessageSink(ShowInMessageBox);
 };
 
 LRESULT Send(HWND dialog, int control, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,9 +99,9 @@ TEST(MailDialog, RepliesAndForwardsAShownMail) {
     sent.body = "明日は\r\n会議です\r\n";
     sent.attachments = {AttachmentSource{pc.Path("report.txt"), "報告書"}};
     sent.sentTime = LocalTimeNow();
-    ASSERT_TRUE(DeliverItem(Party{2, "佐藤花子"}, {Party{1, "山田太郎"}}, sent).sent);
+    ASSERT_TRUE(DeliverItem(office.store.As(2), "佐藤花子", {Party{1, "山田太郎"}}, sent).ok);
     const std::vector<AttachmentRecord> stored =
-        LoadAttachmentList(NumberedFileName("001", 1, kPrefixFil, kExtLst));
+        LoadAttachmentList(office.store.Path("001\\fil0001.lst"));
     ASSERT_EQ(stored.size(), 1u);
     AnsweredItem shown;
     shown.subject = "予定";
@@ -147,14 +152,14 @@ TEST(MailDialog, RepliesAndForwardsAShownMail) {
     EXPECT_EQ(forwarded[0].subject, "FWD:予定");
     EXPECT_EQ(forwarded[0].userNumber, 1);
     const int r = forwarded[0].receivedNumber;
-    EXPECT_EQ(LoadItemBody(NumberedFileName("003", r, kPrefixRcv, kExtTxt), kShiftOrdinary).text,
+    EXPECT_EQ(LoadItemBody(NumberedFileName(office.Office(), "003", r, kPrefixRcv, kExtTxt),
+                           kShiftOrdinary).text,
               "佐藤花子様から\r\n>明日は\r\n>会議です\r\n");
     const std::vector<AttachmentRecord> carried =
-        LoadAttachmentList(NumberedFileName("003", r, kPrefixFil, kExtLst));
+        LoadAttachmentList(NumberedFileName(office.Office(), "003", r, kPrefixFil, kExtLst));
     ASSERT_EQ(carried.size(), 1u);
     EXPECT_EQ(carried[0].title, "報告書");
     EXPECT_EQ(ReadRawFile(carried[0].storedPath), "売上報告");
-    EXPECT_TRUE(RecordedMessages().empty());
 }
 
 TEST(MailDialog, RefusesAndAsksBeforeWritingAnything) {
@@ -203,7 +208,8 @@ TEST(MailDialog, RefusesAndAsksBeforeWritingAnything) {
     EXPECT_EQ(received[0].shiftFlag, kShiftConfidential);
     EXPECT_EQ(twins[0].shiftFlag, kShiftConfidential);
     EXPECT_EQ(twins[0].userName, "佐藤花子");
-    EXPECT_EQ(LoadItemBody(NumberedFileName("002", received[0].receivedNumber, kPrefixRcv, kExtTxt),
+    EXPECT_EQ(LoadItemBody(NumberedFileName(office.Office(), "002", received[0].receivedNumber,
+                                            kPrefixRcv, kExtTxt),
                            received[0].shiftFlag).text,
               "十一時から\r\n");
 }
@@ -275,7 +281,7 @@ TEST(MailDialog, QuotesReadsFilesInAndAttaches) {
     }));
     for (const char* folder : {"001", "002", "003", "004"}) {
         const std::vector<AttachmentRecord> attached =
-            LoadAttachmentList(NumberedFileName(folder, 1, kPrefixFil, kExtLst));
+            LoadAttachmentList(NumberedFileName(office.Office(), folder, 1, kPrefixFil, kExtLst));
         ASSERT_EQ(attached.size(), 1u) << folder;
         EXPECT_EQ(attached[0].title, "計画書");
         EXPECT_EQ(ReadRawFile(attached[0].storedPath), "計画");
@@ -356,7 +362,7 @@ TEST(BroadcastLists, MadeChangedDeletedAndAppliedInTheMailDialog) {
     EXPECT_EQ(kept.name, "営業");
     EXPECT_EQ(kept.memberCount, 2);  // as made: an update leaves it
     EXPECT_FALSE(RawFileExists(office.store.Path("001\\grp0002.lst")));
-    const BroadcastMembers members = ReadBroadcastMembers(1, 1);
+    const BroadcastMembers members = ReadBroadcastMembers(office.store.As(1), 1);
     ASSERT_EQ(members.members.size(), 3u);
     EXPECT_EQ(members.members[0].name, "佐藤花子");
     EXPECT_EQ(members.members[2].numberText, "004");
@@ -364,16 +370,14 @@ TEST(BroadcastLists, MadeChangedDeletedAndAppliedInTheMailDialog) {
 
 TEST(BroadcastLists, AMemberWhoLeftTheRegistryIsPassedOver) {
     MailOffice office;
-    ASSERT_TRUE(CreateBroadcastList(Party{1, "山田太郎"}, "全員",
+    ASSERT_TRUE(CreateBroadcastList(office.store.As(1), "山田太郎", "全員",
                                     {Party{2, "佐藤花子"}, Party{3, "鈴木一郎"}, Party{4, "高橋次郎"}},
                                     LocalTimeNow()).ok);
     // 鈴木一郎 leaves: the registry is written without him.
-    std::vector<RegistryRecord> registry;
-    ASSERT_TRUE(ReadRegistry(registry));
     std::string rest;
-    for (const RegistryRecord& r : registry)
+    for (const RegistryRecord& r : ReadRegistry(office.Office()).records)
         if (r.number != 3) rest += EncodeRegistryRecord(r);
-    WriteRawFile(RegistryPath(), rest);
+    WriteRawFile(office.store.Path("regist.mox"), rest);
     EXPECT_EQ(0, DriveModal([] { return RunMailDialog(nullptr); }, [&] {
         HWND mail = WaitForDialog(kMailTitle);
         ASSERT_TRUE(mail);

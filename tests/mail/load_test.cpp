@@ -8,8 +8,8 @@
 #include <set>
 #include <sstream>
 
-#include "mail/list_kinds.h"
 #include "mail/mail_store.h"
+#include "store/lists/list_kinds.h"
 #include "store/store.h"
 #include "store/tally.h"
 #include "tests/support/support.h"
@@ -34,9 +34,8 @@ std::string Figures(const char* role, const std::string& extra) {
 
 // args: netdir, own number, attachment path. Delivers kMailsEach mails to kRecipient.
 MOX_WORKER(mail_sender) {
-    SetNetDir(args.at(0));
     const int own = std::stoi(args.at(1));
-    Party sender{own, "送信者" + std::to_string(own)};
+    const StoreContext sender{args.at(0), own};
     Party recipient{kRecipient, "受信者"};
     int undelivered = 0, messages = 0;
     for (int i = 0; i < kMailsEach; ++i) {
@@ -45,7 +44,7 @@ MOX_WORKER(mail_sender) {
         item.body = "本文 " + item.subject + "\r\n";
         item.sentTime = LocalTimeNow();
         if (HasAttachment(i)) item.attachments.push_back({args.at(2), "添付"});
-        DeliveryResult r = DeliverItem(sender, {recipient}, item);
+        DeliveryResult r = DeliverItem(sender, "送信者" + std::to_string(own), {recipient}, item);
         if (!r.copies.at(0).delivered) ++undelivered;
         messages += static_cast<int>(r.messages.size());
     }
@@ -57,11 +56,11 @@ MOX_WORKER(mail_sender) {
 // args: netdir, stop marker. Opens and deletes items of its received list until the marker
 // appears.
 MOX_WORKER(mail_reader) {
-    SetNetDir(args.at(0));
-    const std::string folder = UserFolderName(kRecipient);
+    const StoreContext reader{args.at(0), kRecipient};
+    const std::string folder = reader.UserFolder();
     int opened = 0, deleted = 0, loadErrors = 0, failures = 0;
     for (unsigned step = 0; !RawFileExists(args.at(1)); ++step) {
-        ListLoad load = LoadList(folder, kListReceived);
+        ListLoad load = LoadList(reader, MailListKind(kListReceived), folder);
         if (!load.ok) ++loadErrors;
         if (load.lines.empty()) {
             Sleep(1);
@@ -73,11 +72,12 @@ MOX_WORKER(mail_reader) {
         // A mix of items opened and kept, deleted unopened, opened and deleted, left alone.
         const unsigned action = step % 4;
         if (action == 0 || action == 2) {
-            if (MarkItemOpened(kRecipient, line.index, &line.identity).ok) ++opened;
+            if (MarkItemOpened(reader, line.index, &line.identity).ok) ++opened;
             else ++failures;
         }
         if (action == 1 || action == 2) {
-            DeleteOutcome out = DeleteListEntry(kListReceived, folder, count, position, &line.identity);
+            DeleteOutcome out = DeleteListEntry(reader, MailListKind(kListReceived), folder, count, position,
+                                                &line.identity);
             if (out.removed) ++deleted;
             else ++failures;
         }

@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "mail/attachment_record.h"
-#include "mail/list_line.h"
-#include "mail/mail_record.h"
+#include "mail/mail_lines.h"
+#include "store/lists/list_record.h"
 
 namespace {
 

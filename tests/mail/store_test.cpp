@@ -2,8 +2,8 @@
 // files hold afterwards, as the other clients of the office would find them.
 #include <gtest/gtest.h>
 
-#include "mail/list_kinds.h"
 #include "mail/mail_store.h"
+#include "store/lists/list_kinds.h"
 #include "store/store.h"
 #include "store/tally.h"
 #include "tests/support/support.h"
@@ -36,9 +36,16 @@ std::vector<std::string> Texts(const ListLoad& load) {
     return texts;
 }
 
-void Deliver(const Party& from, const std::vector<Party>& to, const OutgoingItem& item) {
-    DeliveryResult result = DeliverItem(from, to, item);
-    ASSERT_TRUE(result.sent);
+// The item sent by from, as from's client sends it.
+DeliveryResult Send(const TempStore& store, const Party& from, const std::vector<Party>& to,
+                    const OutgoingItem& item) {
+    return DeliverItem(store.As(from.number), from.name, to, item);
+}
+
+void Deliver(const TempStore& store, const Party& from, const std::vector<Party>& to,
+             const OutgoingItem& item) {
+    DeliveryResult result = Send(store, from, to, item);
+    ASSERT_TRUE(result.ok);
     for (const DeliveredCopy& c : result.copies) ASSERT_TRUE(c.delivered) << c.recipient;
     ASSERT_TRUE(result.messages.empty()) << result.messages[0];
 }
@@ -47,36 +54,36 @@ void Deliver(const Party& from, const std::vector<Party>& to, const OutgoingItem
 
 TEST(ListLoading, EmptyMalformedAndOrderedLists) {
     TempStore store;
-    ListLoad missing = LoadList("002", kListReceived);
+    ListLoad missing = LoadList(store.As(), MailListKind(kListReceived), "002");
     EXPECT_TRUE(missing.ok && missing.lines.empty());
 
     CreateDirectoryA(store.Path("002").c_str(), nullptr);
     WriteRawFile(store.Path("002\\rcvlst.mox"), "");
-    ListLoad empty = LoadList("002", kListReceived);
-    EXPECT_TRUE(empty.ok && empty.lines.empty() && empty.message.empty());
+    ListLoad empty = LoadList(store.As(), MailListKind(kListReceived), "002");
+    EXPECT_TRUE(empty.ok && empty.lines.empty() && empty.messages.empty());
 
     WriteRawFile(store.Path("002\\rcvlst.mox"), std::string(300, '\0'));
-    ListLoad torn = LoadList("002", kListReceived);
+    ListLoad torn = LoadList(store.As(), MailListKind(kListReceived), "002");
     EXPECT_FALSE(torn.ok);
-    EXPECT_EQ(torn.message, "ファイルの形式が違います");
+    EXPECT_EQ(torn.messages, std::vector<std::string>{"ファイルの形式が違います"});
     EXPECT_TRUE(torn.lines.empty());
 
     StoreDelete(store.Path("002\\rcvlst.mox"));
-    for (const char* s : {"一", "二", "三"}) Deliver(kYamada, {kSuzuki}, Mail(s));
-    ListLoad three = LoadList("002", kListReceived);
+    for (const char* s : {"一", "二", "三"}) Deliver(store, kYamada, {kSuzuki}, Mail(s));
+    ListLoad three = LoadList(store.As(), MailListKind(kListReceived), "002");
     ASSERT_EQ(three.lines.size(), 3u);
     EXPECT_EQ(three.lines[0].index, 2);  // the newest record is on top
     EXPECT_NE(three.lines[0].text.find("\t三"), std::string::npos);
     EXPECT_NE(three.lines[2].text.find("\t一"), std::string::npos);
-    EXPECT_EQ(SelectedListNumber(kListReceived, "002", 3, 0), 3);
-    EXPECT_EQ(SelectedListNumber(kListReceived, "002", 3, 5), 0);
+    EXPECT_EQ(SelectedListNumber(store.As(), MailListKind(kListReceived), "002", 3, 0), 3);
+    EXPECT_EQ(SelectedListNumber(store.As(), MailListKind(kListReceived), "002", 3, 5), 0);
 }
 
 TEST(Delivery, ThreeRecipientsGetOneRecordEachAndTheSenderThreeTwins) {
     TempStore store;
     OutgoingItem item = Mail("会議");
     item.confidential = true;
-    DeliveryResult result = DeliverItem(kYamada, {kSuzuki, kSato, kYamada}, item);
+    DeliveryResult result = Send(store, kYamada, {kSuzuki, kSato, kYamada}, item);
     ASSERT_EQ(result.copies.size(), 3u);
     std::vector<MailRecord> sent = Records(store, "001\\sndlst.mox");
     ASSERT_EQ(sent.size(), 3u);
@@ -107,23 +114,23 @@ TEST(Delivery, ThreeRecipientsGetOneRecordEachAndTheSenderThreeTwins) {
 
 TEST(Delivery, NothingIsWrittenWithoutRecipientOrSubject) {
     TempStore store;
-    DeliveryResult none = DeliverItem(kYamada, {}, Mail("件名"));
-    EXPECT_FALSE(none.sent);
+    DeliveryResult none = Send(store, kYamada, {}, Mail("件名"));
+    EXPECT_FALSE(none.ok);
     EXPECT_EQ(none.messages, std::vector<std::string>{"誰宛ですか"});
-    DeliveryResult blank = DeliverItem(kYamada, {kSuzuki}, Mail(""));
+    DeliveryResult blank = Send(store, kYamada, {kSuzuki}, Mail(""));
     EXPECT_EQ(blank.messages, std::vector<std::string>{"表題がありません"});
     OutgoingItem memo = Mail("");
     memo.kind = kItemPhoneMemo;
-    EXPECT_EQ(DeliverItem(kYamada, {kSuzuki}, memo).messages, std::vector<std::string>{"誰からの電話ですか"});
+    EXPECT_EQ(Send(store, kYamada, {kSuzuki}, memo).messages, std::vector<std::string>{"誰からの電話ですか"});
     EXPECT_TRUE(ListFolder(store.Dir()).empty());
 }
 
 TEST(Delivery, AnEmptyBodyWritesNoBodyFile) {
     TempStore store;
-    Deliver(kYamada, {kSuzuki}, Mail("件名", ""));
+    Deliver(store, kYamada, {kSuzuki}, Mail("件名", ""));
     EXPECT_FALSE(RawFileExists(store.Path("002\\rcv0001.txt")));
     EXPECT_FALSE(RawFileExists(store.Path("001\\snd0001.txt")));
-    OpenedItem opened = MarkItemOpened(2, 0);
+    OpenedItem opened = MarkItemOpened(store.As(2), 0);
     ASSERT_TRUE(opened.ok);
     ItemBody body = LoadItemBody(store.Path("002\\rcv0001.txt"), opened.record.shiftFlag);
     EXPECT_FALSE(body.found);
@@ -137,7 +144,7 @@ TEST(Delivery, TwoAttachmentsAreStoredAndListedOnBothSides) {
     WriteRawFile(local.Path("b"), "plain");
     OutgoingItem item = Mail("添付");
     item.attachments = {{local.Path("a.doc"), "見積書"}, {local.Path("b"), ""}};
-    Deliver(kYamada, {kSuzuki}, item);
+    Deliver(store, kYamada, {kSuzuki}, item);
     EXPECT_EQ(ReadRawFile(store.Path("002\\att0001.doc")), "document");
     EXPECT_EQ(ReadRawFile(store.Path("002\\att0002")), "plain");
     std::string list = ReadRawFile(store.Path("002\\fil0001.lst"));
@@ -157,7 +164,7 @@ TEST(Delivery, AMissingAttachmentIsToldOncePerCopyAndTheRestArrives) {
     WriteRawFile(local.Path("ok.txt"), "ok");
     OutgoingItem item = Mail("添付");
     item.attachments = {{local.Path("gone.doc"), ""}, {local.Path("ok.txt"), ""}};
-    DeliveryResult result = DeliverItem(kYamada, {kSuzuki, kSato}, item);
+    DeliveryResult result = Send(store, kYamada, {kSuzuki, kSato}, item);
     EXPECT_EQ(result.messages,
               (std::vector<std::string>{"ディスクスペースがたりません", "ディスクスペースがたりません"}));
     EXPECT_TRUE(result.copies[0].delivered && result.copies[1].delivered);
@@ -175,7 +182,7 @@ TEST(Delivery, ACopyThatCannotBeListedIsTakenBackWhole) {
     CreateDirectoryA(store.Path("002\\rcvlst.mox").c_str(), nullptr);
     OutgoingItem item = Mail("会議");
     item.attachments = {{local.Path("a.doc"), ""}};
-    DeliveryResult result = DeliverItem(kYamada, {kSuzuki, kSato}, item);
+    DeliveryResult result = Send(store, kYamada, {kSuzuki, kSato}, item);
     ASSERT_EQ(result.copies.size(), 2u);
     EXPECT_FALSE(result.copies[0].delivered);
     EXPECT_TRUE(result.copies[1].delivered);
@@ -196,16 +203,16 @@ TEST(Delivery, NumbersPastTheCounterWrapSkipTheLiveItems) {
     WriteRawFile(local.Path("a.doc"), "document");
     OutgoingItem item = Mail("古い", "古い本文");
     item.attachments = {{local.Path("a.doc"), ""}};
-    Deliver(kYamada, {kSuzuki}, item);
-    Deliver(kYamada, {kSuzuki}, item);
+    Deliver(store, kYamada, {kSuzuki}, item);
+    Deliver(store, kYamada, {kSuzuki}, item);
     // Items 1 and 2 are live on both sides when every counter stands at 9998.
     const std::string c9998("\x0E\x27", 2);
     for (const char* counter : {"002\\rcvnum.mox", "002\\filnum.mox", "001\\sndnum.mox"})
         WriteRawFile(store.Path(counter), c9998);
     item.subject = "新しい";
     item.body = "新しい本文";
-    DeliveryResult a = DeliverItem(kYamada, {kSuzuki}, item);
-    DeliveryResult b = DeliverItem(kYamada, {kSuzuki}, item);
+    DeliveryResult a = Send(store, kYamada, {kSuzuki}, item);
+    DeliveryResult b = Send(store, kYamada, {kSuzuki}, item);
     EXPECT_EQ(a.copies[0].receivedNumber, 9999);
     EXPECT_EQ(a.copies[0].sentNumber, 9999);
     EXPECT_EQ(b.copies[0].receivedNumber, 3);
@@ -213,7 +220,7 @@ TEST(Delivery, NumbersPastTheCounterWrapSkipTheLiveItems) {
     EXPECT_TRUE(RawFileExists(store.Path("002\\att9999.doc")));
     EXPECT_TRUE(RawFileExists(store.Path("002\\att0003.doc")));
     // Deleting the old item 1 leaves the new items whole.
-    ASSERT_TRUE(DeleteListEntry(kListReceived, "002", 4, 3).removed);
+    ASSERT_TRUE(DeleteListEntry(store.As(), MailListKind(kListReceived), "002", 4, 3).removed);
     EXPECT_FALSE(RawFileExists(store.Path("002\\rcv0001.txt")));
     EXPECT_EQ(LoadItemBody(store.Path("002\\rcv0003.txt"), kShiftOrdinary).text, "新しい本文");
     EXPECT_EQ(LoadAttachmentList(store.Path("002\\fil0003.lst")).size(), 1u);
@@ -222,14 +229,14 @@ TEST(Delivery, NumbersPastTheCounterWrapSkipTheLiveItems) {
 
 TEST(PhoneMemos, FieldsAndTheColleaguesList) {
     TempStore store;
-    Deliver(kYamada, {kSuzuki}, Mail("メール"));
+    Deliver(store, kYamada, {kSuzuki}, Mail("メール"));
     OutgoingItem memo = Mail("田中");
     memo.kind = kItemPhoneMemo;
     memo.phone = "03-1234";
     memo.sentTime.hours = 9;
     memo.sentTime.minutes = 5;
     memo.confidential = true;  // a phone memo is never confidential
-    Deliver(kYamada, {kSuzuki}, memo);
+    Deliver(store, kYamada, {kSuzuki}, memo);
     std::string bytes = ReadRawFile(store.Path("002\\rcvlst.mox")).substr(256);
     EXPECT_EQ(bytes[1], kItemPhoneMemo);
     EXPECT_EQ(bytes[2], kShiftOrdinary);
@@ -240,20 +247,20 @@ TEST(PhoneMemos, FieldsAndTheColleaguesList) {
     EXPECT_EQ(r.subject, "田中");
     EXPECT_EQ(r.sentTime.hours, 9);
 
-    ListLoad received = LoadList("002", kListReceived);
+    ListLoad received = LoadList(store.As(), MailListKind(kListReceived), "002");
     ASSERT_EQ(received.lines.size(), 2u);
     EXPECT_EQ(received.lines[0].text.substr(0, 6), "10未読");
-    ListLoad memos = LoadList("002", kListPhoneMemos);
+    ListLoad memos = LoadList(store.As(), MailListKind(kListPhoneMemos), "002");
     ASSERT_EQ(memos.lines.size(), 1u);
     EXPECT_EQ(memos.lines[0].text.substr(memos.lines[0].text.size() - 5), "\t0001");
     EXPECT_NE(memos.lines[0].text.find(" 9: 5\t"), std::string::npos);
-    EXPECT_FALSE(DeleteListEntry(kListPhoneMemos, "002", 1, 0).removed);
+    EXPECT_FALSE(DeleteListEntry(store.As(), MailListKind(kListPhoneMemos), "002", 1, 0).removed);
 }
 
 TEST(Opening, OnlyTheFirstOpeningMarksBothSides) {
     TempStore store;
-    Deliver(kYamada, {kSuzuki}, Mail("件名"));
-    OpenedItem first = MarkItemOpened(2, 0);
+    Deliver(store, kYamada, {kSuzuki}, Mail("件名"));
+    OpenedItem first = MarkItemOpened(store.As(2), 0);
     ASSERT_TRUE(first.ok);
     EXPECT_TRUE(first.firstOpening);
     EXPECT_EQ(first.record.status, kStatusOpened);
@@ -261,30 +268,30 @@ TEST(Opening, OnlyTheFirstOpeningMarksBothSides) {
     EXPECT_EQ(twin.status, kStatusOpened);
     EXPECT_EQ(twin.openedTime, first.record.openedTime);
     EXPECT_NE(first.record.openedTime.day, 0);
-    EXPECT_EQ(Texts(LoadList("001", kListSent))[0].substr(0, 6), "20受信");
+    EXPECT_EQ(Texts(LoadList(store.As(), MailListKind(kListSent), "001"))[0].substr(0, 6), "20受信");
 
     std::string received = ReadRawFile(store.Path("002\\rcvlst.mox"));
     std::string sent = ReadRawFile(store.Path("001\\sndlst.mox"));
     ResetTally();
-    OpenedItem again = MarkItemOpened(2, 0);
+    OpenedItem again = MarkItemOpened(store.As(2), 0);
     EXPECT_TRUE(again.ok);
     EXPECT_FALSE(again.firstOpening);
     EXPECT_EQ(Tally().writes, 0u);
     EXPECT_EQ(ReadRawFile(store.Path("002\\rcvlst.mox")), received);
     EXPECT_EQ(ReadRawFile(store.Path("001\\sndlst.mox")), sent);
-    EXPECT_FALSE(MarkItemOpened(2, 1).ok);
+    EXPECT_FALSE(MarkItemOpened(store.As(2), 1).ok);
 }
 
 TEST(Opening, AnOlderTwinWithTheSameSentNumberIsLeftAlone) {
     TempStore store;
-    Deliver(kYamada, {kSuzuki}, Mail("件名"));
+    Deliver(store, kYamada, {kSuzuki}, Mail("件名"));
     // After the counters wrapped, Yamada's list may hold an older copy with the same sent
     // number, sent to somebody else.
     std::string sent = ReadRawFile(store.Path("001\\sndlst.mox"));
     MailRecord older = DecodeMailRecord(sent);
     older.userNumber = 3;
     WriteRawFile(store.Path("001\\sndlst.mox"), EncodeMailRecord(older) + sent);
-    ASSERT_TRUE(MarkItemOpened(2, 0).firstOpening);
+    ASSERT_TRUE(MarkItemOpened(store.As(2), 0).firstOpening);
     std::vector<MailRecord> twins = Records(store, "001\\sndlst.mox");
     EXPECT_EQ(twins[0].status, kStatusUnopened);
     EXPECT_EQ(twins[1].status, kStatusOpened);
@@ -296,15 +303,15 @@ TEST(Deletion, DeletingAReceivedItemMarksTheTwinAndRemovesItsFiles) {
     WriteRawFile(local.Path("a.doc"), "document");
     OutgoingItem item = Mail("件名");
     item.attachments = {{local.Path("a.doc"), ""}};
-    Deliver(kYamada, {kSuzuki}, item);
-    Deliver(kSato, {kSuzuki}, Mail("別件"));
-    ListLoad shown = LoadList("002", kListReceived);
-    DeleteOutcome out = DeleteListEntry(kListReceived, "002", 2, 1, &shown.lines[1].identity);
+    Deliver(store, kYamada, {kSuzuki}, item);
+    Deliver(store, kSato, {kSuzuki}, Mail("別件"));
+    ListLoad shown = LoadList(store.As(), MailListKind(kListReceived), "002");
+    DeleteOutcome out = DeleteListEntry(store.As(), MailListKind(kListReceived), "002", 2, 1, &shown.lines[1].identity);
     EXPECT_TRUE(out.removed);
-    EXPECT_TRUE(out.message.empty());
+    EXPECT_TRUE(out.ok && out.messages.empty());
     EXPECT_FALSE(out.canRetract);
     EXPECT_EQ(Records(store, "001\\sndlst.mox")[0].status, kStatusDeleted);
-    EXPECT_EQ(Texts(LoadList("001", kListSent))[0].substr(0, 6), "20削除");
+    EXPECT_EQ(Texts(LoadList(store.As(), MailListKind(kListSent), "001"))[0].substr(0, 6), "20削除");
     EXPECT_EQ(Records(store, "003\\sndlst.mox")[0].status, kStatusUnopened);
     EXPECT_EQ(ListFolder(store.Path("002")),
               (std::vector<std::string>{"filnum.mox", "mail.mox", "rcv0002.txt", "rcvlst.mox",
@@ -313,7 +320,7 @@ TEST(Deletion, DeletingAReceivedItemMarksTheTwinAndRemovesItsFiles) {
     EXPECT_TRUE(RawFileExists(store.Path("001\\snd0001.txt")));
     EXPECT_TRUE(RawFileExists(store.Path("001\\sfl0001.lst")));
 
-    DeleteOutcome sent = DeleteListEntry(kListSent, "001", 1, 0);
+    DeleteOutcome sent = DeleteListEntry(store.As(), MailListKind(kListSent), "001", 1, 0);
     EXPECT_TRUE(sent.removed);
     EXPECT_FALSE(sent.canRetract);  // status 2: nothing to ask
     EXPECT_EQ(RawFileSize(store.Path("001\\sndlst.mox")), 0);
@@ -323,9 +330,9 @@ TEST(Deletion, DeletingAReceivedItemMarksTheTwinAndRemovesItsFiles) {
 
 TEST(Deletion, PositionsZeroAndTwoOfFiveLeaveTheOtherThree) {
     TempStore store;
-    for (const char* s : {"0", "1", "2", "3", "4"}) Deliver(kYamada, {kSuzuki}, Mail(s));
-    ListLoad shown = LoadList("002", kListReceived);
-    std::vector<DeleteOutcome> outs = DeleteSelectedEntries(kListReceived, "002", shown.lines, {0, 2});
+    for (const char* s : {"0", "1", "2", "3", "4"}) Deliver(store, kYamada, {kSuzuki}, Mail(s));
+    ListLoad shown = LoadList(store.As(), MailListKind(kListReceived), "002");
+    std::vector<DeleteOutcome> outs = DeleteSelectedEntries(store.As(), MailListKind(kListReceived), "002", shown.lines, {0, 2});
     ASSERT_EQ(outs.size(), 2u);
     EXPECT_TRUE(outs[0].removed && outs[1].removed);
     std::vector<MailRecord> left = Records(store, "002\\rcvlst.mox");
@@ -343,23 +350,23 @@ TEST(Deletion, PositionsZeroAndTwoOfFiveLeaveTheOtherThree) {
 
 TEST(Deletion, AShownLineStillNamesItsItemAfterASenderTookAnOlderOneBack) {
     TempStore store;
-    for (const char* s : {"古い", "中", "新しい"}) Deliver(kYamada, {kSuzuki}, Mail(s));
-    ListLoad shown = LoadList("002", kListReceived);
+    for (const char* s : {"古い", "中", "新しい"}) Deliver(store, kYamada, {kSuzuki}, Mail(s));
+    ListLoad shown = LoadList(store.As(), MailListKind(kListReceived), "002");
     // While Suzuki's window shows three lines, Yamada retracts the oldest item.
-    DeleteOutcome own = DeleteListEntry(kListSent, "001", 3, 2);
+    DeleteOutcome own = DeleteListEntry(store.As(), MailListKind(kListSent), "001", 3, 2);
     ASSERT_TRUE(own.canRetract);
-    EXPECT_EQ(RetractReceivedCopy(1, own.retraction).status, RetractResult::kRetracted);
+    EXPECT_EQ(RetractReceivedCopy(store.As(1), own.retraction).status, RetractResult::kRetracted);
     // Suzuki now opens and deletes the line "中" (position 1 of the three shown).
-    OpenedItem opened = MarkItemOpened(2, shown.lines[1].index, &shown.lines[1].identity);
+    OpenedItem opened = MarkItemOpened(store.As(2), shown.lines[1].index, &shown.lines[1].identity);
     ASSERT_TRUE(opened.ok);
     EXPECT_EQ(opened.record.subject, "中");
-    DeleteOutcome out = DeleteListEntry(kListReceived, "002", 3, 1, &shown.lines[1].identity);
+    DeleteOutcome out = DeleteListEntry(store.As(), MailListKind(kListReceived), "002", 3, 1, &shown.lines[1].identity);
     EXPECT_TRUE(out.removed);
     std::vector<MailRecord> left = Records(store, "002\\rcvlst.mox");
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0].subject, "新しい");
     // A line whose item has gone meanwhile deletes nothing.
-    DeleteOutcome gone = DeleteListEntry(kListReceived, "002", 3, 2, &shown.lines[2].identity);
+    DeleteOutcome gone = DeleteListEntry(store.As(), MailListKind(kListReceived), "002", 3, 2, &shown.lines[2].identity);
     EXPECT_FALSE(gone.removed);
     EXPECT_EQ(Records(store, "002\\rcvlst.mox").size(), 1u);
 }
@@ -370,9 +377,9 @@ TEST(Retraction, AnUnopenedCopyIsTakenBackWithItsFiles) {
     WriteRawFile(local.Path("a.doc"), "document");
     OutgoingItem item = Mail("取消");
     item.attachments = {{local.Path("a.doc"), ""}};
-    Deliver(kYamada, {kSuzuki}, Mail("残す"));
-    Deliver(kYamada, {kSuzuki}, item);
-    DeleteOutcome own = DeleteListEntry(kListSent, "001", 2, 0);
+    Deliver(store, kYamada, {kSuzuki}, Mail("残す"));
+    Deliver(store, kYamada, {kSuzuki}, item);
+    DeleteOutcome own = DeleteListEntry(store.As(), MailListKind(kListSent), "001", 2, 0);
     ASSERT_TRUE(own.removed);
     ASSERT_TRUE(own.canRetract);
     EXPECT_EQ(own.retraction.recipient, 2);
@@ -381,9 +388,9 @@ TEST(Retraction, AnUnopenedCopyIsTakenBackWithItsFiles) {
     EXPECT_FALSE(RawFileExists(store.Path("001\\sfl0002.lst")));
     // Until the sender answers, the recipient's copy is untouched.
     EXPECT_TRUE(RawFileExists(store.Path("002\\att0001.doc")));
-    RetractResult r = RetractReceivedCopy(1, own.retraction);
+    RetractResult r = RetractReceivedCopy(store.As(1), own.retraction);
     EXPECT_EQ(r.status, RetractResult::kRetracted);
-    EXPECT_TRUE(r.message.empty());
+    EXPECT_TRUE(r.ok && r.messages.empty());
     std::vector<MailRecord> left = Records(store, "002\\rcvlst.mox");
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0].subject, "残す");
@@ -391,36 +398,36 @@ TEST(Retraction, AnUnopenedCopyIsTakenBackWithItsFiles) {
     EXPECT_FALSE(RawFileExists(store.Path("002\\fil0002.lst")));
     EXPECT_FALSE(RawFileExists(store.Path("002\\att0001.doc")));
     EXPECT_TRUE(RawFileExists(store.Path("002\\rcv0001.txt")));
-    EXPECT_EQ(RetractReceivedCopy(1, own.retraction).status, RetractResult::kAlreadyGone);
+    EXPECT_EQ(RetractReceivedCopy(store.As(1), own.retraction).status, RetractResult::kAlreadyGone);
 }
 
 TEST(Retraction, ACopyOpenedMeanwhileIsRefusedAndStays) {
     TempStore store;
-    Deliver(kYamada, {kSuzuki}, Mail("件名"));
-    DeleteOutcome own = DeleteListEntry(kListSent, "001", 1, 0);
+    Deliver(store, kYamada, {kSuzuki}, Mail("件名"));
+    DeleteOutcome own = DeleteListEntry(store.As(), MailListKind(kListSent), "001", 1, 0);
     ASSERT_TRUE(own.canRetract);
-    MarkItemOpened(2, 0);  // the recipient opens it before the sender answers Yes
+    MarkItemOpened(store.As(2), 0);  // the recipient opens it before the sender answers Yes
     std::string before = ReadRawFile(store.Path("002\\rcvlst.mox"));
-    RetractResult r = RetractReceivedCopy(1, own.retraction);
+    RetractResult r = RetractReceivedCopy(store.As(1), own.retraction);
     EXPECT_EQ(r.status, RetractResult::kRefused);
-    EXPECT_EQ(r.message, "送信先でメールを読まれたので、削除できませんでした");
+    EXPECT_EQ(r.messages, std::vector<std::string>{"送信先でメールを読まれたので、削除できませんでした"});
     EXPECT_EQ(ReadRawFile(store.Path("002\\rcvlst.mox")), before);
     EXPECT_TRUE(RawFileExists(store.Path("002\\rcv0001.txt")));
 }
 
 TEST(Retraction, AnsweringNoOrAnOpenedCopyLeavesTheRecipientAlone) {
     TempStore store;
-    Deliver(kYamada, {kSuzuki}, Mail("一"));
-    Deliver(kYamada, {kSuzuki}, Mail("二"));
-    MarkItemOpened(2, 0);
-    DeleteOutcome opened = DeleteListEntry(kListSent, "001", 2, 1);
+    Deliver(store, kYamada, {kSuzuki}, Mail("一"));
+    Deliver(store, kYamada, {kSuzuki}, Mail("二"));
+    MarkItemOpened(store.As(2), 0);
+    DeleteOutcome opened = DeleteListEntry(store.As(), MailListKind(kListSent), "001", 2, 1);
     EXPECT_TRUE(opened.removed);
     EXPECT_FALSE(opened.canRetract);
-    DeleteOutcome unopened = DeleteListEntry(kListSent, "001", 1, 0);
+    DeleteOutcome unopened = DeleteListEntry(store.As(), MailListKind(kListSent), "001", 1, 0);
     EXPECT_TRUE(unopened.canRetract);  // ... and the sender answers No
     EXPECT_EQ(Records(store, "002\\rcvlst.mox").size(), 2u);
     // The recipient can still open it; with the twin gone nothing else is marked.
-    OpenedItem later = MarkItemOpened(2, 1);
+    OpenedItem later = MarkItemOpened(store.As(2), 1);
     EXPECT_TRUE(later.firstOpening);
     EXPECT_EQ(later.record.subject, "二");
     EXPECT_EQ(RawFileSize(store.Path("001\\sndlst.mox")), 0);
@@ -444,7 +451,7 @@ TEST(AttachmentSafety, OnlyStoredCopiesOfTheListsOwnFolderAreDeleted) {
           store.Path("002\\att0003.txt\\..\\rcvlst.mox")})
         list += EncodeAttachmentRecord({"C:\\x", "", stored});
     WriteRawFile(store.Path("002\\fil0009.lst"), list);
-    DeleteAttachmentList("002", 9);
+    DeleteAttachmentList(store.As(), "002", 9);
     EXPECT_EQ(ListFolder(store.Path("002")),
               (std::vector<std::string>{"att0003.txt", "notes.txt", "rcvlst.mox"}));
     EXPECT_TRUE(RawFileExists(store.Path("001\\att0004.doc")));
@@ -453,16 +460,18 @@ TEST(AttachmentSafety, OnlyStoredCopiesOfTheListsOwnFolderAreDeleted) {
 TEST(ListKinds, AnotherSubsystemsKindPlugsItsLinesAndFollowUpIn) {
     TempStore store;
     ListKindHandlers memos;
-    memos.lineBuilder = [](int, const std::string&) -> ListLineBuilder {
+    memos.listKind = kListMemos;
+    memos.lineBuilder = [](const StoreContext&, int, const std::string&) -> ListLineBuilder {
         return [](const unsigned char* record, long, std::string* line) {
             *line = "memo " + DecodeMailRecord(record).subject;
             return true;
         };
     };
-    memos.afterRemoval = [](int, const std::string& folder, const std::string& record, DeleteOutcome&) {
-        StoreDelete(NumberedFileName(folder, DecodeMailRecord(record).receivedNumber, kPrefixMem, kExtTxt));
+    memos.afterRemoval = [](const StoreContext& office, int, const std::string& folder,
+                            const std::string& record, DeleteOutcome&) {
+        StoreDelete(NumberedFileName(office, folder, DecodeMailRecord(record).receivedNumber,
+                                     kPrefixMem, kExtTxt));
     };
-    RegisterListKind(kListMemos, memos);
     for (int n : {1, 2}) {
         MailRecord r;
         r.receivedNumber = n;
@@ -470,10 +479,10 @@ TEST(ListKinds, AnotherSubsystemsKindPlugsItsLinesAndFollowUpIn) {
         ASSERT_TRUE(AppendListRecord(EncodeMailRecord(r), store.Path("001\\memolst.mox")));
         WriteRawFile(store.Path("001\\" + NumberedName(n, kPrefixMem, kExtTxt)), "text");
     }
-    ListLoad load = LoadList("001", kListMemos);
+    ListLoad load = LoadList(store.As(), memos, "001");
     EXPECT_EQ(Texts(load), (std::vector<std::string>{"memo 第2", "memo 第1"}));
-    EXPECT_EQ(SelectedListNumber(kListMemos, "001", 2, 1), 1);
-    EXPECT_TRUE(DeleteListEntry(kListMemos, "001", 2, 1).removed);
+    EXPECT_EQ(SelectedListNumber(store.As(), memos, "001", 2, 1), 1);
+    EXPECT_TRUE(DeleteListEntry(store.As(), memos, "001", 2, 1).removed);
     EXPECT_EQ(ListFolder(store.Path("001")), (std::vector<std::string>{"mem0002.txt", "memolst.mox"}));
-    EXPECT_EQ(Texts(LoadList("001", kListMemos)), std::vector<std::string>{"memo 第2"});
+    EXPECT_EQ(Texts(LoadList(store.As(), memos, "001")), std::vector<std::string>{"memo 第2"});
 }

@@ -6,8 +6,9 @@
 
 #include <cstdlib>
 
-#include "app/profile.h"
-#include "app/settings.h"
+#include "app/settings/local_user.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "mail/broadcast_store.h"
 #include "mail/compose_dialog.h"
 #include "mail/mail_store.h"
@@ -18,7 +19,6 @@
 #include "tests/support/office.h"
 #include "tests/support/window_driver.h"
 #include "tools/launcher_layout.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 #include "users/signin_dialogs.h"
 
@@ -43,14 +43,14 @@ struct DemoOffice : TestOffice {
         if (shown && *shown) {
             RemoveTree(shown);
             CreateDirectoryA(shown, nullptr);
-            SetNetDir(shown);
+            LocalSettings().netDir = shown;
         }
         Register("山田太郎", "yamada");
         Register("佐藤花子", "sato");
         Register("鈴木一郎", "suzuki");
-        WriteRawFile(StorePath("regist.txt"), "高橋次郎\r\n田中美咲\r\n伊藤健太\r\n");
+        WriteRawFile(StorePath(Office(), "regist.txt"), "高橋次郎\r\n田中美咲\r\n伊藤健太\r\n");
         PersonalPc(1);
-        SetLocal("NetDir", NetDir());
+        SetLocal("NetDir", LocalSettings().netDir);
         SetCurrentUserNumber(1);
         CurrentUser().name = "山田太郎";
     }
@@ -60,7 +60,7 @@ struct DemoOffice : TestOffice {
 
 TEST(Screens, FirstRunSetup) {
     DemoOffice office;
-    DriveModal([] { return RunFirstRunDialog(nullptr); }, [&] {
+    DriveModal([] { return RunFirstRunDialog(nullptr, LocalSettings().netDir).done ? 1 : 0; }, [&] {
         HWND d = WaitForDialog("ミトカ　初期設定");
         ASSERT_TRUE(d);
         SelectLine(d, IDC_LIST, 1);
@@ -69,7 +69,7 @@ TEST(Screens, FirstRunSetup) {
         MessageBoxSeen question = WaitForMessageBox();
         Shoot(question.box, "first-run-question");
         Answer(question, IDNO);
-        SetText(d, IDC_NET_DIR, NetDir() + "\\nowhere");
+        SetText(d, IDC_NET_DIR, LocalSettings().netDir + "\\nowhere");
         Shoot(d, "first-run-800-no-directory");
         Click(d, IDCANCEL);
     });
@@ -77,7 +77,8 @@ TEST(Screens, FirstRunSetup) {
 
 TEST(Screens, SelfRegistration) {
     DemoOffice office;
-    DriveModal([] { return RunSelfRegistrationDialog(nullptr); }, [&] {
+    DriveModal([] { return RunSelfRegistrationDialog(nullptr, LocalSettings().netDir).done ? 1 : 0; },
+               [&] {
         HWND d = WaitForDialog("自分で名前の登録");
         ASSERT_TRUE(d);
         SetText(d, IDC_USER_NAME, "高橋次郎");
@@ -89,7 +90,7 @@ TEST(Screens, SelfRegistration) {
 
 TEST(Screens, Login) {
     DemoOffice office;
-    DriveModal([] { return RunLoginDialog(nullptr); }, [&] {
+    DriveModal([] { return RunLoginDialog(nullptr, LocalSettings().netDir).done ? 1 : 0; }, [&] {
         HWND d = WaitForDialog("ミトカ　ログイン");
         ASSERT_TRUE(d);
         SetText(d, IDC_LOGIN_NAME, "suzuki");
@@ -106,14 +107,15 @@ TEST(Screens, Login) {
 
 TEST(Screens, PasswordCheckAndChange) {
     DemoOffice office;
-    DriveModal([] { return RunPasswordCheckDialog(nullptr); }, [&] {
+    DriveModal([] { return RunPasswordCheckDialog(nullptr, "1234"); }, [&] {
         HWND d = WaitForDialog("ミトカ　パスワード入力");
         ASSERT_TRUE(d);
         SetText(d, IDC_PASSWORD, "1234");
         Shoot(d, "password-check-400");
         Click(d, IDCANCEL);
     });
-    DriveModal([] { return RunPasswordChangeDialog(nullptr); }, [&] {
+    DriveModal([] { return RunPasswordChangeDialog(nullptr, ClientStore(), "1234").done ? 1 : 0; },
+               [&] {
         HWND d = WaitForDialog("パスワードの変更");
         ASSERT_TRUE(d);
         SetText(d, IDC_OLD_PASSWORD, "1234");
@@ -126,7 +128,7 @@ TEST(Screens, PasswordCheckAndChange) {
 
 TEST(Screens, UserPicker) {
     DemoOffice office;
-    DriveModal([] { return RunUserPickerDialog(nullptr); }, [&] {
+    DriveModal([] { return RunUserPickerDialog(nullptr, ClientStore()); }, [&] {
         HWND d = WaitForDialog("ミトカ　環境設定");
         ASSERT_TRUE(d);
         SelectLine(d, IDC_LIST, 0);
@@ -187,10 +189,11 @@ TEST(Screens, MailDialogs) {
     shown.attachments = {AttachmentSource{pc.Path("見積書.xls"), "見積書"},
                          AttachmentSource{pc.Path("地図.bmp"), "会場の地図"}};
     shown.sentTime = LocalTimeNow();
-    ASSERT_TRUE(DeliverItem(Party{2, "佐藤花子"}, {Party{1, "山田太郎"}}, shown).sent);
-    ASSERT_TRUE(CreateBroadcastList(Party{1, "山田太郎"}, "営業部", {Party{2, "佐藤花子"}, Party{3, "鈴木一郎"}},
-                                    LocalTimeNow()).ok);
-    ASSERT_TRUE(CreateBroadcastList(Party{1, "山田太郎"}, "全員",
+    ASSERT_TRUE(DeliverItem(StoreContext{ClientStore().netDir, 2}, "佐藤花子", {Party{1, "山田太郎"}},
+                            shown).ok);
+    ASSERT_TRUE(CreateBroadcastList(ClientStore(), "山田太郎", "営業部",
+                                    {Party{2, "佐藤花子"}, Party{3, "鈴木一郎"}}, LocalTimeNow()).ok);
+    ASSERT_TRUE(CreateBroadcastList(ClientStore(), "山田太郎", "全員",
                                     {Party{1, "山田太郎"}, Party{2, "佐藤花子"}, Party{3, "鈴木一郎"}},
                                     LocalTimeNow()).ok);
 
@@ -205,7 +208,8 @@ TEST(Screens, MailDialogs) {
     item.body = shown.body;
     item.senderNumber = 2;
     item.senderName = "佐藤花子";
-    for (const AttachmentRecord& a : LoadAttachmentList(NumberedFileName("001", 1, kPrefixFil, kExtLst)))
+    for (const AttachmentRecord& a :
+         LoadAttachmentList(NumberedFileName(ClientStore(), "001", 1, kPrefixFil, kExtLst)))
         item.attachments.push_back(ForwardedAttachment{a.storedPath, a.title});
     DriveModal([&] { return OpenMailDialog(nullptr, kMailForward, &item); }, [&] {
         HWND d = WaitForDialog("ミトカ　メール");

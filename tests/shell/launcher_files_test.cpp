@@ -18,10 +18,10 @@ void RecordCommand(const std::string& command) { g_commands.push_back(command); 
 struct LauncherPc {
     TempFolder folder{"moxlaunch"};
     CommandRunner previousRunner;
+    LauncherState launcher;  // as the main window keeps it
 
     LauncherPc() {
         SetLauncherFolder(folder.Dir());
-        LauncherTables() = LauncherRegions();
         g_commands.clear();
         previousRunner = SetCommandRunner(RecordCommand);
     }
@@ -79,41 +79,41 @@ TEST(LauncherRegionsFile, FifteenByteMenuIsRejectedAndProgramsStayUnread) {
     WriteRawFile(pc.Menu(), MenuRecord(0, 0, 10, 10, 1) + "12345");
     WriteRawFile(pc.Programs(), ProgramFile({"a.exe"}));
     ClearMessages();
-    LoadLauncherRegions();
+    LoadLauncherRegions(pc.launcher);
     ASSERT_EQ(RecordedMessages().size(), 1u);
     EXPECT_EQ(RecordedMessages()[0], "ファイルの形式が違います");
-    EXPECT_EQ(RegionHitTest(5, 5), -1);  // neither table was filled
-    EXPECT_TRUE(LauncherTables().programs[0].rect.IsEmpty());
+    EXPECT_EQ(RegionHitTest(pc.launcher, 5, 5), -1);  // neither table was filled
+    EXPECT_TRUE(pc.launcher.tables.programs[0].rect.IsEmpty());
 }
 
 TEST(LauncherRegionsFile, LoadsBothFilesAndAMissingFileIsNoError) {
     LauncherPc pc;
     ClearMessages();
-    LoadLauncherRegions();
+    LoadLauncherRegions(pc.launcher);
     EXPECT_TRUE(RecordedMessages().empty());
-    EXPECT_EQ(RegionHitTest(5, 5), -1);
+    EXPECT_EQ(RegionHitTest(pc.launcher, 5, 5), -1);
 
     WriteRawFile(pc.Menu(), MenuRecord(0, 0, 10, 10, 3) + MenuRecord(100, 100, 120, 120, 3));
     WriteRawFile(pc.Programs(), ProgramFile({"a.exe", "b.exe"}));
-    LoadLauncherRegions();
+    LoadLauncherRegions(pc.launcher);
     EXPECT_TRUE(RecordedMessages().empty());
-    EXPECT_EQ(RegionHitTest(110, 110), 3);
-    EXPECT_EQ(RegionHitTest(5, 5), 101);  // the early function 3 rectangle is gone
-    EXPECT_EQ(RegionHitTest(5, 15), 102);
-    EXPECT_EQ(LauncherTables().programs[1].name, "p1");
+    EXPECT_EQ(RegionHitTest(pc.launcher, 110, 110), 3);
+    EXPECT_EQ(RegionHitTest(pc.launcher, 5, 5), 101);  // the early function 3 rectangle is gone
+    EXPECT_EQ(RegionHitTest(pc.launcher, 5, 15), 102);
+    EXPECT_EQ(pc.launcher.tables.programs[1].name, "p1");
 
     // A program.mox with a partial record: message, and the function table stays loaded.
     WriteRawFile(pc.Programs(), ProgramFile({"a.exe"}) + "x");
-    LoadLauncherRegions();
+    LoadLauncherRegions(pc.launcher);
     ASSERT_EQ(RecordedMessages().size(), 1u);
     EXPECT_EQ(RecordedMessages()[0], "ファイルの形式が違います");
-    EXPECT_EQ(RegionHitTest(110, 110), 3);
-    EXPECT_EQ(RegionHitTest(5, 5), -1);
+    EXPECT_EQ(RegionHitTest(pc.launcher, 110, 110), 3);
+    EXPECT_EQ(RegionHitTest(pc.launcher, 5, 5), -1);
 }
 
 TEST(LauncherRegionsFile, WritersKeepTheLayoutAndNumbering) {
     LauncherPc pc;
-    LauncherRegions& t = LauncherTables();
+    LauncherRegions& t = pc.launcher.tables;
     t.functions[4].rect = MakeRegionRect(1, 2, 30, 40);
     ASSERT_TRUE(WriteMenuFile(t));
     EXPECT_EQ(RawFileSize(pc.Menu()), 200);
@@ -121,12 +121,10 @@ TEST(LauncherRegionsFile, WritersKeepTheLayoutAndNumbering) {
 
     // Three records already: the next program is 104.
     WriteRawFile(pc.Programs(), ProgramFile({"a.exe", "b.exe", "c.exe"}));
-    int number = 0;
-    ASSERT_TRUE(AppendProgramRecord(MakeRegionRect(5, 6, 70, 80), "電卓", "calc.exe", &number));
-    EXPECT_EQ(number, 104);
-    std::vector<ProgramRecord> records;
-    std::string message;
-    ASSERT_TRUE(ReadProgramRecords(&records, &message));
+    EXPECT_EQ(AppendProgramRecord(MakeRegionRect(5, 6, 70, 80), "電卓", "calc.exe"), 104);
+    ProgramList list = ReadProgramRecords();
+    ASSERT_TRUE(list.ok);
+    std::vector<ProgramRecord> records = list.records;
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[3].number, 104);
     EXPECT_EQ(records[3].name, "電卓");
@@ -136,7 +134,9 @@ TEST(LauncherRegionsFile, WritersKeepTheLayoutAndNumbering) {
     // Deleting the second of four and rewriting closes the numbers up.
     records.erase(records.begin() + 1);
     ASSERT_TRUE(WriteProgramFile(records));
-    ASSERT_TRUE(ReadProgramRecords(&records, &message));
+    list = ReadProgramRecords();
+    ASSERT_TRUE(list.ok);
+    records = list.records;
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[1].command, "c.exe");
     EXPECT_EQ(records[1].number, 102);
@@ -148,7 +148,7 @@ TEST(LauncherRegionsFile, AppendNeverWritesAcrossARecordBoundary) {
     LauncherPc pc;
     const std::string damaged = ProgramFile({"a.exe"}) + "xyz";
     WriteRawFile(pc.Programs(), damaged);
-    EXPECT_FALSE(AppendProgramRecord(MakeRegionRect(0, 0, 5, 5), "n", "c.exe"));
+    EXPECT_EQ(AppendProgramRecord(MakeRegionRect(0, 0, 5, 5), "n", "c.exe"), 0);
     EXPECT_EQ(ReadRawFile(pc.Programs()), damaged);
 
     // The window operation says so in a warning owned by the dialog.
@@ -159,10 +159,8 @@ TEST(LauncherRegionsFile, AppendNeverWritesAcrossARecordBoundary) {
         boxes.push_back(text + "|" + caption + "|" + std::to_string(flags & MB_ICONMASK));
         return IDOK;
     });
-    DragSelection() = MakeRegionRect(0, 0, 5, 5);
-    EXPECT_FALSE(AppendProgram(nullptr, "n", "c.exe"));
+    EXPECT_FALSE(AppendProgram(nullptr, MakeRegionRect(0, 0, 5, 5), "n", "c.exe"));
     SetLauncherBox(previous);
-    DragSelection() = RegionRect();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], "program.mox ファイルを保存できません。|ミトカ|" +
                             std::to_string(MB_ICONEXCLAMATION));
@@ -249,12 +247,12 @@ TEST(LauncherPrograms, WinExecRunsTheAssociatedProgramWithTheDocument) {
 TEST(InfoText, PresentEmptyOrAbsent) {
     TempStore store;
     std::string text = "x";
-    EXPECT_FALSE(ReadInfoText(&text));
+    EXPECT_FALSE(ReadInfoText(store.As(), &text));
     WriteRawFile(store.Path("info.txt"), "");
-    EXPECT_TRUE(ReadInfoText(&text));
+    EXPECT_TRUE(ReadInfoText(store.As(), &text));
     EXPECT_EQ(text, "");
     WriteRawFile(store.Path("info.txt"), "本日は１５時から全体会議です。\r\n");
-    EXPECT_TRUE(ReadInfoText(&text));
+    EXPECT_TRUE(ReadInfoText(store.As(), &text));
     EXPECT_EQ(text, "本日は１５時から全体会議です。\r\n");
 
     // Shown as it is, owned by the main window, with the system's caption.
@@ -265,7 +263,7 @@ TEST(InfoText, PresentEmptyOrAbsent) {
         return IDOK;
     });
     WriteRawFile(store.Path("info.txt"), "");
-    ShowInfoText(nullptr);
+    ShowInfoText(nullptr, store.As());
     SetLauncherBox(previous);
     EXPECT_EQ(shown, "|ミトカ");
 }

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "shell/main_polls.h"
-#include "app/settings.h"
+#include "app/settings/local_user.h"
+#include "app/settings/settings.h"
 #include "store/store.h"
 #include "tests/support/office.h"
-#include "users/local_user.h"
 
 namespace {
 
@@ -46,6 +46,8 @@ protected:
         ASSERT_EQ(r.exitCode, 0) << r.err;
     }
     std::string Own(const char* name) const { return office_.store.Path(std::string("001\\") + name); }
+    // The store as the signed-in user 1's client polls it.
+    StoreContext Me() const { return office_.store.As(1); }
 
     TestOffice office_;
     PollCounters counters_;
@@ -71,7 +73,7 @@ TEST_F(Polls, NewMailIsAcknowledgedByDeletingItsFlagAndPlaysTheMailSound) {
     Moxctl({"send", "--to", "1", "--subject", "会議の件"});
     ASSERT_TRUE(RawFileExists(Own("mail.mox")));
     const PollIntervals intervals = {2, 1, 0};
-    TickAnswer first = PollTick(counters_, intervals, false);
+    TickAnswer first = PollTick(Me(), counters_, intervals, false);
     EXPECT_TRUE(first.mailNews);
     EXPECT_FALSE(first.messageNews || first.boardNews || first.driveGone);
     EXPECT_FALSE(RawFileExists(Own("mail.mox")));
@@ -80,17 +82,17 @@ TEST_F(Polls, NewMailIsAcknowledgedByDeletingItsFlagAndPlaysTheMailSound) {
     // The next mail waits for the mail tick; with MailWave off it is news without a sound.
     office_.SetUser("001", "MailWave", "0", "Wave");
     Moxctl({"send", "--to", "1", "--subject", "再送"});
-    EXPECT_FALSE(PollTick(counters_, intervals, false).mailNews);
+    EXPECT_FALSE(PollTick(Me(), counters_, intervals, false).mailNews);
     EXPECT_TRUE(RawFileExists(Own("mail.mox")));
-    EXPECT_TRUE(PollTick(counters_, intervals, false).mailNews);
+    EXPECT_TRUE(PollTick(Me(), counters_, intervals, false).mailNews);
     EXPECT_EQ(g_sounds.size(), 1u);
     EXPECT_TRUE(RecordedMessages().empty());
 }
 
 TEST_F(Polls, AMessageFlagStaysForTheMessageWindow) {
-    EXPECT_FALSE(PollTick(counters_, {}, true).messageNews);
+    EXPECT_FALSE(PollTick(Me(), counters_, {}, true).messageNews);
     WriteRawFile(Own("message.mox"), std::string(256, 'x'));
-    for (int tick = 0; tick < 2; ++tick) EXPECT_TRUE(PollTick(counters_, {}, true).messageNews);
+    for (int tick = 0; tick < 2; ++tick) EXPECT_TRUE(PollTick(Me(), counters_, {}, true).messageNews);
     EXPECT_TRUE(RawFileExists(Own("message.mox")));
     EXPECT_TRUE(g_sounds.empty());
 }
@@ -104,25 +106,25 @@ TEST_F(Polls, AnUnreadPostIsFoundOnTheTickTheCountersSay) {
     std::vector<int> news;
     for (int tick = 1; tick <= 7; ++tick) {
         // From tick 5 on the board window is open: the boards are not asked.
-        if (PollTick(counters_, intervals, tick >= 5).boardNews) news.push_back(tick);
+        if (PollTick(Me(), counters_, intervals, tick >= 5).boardNews) news.push_back(tick);
     }
     EXPECT_EQ(news, std::vector<int>{3});
     EXPECT_EQ(g_sounds, std::vector<std::string>{"mail.wav"});
     // Once user 1 has read it, the boards hold nothing new for him.
     Moxctl({"read", "--board", "7", "0"}, 1);
     counters_ = PollCounters();
-    EXPECT_FALSE(PollTick(counters_, intervals, false).boardNews);
+    EXPECT_FALSE(PollTick(Me(), counters_, intervals, false).boardNews);
 }
 
 TEST_F(Polls, ALostDriveEndsTheTickAfterOneReport) {
-    SetNetDir("q:\\office");  // no drive Q: in the test prefix
+    const StoreContext lost{"q:\\office", 1};  // no drive Q: in the test prefix
     WriteRawFile(Own("message.mox"), "x");
-    TickAnswer answer = PollTick(counters_, {}, true);
+    TickAnswer answer = PollTick(lost, counters_, {}, true);
     EXPECT_TRUE(answer.driveGone);
     EXPECT_FALSE(answer.mailNews || answer.messageNews);
     EXPECT_EQ(RecordedMessages(), std::vector<std::string>{"q:\\office\\001\\mail.mox 15"});
     // The message poll tells the same on its own tick.
-    TickAnswer next = PollTick(counters_, {}, true);
+    TickAnswer next = PollTick(lost, counters_, {}, true);
     EXPECT_TRUE(next.driveGone);
     EXPECT_EQ(RecordedMessages().back(), "q:\\office\\001\\message.mox 15");
 }

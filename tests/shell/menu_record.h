@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "shell/launcher_regions.h"
+#include "shell/menu_record.h"
 
 inline std::string MenuRecord(int left, int top, int right, int bottom, int number) {
     FunctionSlot slot;

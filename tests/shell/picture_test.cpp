@@ -300,6 +300,9 @@ TEST(PictureMessages, NameIsCutButNeverTheMessage) {
 namespace {
 
 std::vector<std::string> g_boxes;
+// The host window's launcher state, kept as the main window keeps its own.
+LauncherState g_launcher;
+
 int RecordBox(HWND, const std::string& text, const char* caption, unsigned) {
     g_boxes.push_back(text + "|" + (caption ? caption : "(default)"));
     return IDOK;
@@ -310,13 +313,17 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd, &ps);
-            PaintLauncher(hwnd, dc, LauncherScrollOffset().x, LauncherScrollOffset().y);
+            PaintLauncher(hwnd, dc, g_launcher);
             EndPaint(hwnd, &ps);
             return 0;
         }
-        case WM_SIZE: UpdateScrollRanges(hwnd); return 0;
-        case WM_HSCROLL: ScrollLauncher(hwnd, SB_HORZ, LOWORD(wp), static_cast<short>(HIWORD(wp))); return 0;
-        case WM_VSCROLL: ScrollLauncher(hwnd, SB_VERT, LOWORD(wp), static_cast<short>(HIWORD(wp))); return 0;
+        case WM_SIZE: UpdateScrollRanges(hwnd, g_launcher); return 0;
+        case WM_HSCROLL:
+            ScrollLauncher(hwnd, g_launcher, SB_HORZ, LOWORD(wp), static_cast<short>(HIWORD(wp)));
+            return 0;
+        case WM_VSCROLL:
+            ScrollLauncher(hwnd, g_launcher, SB_VERT, LOWORD(wp), static_cast<short>(HIWORD(wp)));
+            return 0;
         default: return DefWindowProcA(hwnd, msg, wp, lp);
     }
 }
@@ -333,8 +340,7 @@ struct PictureHost {
 
     PictureHost() {
         SetLauncherFolder(folder.Dir());
-        LauncherScrollOffset() = PicturePoint();
-        DragSelection() = RegionRect();
+        g_launcher = LauncherState();
         LauncherPaintCounts() = LauncherPaintStats();
         g_boxes.clear();
         previousBox = SetLauncherBox(RecordBox);
@@ -403,7 +409,7 @@ TEST(PictureWindow, EveryKindOfPicturePaintsItsColours) {
         PictureHost host;
         host.Picture(pictures[i]);
         host.Open(64, 200);
-        ASSERT_TRUE(LoadLauncherBitmap(host.hwnd)) << i;
+        ASSERT_TRUE(LoadLauncherBitmap(host.hwnd, g_launcher)) << i;
         host.Repaint();
         for (int stripe = 0; stripe < 4; ++stripe)
             EXPECT_EQ(host.Pixel(10, stripe * 50 + 25), Ref(kStripes[stripe])) << i;
@@ -415,7 +421,7 @@ TEST(PictureWindow, EveryKindOfPicturePaintsItsColours) {
                                   return x < 2 ? 0x336699 : 0xF0E0D0;
                               })));
     host.Open(64, 64);
-    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd));
+    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd, g_launcher));
     host.Repaint();
     EXPECT_EQ(host.Pixel(1, 1), RGB(0x33, 0x66, 0x99));
     EXPECT_EQ(host.Pixel(3, 3), RGB(0xF0, 0xE0, 0xD0));
@@ -425,7 +431,7 @@ TEST(PictureWindow, RunLengthPictureIsLoadedWholeAndPaintedWithoutReads) {
     PictureHost host;
     host.Picture(RlePicture());
     host.Open(64, 200);
-    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd));
+    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd, g_launcher));
     LauncherPaintCounts() = LauncherPaintStats();
     host.Repaint();
     EXPECT_EQ(LauncherPaintCounts().reads, 0u);
@@ -435,17 +441,17 @@ TEST(PictureWindow, RunLengthPictureIsLoadedWholeAndPaintedWithoutReads) {
 TEST(PictureWindow, LoadFailuresAreWarnedWithTheFileName) {
     PictureHost host;
     host.Open(64, 64);
-    EXPECT_FALSE(LoadLauncherBitmap(host.hwnd));
+    EXPECT_FALSE(LoadLauncherBitmap(host.hwnd, g_launcher));
     std::string bad = StripedPicture();
     bad[14] = 64;
     host.Picture(bad);
-    EXPECT_FALSE(LoadLauncherBitmap(host.hwnd));
+    EXPECT_FALSE(LoadLauncherBitmap(host.hwnd, g_launcher));
     host.Picture(BmpFileBytes(2, 2, 32, {}, std::string(16, '\0')));
-    EXPECT_FALSE(LoadLauncherBitmap(host.hwnd));
+    EXPECT_FALSE(LoadLauncherBitmap(host.hwnd, g_launcher));
     std::string rle = RlePicture();
     rle[14 + dib_field::kSizeImage + 2] = 1;  // more run-length data than the file holds
     host.Picture(rle);
-    EXPECT_FALSE(LoadLauncherBitmap(host.hwnd));
+    EXPECT_FALSE(LoadLauncherBitmap(host.hwnd, g_launcher));
     EXPECT_FALSE(LauncherBitmapValid());
     EXPECT_EQ(g_boxes, (std::vector<std::string>{
                            "'mox.bmp' ファイルを開けません。|(default)",
@@ -459,7 +465,7 @@ TEST(PictureWindow, PartialRepaintReadsOnlyTheBandsItCovers) {
     host.Picture(StripedPicture());
     SetBandMemoryBudget(64 * 60);  // bands of 60 rows: 140..199, 80..139, 20..79, 0..19
     host.Open(64, 200);
-    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd));
+    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd, g_launcher));
     host.Repaint();
     EXPECT_EQ(LauncherPaintCounts().bandRows, 60);
     EXPECT_EQ(LauncherPaintCounts().bandsDrawn, 4u);
@@ -483,7 +489,7 @@ TEST(PictureWindow, ScrollRangesFollowTheClientArea) {
     PictureHost host;
     host.Picture(BmpFileBytes(640, 300, 8, kStripes, std::string(640 * 300, '\0')));
     host.Open(400, 400);
-    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd));
+    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd, g_launcher));
     host.Resize(400, 400);  // the load sized the window to the picture
     EXPECT_EQ(host.Range(SB_HORZ), std::make_pair(0, 240));
     EXPECT_EQ(host.Range(SB_VERT), std::make_pair(0, 0));
@@ -506,25 +512,25 @@ TEST(PictureWindow, LineStepsAndAShrinkingRangeMoveTheOffset) {
     PictureHost host;
     host.Picture(BmpFileBytes(640, 300, 8, kStripes, std::string(640 * 300, '\0')));
     host.Open(400, 400);
-    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd));
+    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd, g_launcher));
     host.Resize(400, 400);
     SendMessageA(host.hwnd, WM_HSCROLL, SB_LINEDOWN, 0);
-    EXPECT_EQ(LauncherScrollOffset().x, 26);
+    EXPECT_EQ(g_launcher.scroll.x, 26);
     EXPECT_EQ(GetScrollPos(host.hwnd, SB_HORZ), 26);
     SendMessageA(host.hwnd, WM_HSCROLL, SB_LINEUP, 0);
-    EXPECT_EQ(LauncherScrollOffset().x, 2);
+    EXPECT_EQ(g_launcher.scroll.x, 2);
     SendMessageA(host.hwnd, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 240), 0);
-    EXPECT_EQ(LauncherScrollOffset().x, 240);
+    EXPECT_EQ(g_launcher.scroll.x, 240);
     SendMessageA(host.hwnd, WM_HSCROLL, SB_PAGEDOWN, 0);
-    EXPECT_EQ(LauncherScrollOffset().x, 240);
+    EXPECT_EQ(g_launcher.scroll.x, 240);
 
     // A wider window cuts the range to 40: the picture moves with the bar.
     host.Resize(600, 400);
     EXPECT_EQ(host.Range(SB_HORZ), std::make_pair(0, 40));
     EXPECT_EQ(GetScrollPos(host.hwnd, SB_HORZ), 40);
-    EXPECT_EQ(LauncherScrollOffset().x, 40);
+    EXPECT_EQ(g_launcher.scroll.x, 40);
     SendMessageA(host.hwnd, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
-    EXPECT_EQ(LauncherScrollOffset().x, 0);
+    EXPECT_EQ(g_launcher.scroll.x, 0);
 }
 
 TEST(PictureWindow, WindowIsSizedToThePictureEvenWithAWrappedMenuBar) {
@@ -535,7 +541,7 @@ TEST(PictureWindow, WindowIsSizedToThePictureEvenWithAWrappedMenuBar) {
                              "ヘルプ(&H)"})
         AppendMenuA(menu, MF_STRING, 1, item);
     host.Open(300, 300, menu);
-    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd));
+    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd, g_launcher));
     RECT client = host.Client();
     EXPECT_GE(client.right, 160);
     EXPECT_LE(client.right, 161);
@@ -551,27 +557,27 @@ TEST(PictureWindow, DragLeavesAnInvertedOutlineThatClearingRemoves) {
     PictureHost host;
     host.Picture(StripedPicture());
     host.Open(64, 200);
-    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd));
+    ASSERT_TRUE(LoadLauncherBitmap(host.hwnd, g_launcher));
     host.Repaint();
     const COLORREF before = host.Pixel(10, 110);
     // Right to left and bottom to top, as the user may drag.
     PostMessageA(host.hwnd, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(20, 150));
     PostMessageA(host.hwnd, WM_RBUTTONUP, 0, MAKELPARAM(10, 110));
-    DragRectangle(host.hwnd, 50, 180);
-    EXPECT_EQ(DragSelection(), MakeRegionRect(10, 110, 50, 180));
+    DragRectangle(host.hwnd, g_launcher, 50, 180);
+    EXPECT_EQ(g_launcher.drag, MakeRegionRect(10, 110, 50, 180));
     EXPECT_NE(GetCapture(), host.hwnd);
     EXPECT_EQ(host.Pixel(10, 110), before ^ 0xFFFFFF);
     EXPECT_EQ(host.Pixel(11, 111), before);  // inside: untouched
     // A repaint keeps the outline, clearing removes it.
     host.Repaint();
     EXPECT_EQ(host.Pixel(10, 110), before ^ 0xFFFFFF);
-    ClearDragRectangle(host.hwnd);
-    EXPECT_TRUE(DragSelection().IsEmpty());
+    ClearDragRectangle(host.hwnd, g_launcher);
+    EXPECT_TRUE(g_launcher.drag.IsEmpty());
     EXPECT_EQ(host.Pixel(10, 110), before);
     EXPECT_EQ(host.Pixel(49, 179), host.Pixel(48, 178));
 
     // A click without movement selects nothing.
     PostMessageA(host.hwnd, WM_RBUTTONUP, 0, MAKELPARAM(30, 30));
-    DragRectangle(host.hwnd, 30, 30);
-    EXPECT_TRUE(DragSelection().IsEmpty());
+    DragRectangle(host.hwnd, g_launcher, 30, 30);
+    EXPECT_TRUE(g_launcher.drag.IsEmpty());
 }

@@ -2,7 +2,8 @@
 // raised frame, text loading, list offsets and the About box.
 #include <gtest/gtest.h>
 
-#include "app/profile.h"
+#include "app/settings/local_user.h"
+#include "app/settings/profile.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
 #include "shell/plumbing.h"
@@ -10,7 +11,6 @@
 #include "store/store.h"
 #include "tests/support/office.h"
 #include "tests/support/window_driver.h"
-#include "users/local_user.h"
 
 namespace {
 
@@ -40,7 +40,6 @@ RECT Desktop() {
 // A user office with user 001's settings file.
 struct UserOffice : TestOffice {
     UserOffice() {
-        SetNetDir(store.Dir());
         MakeStoreFolder(store.Path("001"));
         SetCurrentUserNumber(1);
     }

@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "shell/launcher_regions.h"
+#include "shell/menu_record.h"
+#include "shell/program_record.h"
 #include "tests/shell/menu_record.h"
 
 namespace {

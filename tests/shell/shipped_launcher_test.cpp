@@ -4,6 +4,7 @@
 
 #include "shell/dib_header.h"
 #include "shell/launcher_files.h"
+#include "shell/menu_record.h"
 #include "tests/support/support.h"
 #include "tools/launcher_layout.h"
 
@@ -32,9 +33,10 @@ TEST(ShippedLauncher, MenuFileHoldsTheTwelveTilesAndNothingElse) {
     ASSERT_EQ(menu, EncodeMenuFile(ShippedRegions()));
     SetLauncherFolder(BinDir());
     ClearMessages();
-    EXPECT_EQ(ReadLauncherRegions(), "");
+    LauncherRegions t;
+    StoreResult read = ReadLauncherRegions(t);
+    EXPECT_TRUE(read.ok && read.messages.empty());
     SetLauncherFolder("");
-    const LauncherRegions& t = LauncherTables();
     for (int f = 0; f < kRegionSlots; ++f) {
         const RegionRect r = t.functions[f].rect;
         if (f >= kFunctionCount) {

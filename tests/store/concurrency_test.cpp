@@ -22,10 +22,11 @@ MOX_WORKER(hold) {
 
 // Takes count numbers from a counter and prints them, one per line (0 = no number).
 MOX_WORKER(take_numbers) {
-    SetNetDir(args.at(0));
+    const StoreContext office{args.at(0), 0};
     int count = std::stoi(args.at(2));
     std::string out;
-    for (int i = 0; i < count; ++i) out += std::to_string(NextItemNumber(args.at(1), kCounterPost)) + "\n";
+    for (int i = 0; i < count; ++i)
+        out += std::to_string(NextItemNumber(office, args.at(1), kCounterPost).number) + "\n";
     std::fputs(out.c_str(), stdout);
     std::fprintf(stdout, "busy-retries %llu\n", (unsigned long long)Tally().busyRetries);
     return 0;
@@ -51,8 +52,9 @@ TEST(ExclusiveOpen, FileHeldByAnotherClientIsRetriedThenFailsSilently) {
     ASSERT_TRUE(WaitUntilHeld(path));
     ClearMessages();
     ResetTally();
-    EXPECT_EQ(StoreOpen(path, kOpenReadWrite), kNoHandle);
-    EXPECT_EQ(LastOpenError(), kErrSharingViolation);
+    OpenResult busy = StoreOpen(path, kOpenReadWrite);
+    EXPECT_EQ(busy.handle, kNoHandle);
+    EXPECT_EQ(busy.error, kErrSharingViolation);
     EXPECT_EQ(Tally().openAttempts,
               static_cast<uint64_t>(policy.immediateAttempts + policy.pausedAttempts));
     EXPECT_TRUE(RecordedMessages().empty());
@@ -69,12 +71,11 @@ TEST(ExclusiveOpen, BusyCounterIsNeverRecreated) {
     Child holder = StartWorker("hold", {path, "8000"});
     ASSERT_TRUE(WaitUntilHeld(path));
     // The holder keeps it past every retry: no number, and the counter is left as it is.
-    EXPECT_EQ(NextItemNumber("007", kCounterReceived), 0);
-    StoreHandle append = StoreOpenAppend(path);
-    EXPECT_EQ(append, kNoHandle);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived).number, 0);
+    EXPECT_EQ(StoreOpenAppend(path).handle, kNoHandle);
     EXPECT_EQ(WaitChild(holder, nullptr), 0);
     EXPECT_EQ(ReadRawFile(path), (std::string{41, 0}));
-    EXPECT_EQ(NextItemNumber("007", kCounterReceived), 42);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived).number, 42);
 }
 
 TEST(ExclusiveOpen, FourClientsTakingNumbersNeverShareOne) {

@@ -8,12 +8,16 @@
 #include <cstdio>
 #include <string>
 
-#include "bbs/board_records.h"
+#include "bbs/board_title_record.h"
+#include "bbs/post_record.h"
+#include "bbs/read_marks.h"
+#include "bbs/reader_record.h"
 #include "mail/attachment_record.h"
 #include "mail/broadcast_record.h"
-#include "mail/broken_time.h"
-#include "mail/mail_record.h"
-#include "shell/launcher_regions.h"
+#include "shell/menu_record.h"
+#include "shell/program_record.h"
+#include "store/lists/broken_time.h"
+#include "store/lists/list_record.h"
 #include "users/registry_record.h"
 
 namespace {
@@ -22,7 +26,7 @@ std::string NonZeroRuns(const std::string& bytes) {
     std::string out;
     for (size_t i = 0; i < bytes.size();) {
         if (bytes[i] == '\0') { ++i; continue; }
-        char head[16];
+        char head[32];
         std::snprintf(head, sizeof head, "%s%zu:", out.empty() ? "" : " ", i);
         out += head;
         for (; i < bytes.size() && bytes[i] != '\0'; ++i) {

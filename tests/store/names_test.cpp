@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "store/bytes.h"
+#include "store/context.h"
 #include "store/names.h"
 #include "store/sjis.h"
 
@@ -76,6 +78,17 @@ TEST(Sjis, CutNeverSplitsADoubleByteCharacter) {
     EXPECT_EQ(FieldText(field, 4), "0078");
     unsigned char field2[4] = {'0', '0', 0, '8'};
     EXPECT_EQ(FieldText(field2, 4), "00");
+}
+
+TEST(StorePaths, JoinNetworkDirectoryFolderAndName) {
+    const StoreContext office{"F:\\MOX", 0};
+    EXPECT_EQ(StorePath(office, "login.mox"), "F:\\MOX\\login.mox");
+    EXPECT_EQ(UserStorePath(office, "007", "rcvnum.mox"), "F:\\MOX\\007\\rcvnum.mox");
+    EXPECT_EQ(NumberedFileName(office, "007", 12, kPrefixRcv, kExtTxt), "F:\\MOX\\007\\rcv0012.txt");
+    EXPECT_EQ(StorePath(StoreContext{"F:\\MOX\\", 0}, "login.mox"), "F:\\MOX\\login.mox");
+    EXPECT_EQ(StorePath(StoreContext{}, "login.mox"), "login.mox");
+    EXPECT_EQ(UserStorePath(StoreContext{}, "007", "x"), "007\\x");
+    EXPECT_EQ((StoreContext{"N:", 12}).UserFolder(), "012");
 }
 
 TEST(Sjis, FieldTextDropsALoneLeadByteAtItsEndOnly) {

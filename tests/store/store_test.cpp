@@ -9,24 +9,12 @@ static std::string Counter(int value) {
     return std::string{static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};
 }
 
-TEST(StorePaths, JoinNetworkDirectoryFolderAndName) {
-    SetNetDir("F:\\MOX");
-    EXPECT_EQ(StorePath("login.mox"), "F:\\MOX\\login.mox");
-    EXPECT_EQ(UserStorePath("007", "rcvnum.mox"), "F:\\MOX\\007\\rcvnum.mox");
-    EXPECT_EQ(NumberedFileName("007", 12, kPrefixRcv, kExtTxt), "F:\\MOX\\007\\rcv0012.txt");
-    SetNetDir("F:\\MOX\\");
-    EXPECT_EQ(StorePath("login.mox"), "F:\\MOX\\login.mox");
-    SetNetDir("");
-    EXPECT_EQ(StorePath("login.mox"), "login.mox");
-    EXPECT_EQ(UserStorePath("007", "x"), "007\\x");
-}
-
 TEST(Counters, FreshFolderIsCreatedAndHandsOutOne) {
     TempStore store;
-    EXPECT_EQ(NextItemNumber("007", kCounterReceived), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived).number, 1);
     EXPECT_EQ(ReadRawFile(store.Path("007\\rcvnum.mox")), Counter(1));
-    EXPECT_EQ(NextItemNumber("007", kCounterReceived), 2);
-    EXPECT_EQ(NextItemNumber("007", kCounterSent), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived).number, 2);
+    EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterSent).number, 1);
     EXPECT_TRUE(RecordedMessages().empty());
 }
 
@@ -35,10 +23,10 @@ TEST(Counters, NextNumberWrapsAndStoresIt) {
     CreateDirectoryA(store.Path("001").c_str(), nullptr);
     const std::string path = store.Path("001\\bbsnum.mox");
     WriteRawFile(path, Counter(41));
-    EXPECT_EQ(NextItemNumber("001", kCounterPost), 42);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterPost).number, 42);
     EXPECT_EQ(ReadRawFile(path), Counter(42));
     WriteRawFile(path, Counter(9999));
-    EXPECT_EQ(NextItemNumber("001", kCounterPost), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterPost).number, 1);
     EXPECT_EQ(ReadRawFile(path), Counter(1));
 }
 
@@ -47,12 +35,12 @@ TEST(Counters, ShortOrDamagedCounterRestartsAtOne) {
     CreateDirectoryA(store.Path("001").c_str(), nullptr);
     const std::string path = store.Path("001\\filnum.mox");
     WriteRawFile(path, "");
-    EXPECT_EQ(NextItemNumber("001", kCounterAttachment), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterAttachment).number, 1);
     WriteRawFile(path, std::string(1, '\x07'));
-    EXPECT_EQ(NextItemNumber("001", kCounterAttachment), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterAttachment).number, 1);
     EXPECT_EQ(ReadRawFile(path), Counter(1));
     WriteRawFile(path, Counter(-5));  // never hand out 0 or a negative number
-    EXPECT_EQ(NextItemNumber("001", kCounterAttachment), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "001", kCounterAttachment).number, 1);
 }
 
 TEST(Counters, ANumberWhoseFilesStillLieInTheFolderIsNeverHandedOut) {
@@ -63,33 +51,35 @@ TEST(Counters, ANumberWhoseFilesStillLieInTheFolderIsNeverHandedOut) {
     WriteRawFile(store.Path("002\\fil0002.lst"), std::string(1024, '\0'));
     const std::string path = store.Path("002\\rcvnum.mox");
     WriteRawFile(path, Counter(9998));
-    EXPECT_EQ(NextItemNumber("002", kCounterReceived), 9999);
-    EXPECT_EQ(NextItemNumber("002", kCounterReceived), 3);
+    EXPECT_EQ(NextItemNumber(store.As(), "002", kCounterReceived).number, 9999);
+    EXPECT_EQ(NextItemNumber(store.As(), "002", kCounterReceived).number, 3);
     EXPECT_EQ(ReadRawFile(path), Counter(3));
     // A damaged counter (cut, emptied, out of range) gives the first number without files.
     const std::string damaged[] = {"", "\x07", Counter(0), Counter(-5), Counter(10000),
                                    Counter(0x7FFF), Counter(0xFFFF)};
     for (const std::string& bytes : damaged) {
         WriteRawFile(path, bytes);
-        EXPECT_EQ(NextItemNumber("002", kCounterReceived), 3) << bytes.size();
+        EXPECT_EQ(NextItemNumber(store.As(), "002", kCounterReceived).number, 3) << bytes.size();
     }
     // Attachment copies carry any extension, or none; other kinds' files do not count.
     WriteRawFile(store.Path("002\\att0001.doc"), "a");
     WriteRawFile(store.Path("002\\ATT0002"), "b");
     WriteRawFile(store.Path("002\\att00031.doc"), "c");
-    EXPECT_EQ(NextItemNumber("002", kCounterAttachment), 3);
-    EXPECT_EQ(NextItemNumber("002", kCounterSent), 1);
+    EXPECT_EQ(NextItemNumber(store.As(), "002", kCounterAttachment).number, 3);
+    EXPECT_EQ(NextItemNumber(store.As(), "002", kCounterSent).number, 1);
     EXPECT_TRUE(RecordedMessages().empty());
 }
 
 TEST(StoreOpen, MissingFileFailsSilentlyWithItsCode) {
     TempStore store;
     ClearMessages();
-    EXPECT_EQ(StoreOpen(store.Path("none.mox"), kOpenRead), kNoHandle);
-    EXPECT_EQ(LastOpenError(), kErrFileNotFound);
-    EXPECT_EQ(StoreOpen(store.Path("nodir\\none.mox"), kOpenRead), kNoHandle);
-    EXPECT_EQ(LastOpenError(), kErrPathNotFound);
-    EXPECT_FALSE(StoreExists(store.Path("none.mox")));
+    OpenResult none = StoreOpen(store.Path("none.mox"), kOpenRead);
+    EXPECT_EQ(none.handle, kNoHandle);
+    EXPECT_EQ(none.error, kErrFileNotFound);
+    OpenResult noFolder = StoreOpen(store.Path("nodir\\none.mox"), kOpenRead);
+    EXPECT_EQ(noFolder.handle, kNoHandle);
+    EXPECT_EQ(noFolder.error, kErrPathNotFound);
+    EXPECT_EQ(StoreExists(store.Path("none.mox")).error, kErrFileNotFound);
     EXPECT_FALSE(StoreDelete(store.Path("none.mox")));
     EXPECT_TRUE(RecordedMessages().empty());
 }
@@ -98,8 +88,9 @@ TEST(StoreOpen, UnexpectedCodeIsReportedOnceAsPathAndCode) {
     TempStore store;
     ClearMessages();
     const std::string bad = store.Path("bad?name.mox");  // the file system refuses the name
-    EXPECT_EQ(StoreOpen(bad, kOpenRead), kNoHandle);
-    unsigned short code = LastOpenError();
+    OpenResult opened = StoreOpen(bad, kOpenRead);
+    EXPECT_EQ(opened.handle, kNoHandle);
+    unsigned short code = opened.error;
     ASSERT_NE(code, 0);
     ASSERT_EQ(RecordedMessages().size(), 1u);
     EXPECT_EQ(RecordedMessages()[0], bad + " " + std::to_string(code));
@@ -108,8 +99,7 @@ TEST(StoreOpen, UnexpectedCodeIsReportedOnceAsPathAndCode) {
 TEST(StoreOpen, LostDriveIsReportedAsInvalidDrive) {
     ClearMessages();
     // No drive Q: exists in the test prefix: the path's root is unreachable.
-    EXPECT_EQ(StoreOpen("q:\\mox\\001\\mail.mox", kOpenExist), kNoHandle);
-    EXPECT_EQ(LastOpenError(), kErrInvalidDrive);
+    EXPECT_EQ(StoreOpen("q:\\mox\\001\\mail.mox", kOpenExist).error, kErrInvalidDrive);
     ASSERT_EQ(RecordedMessages().size(), 1u);
     EXPECT_EQ(RecordedMessages()[0], "q:\\mox\\001\\mail.mox 15");
 }
@@ -132,28 +122,29 @@ TEST(StoreOpen, OpenFilesAreExclusiveWithinTheProcessToo) {
     const std::string path = store.Path("x.mox");
     WriteRawFile(path, "ab");
     SetOpenRetryPolicy(OpenRetryPolicy{5, 0, 0});
-    StoreHandle held = StoreOpen(path, kOpenRead);
+    StoreHandle held = StoreOpen(path, kOpenRead).handle;
     ASSERT_NE(held, kNoHandle);
     ResetTally();
-    EXPECT_EQ(StoreOpen(path, kOpenRead), kNoHandle);
-    EXPECT_EQ(LastOpenError(), kErrSharingViolation);
+    OpenResult busy = StoreOpen(path, kOpenRead);
+    EXPECT_EQ(busy.handle, kNoHandle);
+    EXPECT_EQ(busy.error, kErrSharingViolation);
     EXPECT_EQ(Tally().openAttempts, 5u);
     EXPECT_EQ(Tally().opensBusy, 1u);
-    EXPECT_FALSE(StoreExists(path));  // busy counts as absent for an existence test
+    EXPECT_FALSE(StoreExists(path).Opened());  // busy counts as absent for an existence test
     StoreClose(held);
     SetOpenRetryPolicy(OpenRetryPolicy{});
-    EXPECT_TRUE(StoreExists(path));
+    EXPECT_TRUE(StoreExists(path).Opened());
     EXPECT_TRUE(RecordedMessages().empty());
 }
 
 TEST(StoreAppend, CreatesFolderAndAppendsAtTheEnd) {
     TempStore store;
     const std::string path = store.Path("012\\rcvlst.mox");
-    StoreHandle h = StoreOpenAppend(path);
+    StoreHandle h = StoreOpenAppend(path).handle;
     ASSERT_NE(h, kNoHandle);
     StoreWrite(h, "abc", 3);
     StoreClose(h);
-    h = StoreOpenAppend(path);
+    h = StoreOpenAppend(path).handle;
     ASSERT_NE(h, kNoHandle);
     StoreWrite(h, "de", 2);
     StoreClose(h);

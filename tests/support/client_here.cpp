@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/window_classes.h"
 #include "shell/main_window.h"
+#include "shell/window_classes.h"
 
 int RunClientHere() {
     static bool registered = RegisterMainWindowClass(GetModuleHandleA(nullptr), MainWindowProc);

@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "app/profile.h"
-#include "app/settings.h"
+#include "app/settings/local_user.h"
+#include "app/settings/profile.h"
+#include "app/settings/settings.h"
 #include "store/names.h"
 #include "store/store.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 
 TestOffice::TestOffice(const char* localName) : local(pc.Path(localName)) {
@@ -15,6 +15,7 @@ TestOffice::TestOffice(const char* localName) : local(pc.Path(localName)) {
     previousDirectory_ = directory;
     SetLocalSettingsName(local);
     LocalSettings() = LocalSettingsValues();
+    LocalSettings().netDir = store.Dir();
     UserSettings() = UserSettingsValues();
     CurrentUser() = LocalUser();
 }
@@ -46,8 +47,10 @@ void TestOffice::SetUser(const std::string& folder, const char* key, const std::
     WriteIniString(store.Path(folder + "\\" + PathFileName(local)), section, key, value);
 }
 
+StoreContext TestOffice::Office() const { return StoreContext{LocalSettings().netDir, 0}; }
+
 int TestOffice::Register(const std::string& name, const std::string& loginName) {
-    return RegisterNewUser(name, loginName).number;
+    return RegisterNewUser(Office(), name, loginName).number;
 }
 
 void TestOffice::PersonalPc(int number) {

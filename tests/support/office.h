@@ -1,5 +1,6 @@
 // A PC of the office for window tests: its own local settings file in a temporary folder and a
-// fresh network directory, with the process-wide settings and user cleared. The current
+// fresh network directory, with the process-wide settings and user cleared and the network
+// directory set as the client's (LocalSettings().netDir). The current
 // directory (which first-run setup moves into the network directory) is put back afterwards,
 // so the temporary folders can be removed.
 #pragma once
@@ -25,7 +26,9 @@ struct TestOffice {
                      const char* section = "Environment") const;
     void SetUser(const std::string& folder, const char* key, const std::string& value,
                  const char* section = "Environment");
-    // Registers a user through the store logic; returns the number.
+    // The client's network directory (the store's unless a test moved it), as nobody.
+    StoreContext Office() const;
+    // Registers a user there through the store logic; returns the number.
     int Register(const std::string& name, const std::string& loginName);
     // A PC set up for user `number`, signing in automatically.
     void PersonalPc(int number);

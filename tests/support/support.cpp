@@ -35,11 +35,8 @@ std::map<std::string, WorkerFn>& Workers() {
 
 }  // namespace
 
-TempStore::TempStore() : dir_(UniqueFolder("moxnet")) { SetNetDir(dir_); }
-TempStore::~TempStore() {
-    SetNetDir("");
-    RemoveTree(dir_);
-}
+TempStore::TempStore() : dir_(UniqueFolder("moxnet")) {}
+TempStore::~TempStore() { RemoveTree(dir_); }
 std::string TempStore::Path(const std::string& relative) const { return dir_ + "\\" + relative; }
 
 TempFolder::TempFolder(const char* tag) : dir_(UniqueFolder(tag)) {}

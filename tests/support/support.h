@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
-// A fresh network directory under the temporary folder, made the process's network directory
-// for the test's lifetime and removed with everything in it afterwards.
+#include "store/context.h"
+
+// A fresh network directory under the temporary folder, removed with everything in it
+// afterwards.
 class TempStore {
 public:
     TempStore();
@@ -17,6 +19,8 @@ public:
     const std::string& Dir() const { return dir_; }
     // Dir() + "\" + relative.
     std::string Path(const std::string& relative) const;
+    // The store logic's view of this office, acting as user (0: nobody yet).
+    StoreContext As(int user = 0) const { return StoreContext{dir_, user}; }
 
 private:
     std::string dir_;

@@ -7,7 +7,6 @@
 #include "store/store.h"
 #include "tests/support/support.h"
 #include "users/import_list.h"
-#include "users/local_user.h"
 #include "users/registry.h"
 
 static std::string NumberTable(std::initializer_list<int> taken) {
@@ -18,13 +17,14 @@ static std::string NumberTable(std::initializer_list<int> taken) {
 
 TEST(UserNumbers, FirstRegistrationCreatesTheTableAndTakesOne) {
     TempStore store;
-    RegisterResult r = RegisterNewUser("山田", "yamada");
+    RegisterResult r = RegisterNewUser(store.As(), "山田", "yamada");
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.number, 1);
     EXPECT_EQ(ReadRawFile(store.Path("count.mox")), NumberTable({1}));
     EXPECT_TRUE(RawFileExists(store.Path("001")));
-    std::vector<RegistryRecord> records;
-    ASSERT_TRUE(ReadRegistry(records));
+    RegistryRead registry = ReadRegistry(store.As());
+    ASSERT_TRUE(registry.ok);
+    const std::vector<RegistryRecord>& records = registry.records;
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].numberText, "001");
     EXPECT_EQ(records[0].loginName, "yamada");
@@ -33,12 +33,12 @@ TEST(UserNumbers, FirstRegistrationCreatesTheTableAndTakesOne) {
 TEST(UserNumbers, ReleasedNumberIsTakenAgainFirst) {
     TempStore store;
     WriteRawFile(store.Path("count.mox"), NumberTable({1, 2, 3}));
-    ReleaseUserNumber(2);
-    EXPECT_EQ(TakeUserNumber().number, 2);
-    EXPECT_EQ(TakeUserNumber().number, 4);
+    ReleaseUserNumber(store.As(), 2);
+    EXPECT_EQ(TakeUserNumber(store.As()).number, 2);
+    EXPECT_EQ(TakeUserNumber(store.As()).number, 4);
     // A short table counts its missing bytes as free.
     WriteRawFile(store.Path("count.mox"), std::string("\0\1\1", 3));
-    EXPECT_EQ(TakeUserNumber().number, 3);
+    EXPECT_EQ(TakeUserNumber(store.As()).number, 3);
     EXPECT_EQ(RawFileSize(store.Path("count.mox")), 1000);
 }
 
@@ -46,12 +46,12 @@ TEST(UserNumbers, FullTableRefusesWithAMessageAndNeverLeaves1To999) {
     TempStore store;
     std::string full(1000, '\1');
     WriteRawFile(store.Path("count.mox"), full);
-    TakeNumberResult t = TakeUserNumber();
+    TakeNumberResult t = TakeUserNumber(store.As());
     EXPECT_EQ(t.number, 0);
-    EXPECT_FALSE(t.message.empty());
-    RegisterResult r = RegisterNewUser("誰か", "");
+    EXPECT_FALSE(t.messages.empty());
+    RegisterResult r = RegisterNewUser(store.As(), "誰か", "");
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, t.message);
+    EXPECT_EQ(r.messages, t.messages);
     EXPECT_EQ(ReadRawFile(store.Path("count.mox")), full);
     EXPECT_EQ(RawFileSize(store.Path("regist.mox")), -1);
 }
@@ -70,9 +70,9 @@ TEST(UserNumbers, ANumberTheRegistryHoldsIsNeverGivenAgainWhateverTheTableSays) 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempStore store;
-        for (int n : {1, 2, 5}) AppendRegistryRecord(MakeRegistryRecord("既存", n, ""));
+        for (int n : {1, 2, 5}) AppendRegistryRecord(store.As(), MakeRegistryRecord("既存", n, ""));
         if (c.present) WriteRawFile(store.Path("count.mox"), c.table);
-        RegisterResult r = RegisterNewUser("新人", "");
+        RegisterResult r = RegisterNewUser(store.As(), "新人", "");
         ASSERT_TRUE(r.ok);
         EXPECT_EQ(r.number, 3);
         std::string table = ReadRawFile(store.Path("count.mox"));
@@ -83,48 +83,43 @@ TEST(UserNumbers, ANumberTheRegistryHoldsIsNeverGivenAgainWhateverTheTableSays) 
 
 TEST(Registry, LookupsTakeTheLastMatch) {
     TempStore store;
-    AppendRegistryRecord(MakeRegistryRecord("一郎", 1, "same"));
-    AppendRegistryRecord(MakeRegistryRecord("二郎", 2, "same"));
-    AppendRegistryRecord(MakeRegistryRecord("三郎", 2, "other"));
-    ASSERT_TRUE(FindLoginName("same"));
-    EXPECT_EQ(CurrentUser().name, "二郎");
-    EXPECT_EQ(CurrentUser().number, 2);
-    EXPECT_EQ(CurrentUser().numberText, "002");
-    EXPECT_FALSE(FindLoginName("Same"));  // exact, case-sensitive
-    ASSERT_TRUE(LookupUserName(2));
-    EXPECT_EQ(CurrentUser().name, "三郎");
-    EXPECT_FALSE(LookupUserName(9));
-    EXPECT_EQ(CurrentUser().name, "三郎");  // unchanged when nothing matches
+    AppendRegistryRecord(store.As(), MakeRegistryRecord("一郎", 1, "same"));
+    AppendRegistryRecord(store.As(), MakeRegistryRecord("二郎", 2, "same"));
+    AppendRegistryRecord(store.As(), MakeRegistryRecord("三郎", 2, "other"));
+    RegistryMatch login = FindLoginName(store.As(), "same");
+    ASSERT_TRUE(login.found);
+    EXPECT_EQ(login.record.name, "二郎");
+    EXPECT_EQ(login.record.number, 2);
+    EXPECT_EQ(login.record.numberText, "002");
+    EXPECT_FALSE(FindLoginName(store.As(), "Same").found);  // exact, case-sensitive
+    RegistryMatch number = LookupUserName(store.As(), 2);
+    ASSERT_TRUE(number.found);
+    EXPECT_EQ(number.record.name, "三郎");
+    RegistryMatch none = LookupUserName(store.As(), 9);
+    EXPECT_TRUE(none.ok && !none.found);
     DeleteFileA(store.Path("regist.mox").c_str());
-    EXPECT_FALSE(LookupUserName(2));
-    EXPECT_EQ(CurrentUser().name, "");  // emptied when the registry cannot be read
+    EXPECT_FALSE(LookupUserName(store.As(), 2).ok);  // the registry cannot be read
 }
 
 TEST(Passwords, WrittenAndReadInTheUserFolder) {
     TempStore store;
-    SetCurrentUserNumber(7);
     MakeStoreFolder(store.Path("007"));
-    ReadPassword();
-    EXPECT_EQ(CurrentUser().password, "");  // never changed: no file, empty password
-    CurrentUser().password = "abc12345";
-    WritePassword(123);
+    EXPECT_EQ(ReadPassword(store.As(7)), "");  // never changed: no file, empty password
+    EXPECT_TRUE(WritePassword(store.As(7), "abc12345", 123));
     EXPECT_EQ(RawFileSize(store.Path("007\\mox.mox")), 18);
-    CurrentUser().password = "x";
-    ReadPassword();
-    EXPECT_EQ(CurrentUser().password, "abc12345");
+    EXPECT_EQ(ReadPassword(store.As(7)), "abc12345");
 }
 
 TEST(ImportList, ClaimRemovesTheNameAndRegistersIt) {
     TempStore store;
     WriteRawFile(store.Path("regist.txt"), "佐藤\r\n鈴木\r\n高橋\r\n");
-    NameImportList list = LoadNameImportList();
+    NameImportList list = LoadNameImportList(store.As());
     ASSERT_EQ(list.entries.size(), 3u);
-    RegisterResult r = RegisterFromImportList(list, 1);
-    ASSERT_TRUE(r.ok) << r.message;
+    RegisterResult r = RegisterFromImportList(store.As(), list, 1);
+    ASSERT_TRUE(r.ok) << r.FirstMessage();
     EXPECT_EQ(r.number, 1);
     EXPECT_EQ(ReadRawFile(store.Path("regist.txt")), "佐藤\r\n高橋\r\n");
-    std::vector<RegistryRecord> records;
-    ReadRegistry(records);
+    std::vector<RegistryRecord> records = ReadRegistry(store.As()).records;
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].name, "鈴木");
     EXPECT_EQ(records[0].loginName, "");
@@ -134,19 +129,19 @@ TEST(ImportList, ClaimRemovesTheNameAndRegistersIt) {
 TEST(ImportList, ChangeByAnotherClientIsDetectedAndNothingIsWritten) {
     TempStore store;
     WriteRawFile(store.Path("regist.txt"), "佐藤\r\n鈴木\r\n");
-    NameImportList list = LoadNameImportList();
+    NameImportList list = LoadNameImportList(store.As());
     // Another PC claims 佐藤 meanwhile.
     WriteRawFile(store.Path("regist.txt"), "鈴木\r\n");
-    RegisterResult r = RegisterFromImportList(list, 0);
+    RegisterResult r = RegisterFromImportList(store.As(), list, 0);
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.listChanged);
-    EXPECT_EQ(r.message, "利用者ファイルが更新されていました。");
+    EXPECT_EQ(r.messages, std::vector<std::string>{"利用者ファイルが更新されていました。"});
     EXPECT_EQ(ReadRawFile(store.Path("regist.txt")), "鈴木\r\n");
     EXPECT_EQ(RawFileSize(store.Path("regist.mox")), -1);
     EXPECT_EQ(ReadRawFile(store.Path("count.mox")), NumberTable({}));  // number released
     // Reloaded, the claim goes through.
-    list = LoadNameImportList();
-    r = RegisterFromImportList(list, 0);
+    list = LoadNameImportList(store.As());
+    r = RegisterFromImportList(store.As(), list, 0);
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(ReadRawFile(store.Path("regist.txt")), "");
 }
@@ -154,19 +149,18 @@ TEST(ImportList, ChangeByAnotherClientIsDetectedAndNothingIsWritten) {
 TEST(ImportList, VanishedListCountsAsChanged) {
     TempStore store;
     WriteRawFile(store.Path("regist.txt"), "佐藤\r\n");
-    NameImportList list = LoadNameImportList();
+    NameImportList list = LoadNameImportList(store.As());
     DeleteFileA(store.Path("regist.txt").c_str());
-    RegisterResult r = RegisterFromImportList(list, 0);
+    RegisterResult r = RegisterFromImportList(store.As(), list, 0);
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.listChanged);
-    EXPECT_TRUE(LoadNameImportList().entries.empty());
+    EXPECT_TRUE(LoadNameImportList(store.As()).entries.empty());
 }
 
 TEST(SignIn, MarkerComesAndGoesAndItsTimeIsTheSignIn) {
     TempStore store;
-    SetCurrentUserNumber(3);
     MakeStoreFolder(store.Path("003"));
-    EXPECT_FALSE(IsSignedIn("003"));
+    EXPECT_FALSE(IsSignedIn(store.As(), "003"));
     // A marker left behind by a program that died long ago.
     WriteRawFile(store.Path("003\\login.mox"), "");
     HANDLE h = CreateFileA(store.Path("003\\login.mox").c_str(), GENERIC_WRITE, 0, nullptr,
@@ -174,8 +168,8 @@ TEST(SignIn, MarkerComesAndGoesAndItsTimeIsTheSignIn) {
     FILETIME old = {0, 0x01D00000};
     SetFileTime(h, nullptr, nullptr, &old);
     CloseHandle(h);
-    ASSERT_TRUE(MarkSignedIn());
-    EXPECT_TRUE(IsSignedIn("003"));
+    ASSERT_TRUE(MarkSignedIn(store.As(3)));
+    EXPECT_TRUE(IsSignedIn(store.As(), "003"));
     EXPECT_EQ(RawFileSize(store.Path("003\\login.mox")), 0);
     WIN32_FILE_ATTRIBUTE_DATA data;
     GetFileAttributesExA(store.Path("003\\login.mox").c_str(), GetFileExInfoStandard, &data);
@@ -187,33 +181,31 @@ TEST(SignIn, MarkerComesAndGoesAndItsTimeIsTheSignIn) {
     b.LowPart = now.dwLowDateTime;
     b.HighPart = now.dwHighDateTime;
     EXPECT_LT(b.QuadPart - a.QuadPart, 10ull * 10000000ull);  // within 10 seconds
-    EXPECT_TRUE(MarkSignedOut());
-    EXPECT_FALSE(IsSignedIn("003"));
+    EXPECT_TRUE(MarkSignedOut(store.As(3)));
+    EXPECT_FALSE(IsSignedIn(store.As(), "003"));
 }
 
 TEST(BoardMembers, MembersLeaveTheAllUsersListAndRoundTrip) {
     TempStore store;
-    AppendRegistryRecord(MakeRegistryRecord("一郎", 1, ""));
-    AppendRegistryRecord(MakeRegistryRecord("二郎", 2, ""));
-    AppendRegistryRecord(MakeRegistryRecord("三郎", 3, ""));
-    SetCurrentUserNumber(1);
-    std::string message;
-    ASSERT_TRUE(SaveBoardMembers({"三郎\t003", "一郎\t001"}, &message));
+    AppendRegistryRecord(store.As(), MakeRegistryRecord("一郎", 1, ""));
+    AppendRegistryRecord(store.As(), MakeRegistryRecord("二郎", 2, ""));
+    AppendRegistryRecord(store.As(), MakeRegistryRecord("三郎", 3, ""));
+    ASSERT_TRUE(SaveBoardMembers(store.As(1), {"三郎\t003", "一郎\t001"}).ok);
     EXPECT_EQ(RawFileSize(store.Path("001\\regist.mox")), 128);
-    BoardMemberLists lists = LoadBoardMemberLists();
+    BoardMemberLists lists = LoadBoardMemberLists(store.As(1));
     EXPECT_EQ(lists.members, (std::vector<std::string>{"三郎\t003", "一郎\t001"}));
     EXPECT_EQ(lists.allUsers, (std::vector<std::string>{"二郎\t002"}));
-    EXPECT_TRUE(lists.message.empty());
+    EXPECT_TRUE(lists.ok && lists.messages.empty());
     DeleteFileA(store.Path("regist.mox").c_str());
-    lists = LoadBoardMemberLists();
-    EXPECT_EQ(lists.message, store.Path("regist.mox"));
+    lists = LoadBoardMemberLists(store.As(1));
+    EXPECT_EQ(lists.messages, std::vector<std::string>{store.Path("regist.mox")});
 }
 
 MOX_WORKER(register_users) {
-    SetNetDir(args.at(0));
+    const StoreContext office{args.at(0), 0};
     int count = std::stoi(args.at(1));
     for (int i = 0; i < count; ++i) {
-        RegisterResult r = RegisterNewUser(args.at(2) + std::to_string(i), "");
+        RegisterResult r = RegisterNewUser(office, args.at(2) + std::to_string(i), "");
         std::printf("%d\n", r.ok ? r.number : 0);
     }
     return 0;
@@ -247,8 +239,9 @@ TEST(UserNumbers, FourClientsRegisteringAtOnceGetDistinctNumbers) {
     EXPECT_EQ(*numbers.rbegin(), kClients * kEach);
     // Whole records only, one per number, and a table that agrees with them.
     EXPECT_EQ(RawFileSize(store.Path("regist.mox")), kClients * kEach * 64);
-    std::vector<RegistryRecord> records;
-    ASSERT_TRUE(ReadRegistry(records));
+    RegistryRead registry = ReadRegistry(store.As());
+    ASSERT_TRUE(registry.ok);
+    const std::vector<RegistryRecord>& records = registry.records;
     std::set<int> recorded;
     for (const RegistryRecord& r : records) {
         EXPECT_EQ(r.numberText, UserFolderName(r.number));

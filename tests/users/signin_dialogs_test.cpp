@@ -2,12 +2,16 @@
 // answers the message boxes while the dialog runs; then the store and settings files are checked.
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
+#include <functional>
+
+#include "app/settings/local_user.h"
+#include "app/settings/settings.h"
 #include "res/resource.h"
+#include "shell/message_box.h"
+#include "store/message_sink.h"
 #include "store/store.h"
 #include "tests/support/office.h"
 #include "tests/support/window_driver.h"
-#include "users/local_user.h"
 #include "users/password.h"
 #include "users/registry.h"
 #include "users/signin_dialogs.h"
@@ -20,30 +24,39 @@ const char kLoginTitle[] = "ミトカ　ログイン";
 const MessageBoxSeen::Icon kNoIcon = MessageBoxSeen::kNone;
 const MessageBoxSeen::Icon kWarning = MessageBoxSeen::kWarning;
 
-std::vector<RegistryRecord> Registry() {
-    std::vector<RegistryRecord> records;
-    ReadRegistry(records);
-    return records;
-}
+// The first-run dialog as the start-up sequence runs it, starting from the directory that the
+// test names; its choice is kept for the test to look at.
+SetupChoice g_setup;
+
+std::vector<RegistryRecord> Registry(const TempStore& store) { return ReadRegistry(store.As()).records; }
+
+// What the store logic has to say reaches the message sink; the client's sink shows it in a box
+// captioned "ミトカ", and these tests answer that box as a user would.
+struct ClientMessageBoxes {
+    MessageSink previous = SetMessageSink(ShowInMessageBox);
+    ~ClientMessageBoxes() { SetMessageSink(previous); }
+};
 
 // An office whose administrator prepared two names to claim.
 struct ImportOffice : TestOffice {
-    ImportOffice() {
-        WriteRawFile(store.Path("regist.txt"), "高橋次郎\r\n田中美咲\r\n");
-        SetNetDir(store.Dir());
+    ImportOffice() { WriteRawFile(store.Path("regist.txt"), "高橋次郎\r\n田中美咲\r\n"); }
+
+    // First-run setup starting from this office's directory (or from netDir); 1 when done.
+    std::function<int()> FirstRun(const std::string* netDir = nullptr) const {
+        std::string start = netDir ? *netDir : store.Dir();
+        return [start] {
+            g_setup = RunFirstRunDialog(nullptr, start);
+            return g_setup.done ? 1 : 0;
+        };
     }
 };
-
-int RunFirstRun() {
-    return RunFirstRunDialog(nullptr);
-}
 
 }  // namespace
 
 TEST(FirstRunDialog, ButtonsAndNamesFollowTheTypedDirectory) {
     ImportOffice office;
-    SetNetDir("");
-    int result = DriveModal(RunFirstRun, [&] {
+    const std::string none;
+    int result = DriveModal(office.FirstRun(&none), [&] {
         HWND d = WaitForDialog(kSetupTitle);
         ASSERT_TRUE(d);
         EXPECT_EQ(Text(d, IDC_NET_DIR), "");
@@ -73,7 +86,7 @@ TEST(FirstRunDialog, ButtonsAndNamesFollowTheTypedDirectory) {
 
 TEST(FirstRunDialog, ClaimsTheChosenNameAfterAskingOnce) {
     ImportOffice office;
-    int result = DriveModal(RunFirstRun, [&] {
+    int result = DriveModal(office.FirstRun(), [&] {
         HWND d = WaitForDialog(kSetupTitle);
         ASSERT_TRUE(d);
         EXPECT_EQ(Text(d, IDC_NET_DIR), office.store.Dir());
@@ -92,7 +105,7 @@ TEST(FirstRunDialog, ClaimsTheChosenNameAfterAskingOnce) {
     });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(ReadRawFile(office.store.Path("regist.txt")), "田中美咲\r\n");
-    auto records = Registry();
+    auto records = Registry(office.store);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].name, "高橋次郎");
     EXPECT_EQ(records[0].numberText, "001");
@@ -101,13 +114,17 @@ TEST(FirstRunDialog, ClaimsTheChosenNameAfterAskingOnce) {
     EXPECT_EQ(office.Local("NameNumber"), "1");
     EXPECT_EQ(office.Local("Version"), "0.14");
     EXPECT_EQ(office.Local("AutoLogin"), "<none>");
-    EXPECT_EQ(CurrentUser().number, 1);
-    EXPECT_EQ(CurrentUser().name, "高橋次郎");
+    EXPECT_EQ(g_setup.netDir, office.store.Dir());
+    EXPECT_EQ(g_setup.number, 1);
+    EXPECT_EQ(g_setup.name, "高橋次郎");
+    EXPECT_FALSE(g_setup.sharedPc);
+    EXPECT_EQ(CurrentUser().number, 0);  // the start-up sequence takes the choice in
 }
 
 TEST(FirstRunDialog, ANameClaimedMeanwhileElsewhereReloadsTheList) {
     ImportOffice office;
-    int result = DriveModal(RunFirstRun, [&] {
+    ClientMessageBoxes boxes;
+    int result = DriveModal(office.FirstRun(), [&] {
         HWND d = WaitForDialog(kSetupTitle);
         ASSERT_TRUE(d);
         // Another PC claims 高橋次郎 while this dialog shows the old list.
@@ -121,14 +138,14 @@ TEST(FirstRunDialog, ANameClaimedMeanwhileElsewhereReloadsTheList) {
         Click(d, IDCANCEL);
     });
     EXPECT_EQ(result, 0);
-    EXPECT_TRUE(Registry().empty());
+    EXPECT_TRUE(Registry(office.store).empty());
     EXPECT_EQ(office.Local("NameNumber"), "<none>");
     EXPECT_EQ(office.Local("Version"), "<none>");
 }
 
 TEST(FirstRunDialog, SelfRegistrationRegistersTheTypedNames) {
     ImportOffice office;
-    int result = DriveModal(RunFirstRun, [&] {
+    int result = DriveModal(office.FirstRun(), [&] {
         HWND d = WaitForDialog(kSetupTitle);
         ASSERT_TRUE(d);
         Click(d, IDC_SELF_REGISTER);
@@ -143,10 +160,11 @@ TEST(FirstRunDialog, SelfRegistrationRegistersTheTypedNames) {
                          kNoIcon, IDYES);
     });
     EXPECT_EQ(result, 1);
-    auto records = Registry();
+    auto records = Registry(office.store);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].name, "山田太郎");
     EXPECT_EQ(records[0].loginName, "yamada");
+    EXPECT_EQ(g_setup.loginName, "yamada");
     EXPECT_EQ(office.Local("NameNumber"), "1");
     EXPECT_EQ(office.Local("Version"), "0.14");
     EXPECT_EQ(office.Local("NetDir"), office.store.Dir());
@@ -159,7 +177,7 @@ TEST(FirstRunDialog, AnEmptyNameOrTheSharedButtonMakesASharedPc) {
     for (bool throughSelfRegistration : {true, false}) {
         SCOPED_TRACE(throughSelfRegistration ? "empty name" : "共　用");
         ImportOffice office;
-        int result = DriveModal(RunFirstRun, [&] {
+        int result = DriveModal(office.FirstRun(), [&] {
             HWND d = WaitForDialog(kSetupTitle);
             ASSERT_TRUE(d);
             if (throughSelfRegistration) {
@@ -183,7 +201,7 @@ TEST(FirstRunDialog, AnEmptyNameOrTheSharedButtonMakesASharedPc) {
         EXPECT_EQ(office.Local("Version"), "0.14");
         EXPECT_EQ(office.Local("NetDir"), office.store.Dir());
         EXPECT_EQ(office.Local("NameNumber"), "<none>");
-        EXPECT_EQ(LocalSettings().autoLogin, 0);
+        EXPECT_TRUE(g_setup.sharedPc);
         EXPECT_FALSE(RawFileExists(office.store.Path("regist.mox")));
         EXPECT_FALSE(RawFileExists(office.store.Path("count.mox")));
     }
@@ -192,7 +210,8 @@ TEST(FirstRunDialog, AnEmptyNameOrTheSharedButtonMakesASharedPc) {
 TEST(FirstRunDialog, AFailedSelfRegistrationKeepsTheDialogOpenAndFinishesNothing) {
     ImportOffice office;
     WriteRawFile(office.store.Path("count.mox"), std::string(1000, '\1'));  // every number taken
-    int result = DriveModal(RunFirstRun, [&] {
+    ClientMessageBoxes boxes;
+    int result = DriveModal(office.FirstRun(), [&] {
         HWND d = WaitForDialog(kSetupTitle);
         ASSERT_TRUE(d);
         Click(d, IDC_SELF_REGISTER);
@@ -216,7 +235,7 @@ TEST(FirstRunDialog, AFailedSelfRegistrationKeepsTheDialogOpenAndFinishesNothing
 
 TEST(FirstRunDialog, SelfRegistrationCutsNamesToTwentyBytes) {
     ImportOffice office;
-    int result = DriveModal(RunFirstRun, [&] {
+    int result = DriveModal(office.FirstRun(), [&] {
         HWND d = WaitForDialog(kSetupTitle);
         ASSERT_TRUE(d);
         Click(d, IDC_SELF_REGISTER);
@@ -231,7 +250,7 @@ TEST(FirstRunDialog, SelfRegistrationCutsNamesToTwentyBytes) {
                          kNoIcon, IDYES);
     });
     EXPECT_EQ(result, 1);
-    auto records = Registry();
+    auto records = Registry(office.store);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].name, "一二三四五六七八九十");
     EXPECT_EQ(records[0].loginName, "abcdefghijklmnopqrst");
@@ -240,7 +259,7 @@ TEST(FirstRunDialog, SelfRegistrationCutsNamesToTwentyBytes) {
 TEST(FirstRunDialog, SelfRegistrationRefusesALoginNameThatAColleagueHas) {
     ImportOffice office;
     office.Register("山田太郎", "yamada");
-    int result = DriveModal(RunFirstRun, [&] {
+    int result = DriveModal(office.FirstRun(), [&] {
         HWND d = WaitForDialog(kSetupTitle);
         ASSERT_TRUE(d);
         Click(d, IDC_SELF_REGISTER);
@@ -261,12 +280,13 @@ TEST(FirstRunDialog, SelfRegistrationRefusesALoginNameThatAColleagueHas) {
                          kNoIcon, IDYES);
     });
     EXPECT_EQ(result, 1);
-    auto records = Registry();
+    auto records = Registry(office.store);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1].loginName, "jiro");
     EXPECT_EQ(office.Local("NameNumber"), "2");
-    ASSERT_TRUE(FindLoginName("yamada"));
-    EXPECT_EQ(CurrentUser().number, 1);
+    RegistryMatch yamada = FindLoginName(office.store.As(), "yamada");
+    ASSERT_TRUE(yamada.found);
+    EXPECT_EQ(yamada.record.number, 1);
 }
 
 // ---- Login ----
@@ -275,24 +295,27 @@ namespace {
 // An office with two registered users; 佐藤 has the password "hana".
 struct LoginOffice : TestOffice {
     LoginOffice() {
-        SetNetDir(store.Dir());
         Register("山田太郎", "yamada");
         Register("佐藤花子", "sato");
-        SetCurrentUserNumber(2);
-        CurrentUser().password = "hana";
-        WritePassword(100);
-        CurrentUser() = LocalUser();
+        WritePassword(store.As(2), "hana", 100);
         PersonalPc(1);
         SetLocal("AutoLogin", "0");
     }
-};
 
-int RunLogin() { return RunLoginDialog(nullptr); }
+    // The login dialog in this office; its choice is kept for the test to look at.
+    std::function<int()> Login() {
+        return [this] {
+            login = RunLoginDialog(nullptr, store.Dir());
+            return login.done ? 1 : 0;
+        };
+    }
+    LoginChoice login;
+};
 }  // namespace
 
 TEST(LoginDialog, WrongLoginNameAndWrongPasswordSayDifferentThings) {
     LoginOffice office;
-    int result = DriveModal(RunLogin, [&] {
+    int result = DriveModal(office.Login(), [&] {
         HWND d = WaitForDialog(kLoginTitle);
         ASSERT_TRUE(d);
         SetText(d, IDC_LOGIN_NAME, "suzuki");
@@ -307,16 +330,17 @@ TEST(LoginDialog, WrongLoginNameAndWrongPasswordSayDifferentThings) {
         Click(d, IDOK);
     });
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(CurrentUser().number, 2);
-    EXPECT_EQ(CurrentUser().numberText, "002");
-    EXPECT_EQ(CurrentUser().name, "佐藤花子");
-    EXPECT_EQ(CurrentUser().password, "hana");
+    EXPECT_EQ(office.login.user.number, 2);
+    EXPECT_EQ(office.login.user.numberText, "002");
+    EXPECT_EQ(office.login.user.name, "佐藤花子");
+    EXPECT_EQ(office.login.user.loginName, "sato");
     EXPECT_EQ(office.Local("NameNumber"), "1");  // chosen for this run only
+    EXPECT_EQ(CurrentUser().number, 0);          // the start-up sequence takes the choice in
 }
 
 TEST(LoginDialog, AUserWithoutPasswordSignsInWithAnEmptyField) {
     LoginOffice office;
-    int result = DriveModal(RunLogin, [&] {
+    int result = DriveModal(office.Login(), [&] {
         HWND d = WaitForDialog(kLoginTitle);
         ASSERT_TRUE(d);
         SetText(d, IDC_LOGIN_NAME, "yamada");
@@ -327,16 +351,19 @@ TEST(LoginDialog, AUserWithoutPasswordSignsInWithAnEmptyField) {
         Click(d, IDOK);
     });
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(CurrentUser().number, 1);
-    EXPECT_EQ(CurrentUser().password, "");
+    EXPECT_EQ(office.login.user.number, 1);
 }
 
 TEST(LoginDialog, AnEmptyLoginNameMatchesNoneOfTheUsersClaimedFromTheList) {
     ImportOffice office;
     for (int claim = 0; claim < 2; ++claim)
-        ASSERT_TRUE(RegisterFromImportList(LoadNameImportList(), 0).ok);
-    CurrentUser() = LocalUser();
-    int result = DriveModal(RunLogin, [&] {
+        ASSERT_TRUE(
+            RegisterFromImportList(office.store.As(), LoadNameImportList(office.store.As()), 0).ok);
+    LoginChoice login;
+    int result = DriveModal([&] {
+        login = RunLoginDialog(nullptr, office.store.Dir());
+        return login.done ? 1 : 0;
+    }, [&] {
         HWND d = WaitForDialog(kLoginTitle);
         ASSERT_TRUE(d);
         Click(d, IDOK);  // empty login name, empty password
@@ -344,29 +371,27 @@ TEST(LoginDialog, AnEmptyLoginNameMatchesNoneOfTheUsersClaimedFromTheList) {
         Click(d, IDCANCEL);
     });
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(CurrentUser().number, 0);
-    EXPECT_EQ(CurrentUser().name, "");
+    EXPECT_FALSE(login.done);
 }
 
 TEST(LoginDialog, CancelSignsNobodyIn) {
     LoginOffice office;
-    int result = DriveModal(RunLogin, [&] {
+    int result = DriveModal(office.Login(), [&] {
         HWND d = WaitForDialog(kLoginTitle);
         ASSERT_TRUE(d);
         SetText(d, IDC_LOGIN_NAME, "sato");
         Click(d, IDCANCEL);
     });
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(CurrentUser().number, 0);
+    EXPECT_FALSE(office.login.done);
 }
 
 // ---- Password check and change ----
 
 TEST(PasswordDialogs, CheckAcceptsOnlyTheExactPassword) {
     LoginOffice office;
-    SetCurrentUserNumber(2);
-    ReadPassword();
-    int result = DriveModal([] { return RunPasswordCheckDialog(nullptr); }, [&] {
+    const std::string stored = ReadPassword(office.store.As(2));
+    int result = DriveModal([&] { return RunPasswordCheckDialog(nullptr, stored); }, [&] {
         HWND d = WaitForDialog("ミトカ　パスワード入力");
         ASSERT_TRUE(d);
         Click(d, IDOK);
@@ -380,14 +405,13 @@ TEST(PasswordDialogs, CheckAcceptsOnlyTheExactPassword) {
     EXPECT_EQ(result, 1);
 
     // An empty password is matched by an empty entry; Cancel answers 0.
-    CurrentUser().password.clear();
-    EXPECT_EQ(DriveModal([] { return RunPasswordCheckDialog(nullptr); }, [&] {
+    EXPECT_EQ(DriveModal([] { return RunPasswordCheckDialog(nullptr, ""); }, [&] {
                   HWND d = WaitForDialog("ミトカ　パスワード入力");
                   ASSERT_TRUE(d);
                   Click(d, IDOK);
               }),
               1);
-    EXPECT_EQ(DriveModal([] { return RunPasswordCheckDialog(nullptr); }, [&] {
+    EXPECT_EQ(DriveModal([] { return RunPasswordCheckDialog(nullptr, ""); }, [&] {
                   HWND d = WaitForDialog("ミトカ　パスワード入力");
                   ASSERT_TRUE(d);
                   Click(d, IDCANCEL);
@@ -397,9 +421,14 @@ TEST(PasswordDialogs, CheckAcceptsOnlyTheExactPassword) {
 
 TEST(PasswordDialogs, ChangeChecksTheOldPasswordAndTheRetypedOne) {
     LoginOffice office;
-    SetCurrentUserNumber(2);
-    ReadPassword();
-    int result = DriveModal([] { return RunPasswordChangeDialog(nullptr); }, [&] {
+    PasswordChoice choice;
+    auto change = [&](const std::string& current) {
+        return [&office, &choice, current] {
+            choice = RunPasswordChangeDialog(nullptr, office.store.As(2), current);
+            return choice.done ? 1 : 0;
+        };
+    };
+    int result = DriveModal(change("hana"), [&] {
         HWND d = WaitForDialog("パスワードの変更");
         ASSERT_TRUE(d);
         SetText(d, IDC_OLD_PASSWORD, "hanako");
@@ -415,11 +444,11 @@ TEST(PasswordDialogs, ChangeChecksTheOldPasswordAndTheRetypedOne) {
         Click(d, IDOK);
     });
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(CurrentUser().password, "sakura");
+    EXPECT_EQ(choice.password, "sakura");
     EXPECT_EQ(DecodePasswordFile(ReadRawFile(office.store.Path("002\\mox.mox"))), "sakura");
 
     // Cancel changes nothing.
-    EXPECT_EQ(DriveModal([] { return RunPasswordChangeDialog(nullptr); }, [&] {
+    EXPECT_EQ(DriveModal(change("sakura"), [&] {
                   HWND d = WaitForDialog("パスワードの変更");
                   ASSERT_TRUE(d);
                   SetText(d, IDC_OLD_PASSWORD, "sakura");
@@ -431,10 +460,12 @@ TEST(PasswordDialogs, ChangeChecksTheOldPasswordAndTheRetypedOne) {
 
 TEST(PasswordDialogs, AChangeThatCannotBeWrittenSaysSoAndKeepsTheOldPassword) {
     LoginOffice office;
-    SetCurrentUserNumber(1);
     CreateDirectoryA(office.store.Path("001\\mox.mox").c_str(), nullptr);  // cannot be written
-    ReadPassword();
-    int result = DriveModal([] { return RunPasswordChangeDialog(nullptr); }, [&] {
+    PasswordChoice choice;
+    int result = DriveModal([&] {
+        choice = RunPasswordChangeDialog(nullptr, office.store.As(1), "");
+        return choice.done ? 1 : 0;
+    }, [&] {
         HWND d = WaitForDialog("パスワードの変更");
         ASSERT_TRUE(d);
         SetText(d, IDC_NEW_PASSWORD, "taro");
@@ -442,11 +473,10 @@ TEST(PasswordDialogs, AChangeThatCannotBeWrittenSaysSoAndKeepsTheOldPassword) {
         Click(d, IDOK);
         ExpectMessageBox("パスワードの書き込みに失敗しました", kWarning, IDOK);
         EXPECT_TRUE(IsWindowVisible(d));
-        EXPECT_EQ(CurrentUser().password, "");
         Click(d, IDCANCEL);
     });
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(CurrentUser().password, "");
+    EXPECT_FALSE(choice.done);  // the client keeps the old password
 }
 
 // ---- User picker ----
@@ -454,7 +484,7 @@ TEST(PasswordDialogs, AChangeThatCannotBeWrittenSaysSoAndKeepsTheOldPassword) {
 TEST(UserPicker, WritesThePickedNumberForTheNextStart) {
     LoginOffice office;
     SetCurrentUserNumber(1);
-    int result = DriveModal([] { return RunUserPickerDialog(nullptr); }, [&] {
+    int result = DriveModal([&] { return RunUserPickerDialog(nullptr, office.store.As(1)); }, [&] {
         HWND d = WaitForDialog("ミトカ　環境設定");
         ASSERT_TRUE(d);
         EXPECT_EQ(ListLines(d, IDC_LIST),
@@ -465,7 +495,7 @@ TEST(UserPicker, WritesThePickedNumberForTheNextStart) {
     EXPECT_EQ(result, 0);
     EXPECT_EQ(office.Local("NameNumber"), "1");
 
-    result = DriveModal([] { return RunUserPickerDialog(nullptr); }, [&] {
+    result = DriveModal([&] { return RunUserPickerDialog(nullptr, office.store.As(1)); }, [&] {
         HWND d = WaitForDialog("ミトカ　環境設定");
         ASSERT_TRUE(d);
         SelectLine(d, IDC_LIST, 1);
@@ -479,7 +509,8 @@ TEST(UserPicker, WritesThePickedNumberForTheNextStart) {
 TEST(UserPicker, AnUnreadableRegistryIsNamedInAMessage) {
     LoginOffice office;
     DeleteFileA(office.store.Path("regist.mox").c_str());
-    int result = DriveModal([] { return RunUserPickerDialog(nullptr); }, [&] {
+    ClientMessageBoxes boxes;
+    int result = DriveModal([&] { return RunUserPickerDialog(nullptr, office.store.As(1)); }, [&] {
         ExpectMessageBox(office.store.Path("regist.mox"), kNoIcon, IDOK);
         HWND d = WaitForDialog("ミトカ　環境設定");
         ASSERT_TRUE(d);

@@ -1,19 +1,20 @@
-#include "app/profile.h"
+#include "app/settings/profile.h"
 
 #include <windows.h>
 
 #include <cstdlib>
 #include <vector>
 
+#include "app/command_line.h"
+#include "app/settings/local_user.h"
 #include "store/names.h"
 #include "store/sjis.h"
 #include "store/store.h"
-#include "users/local_user.h"
 
-static std::string g_localName = "mox.ini";
+static std::string g_localName = kDefaultLocalSettingsName;
 
 void SetLocalSettingsName(const std::string& commandLine) {
-    g_localName = commandLine.empty() ? std::string("mox.ini") : commandLine;
+    g_localName = commandLine.empty() ? std::string(kDefaultLocalSettingsName) : commandLine;
 }
 
 const std::string& LocalSettingsName() { return g_localName; }
@@ -21,7 +22,7 @@ const std::string& LocalSettingsName() { return g_localName; }
 std::string UserSettingsPath() {
     // The whole command-line text appended below the user folder would give an impossible
     // path for d:\office.ini; its file name part names the same file on every PC.
-    return UserStorePath(CurrentUser().numberText, PathFileName(g_localName));
+    return UserStorePath(ClientStore(), CurrentUser().numberText, PathFileName(g_localName));
 }
 
 // A default that no file can hold tells an absent key from an empty one.

@@ -1,6 +1,7 @@
-#include "app/window_classes.h"
+#include "shell/window_classes.h"
 
 #include "res/resource.h"
+#include "shell/window_names.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MOX));
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     wc.lpszMenuName = MAKEINTRESOURCEA(IDM_MAIN);
-    wc.lpszClassName = "Mox";
+    wc.lpszClassName = kMainWindowClass;
     return RegisterClassA(&wc) != 0;
 }
 
@@ -60,7 +61,7 @@ bool RegisterSubWindowClasses(HINSTANCE instance, WNDPROC (*procedureFor)(SubWin
 
 HWND CreateSubWindow(HINSTANCE instance, SubWindow which) {
     const SubWindowClass& c = SubWindowClassOf(which);
-    HWND window = CreateWindowExA(0, c.className, "ミトカ", WS_POPUP | WS_OVERLAPPEDWINDOW, 0, 0,
+    HWND window = CreateWindowExA(0, c.className, kCaption, WS_POPUP | WS_OVERLAPPEDWINDOW, 0, 0,
                                   c.width, c.height, nullptr, nullptr, instance, nullptr);
     SubWindowHandle(which) = window;
     if (window) {

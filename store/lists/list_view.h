@@ -1,10 +1,8 @@
-// List kinds and the lines that the list windows show for mail records. Pure logic: no
-// windows.h.
+// What a list window shows: which list (the list kinds and their files), its tab stops, and how
+// the positions of a newest-first view name records. Pure logic: no windows.h.
 #pragma once
 #include <string>
 #include <vector>
-
-#include "mail/mail_record.h"
 
 // Which list a list window shows; the loader and the deletion take it as their selector.
 enum ListKind {
@@ -21,17 +19,6 @@ enum ListKind {
 const char* ListFileName(int listKind);
 // The view's tab stops for a kind, in dialog units (empty: none set).
 std::vector<int> ListTabStops(int listKind);
-
-// The line of a received (kind 0) or sent (kind 1) list: the kind digit ("1" phone memo, "2"
-// otherwise), the confidential digit, the status text, TAB, "%2d/%2d %2d:%2d" of the time of
-// sending, TAB, the other party's name with "様" cut to 10 bytes, TAB, the subject, and for a
-// phone memo "様から電話です". The list windows strip the two digits and draw by them.
-std::string MailListLine(const MailRecord& record, int listKind);
-// The line of a colleague's phone-memo list (kind 7) for the record at index in the file.
-std::string PhoneMemoListLine(const MailRecord& record, long index);
-// The other party's name followed by "様", cut to its first 10 bytes. The cut never splits a
-// double-byte character: half a character would swallow the TAB after it.
-std::string NameWithHonorific(const std::string& name);
 
 // Turns a list position into a record index: the view shows the newest record on top, so with
 // lineCount lines the line at position is the record at lineCount - position - 1.

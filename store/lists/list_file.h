@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "mail/mail_record.h"
+#include "store/lists/list_record.h"
 #include "store/message_sink.h"  // kMsgWrongFormat and kMsgReadFailed of the list operations
+#include "store/result.h"
 #include "store/store.h"
 
 // One shown line and the record it stands for: the record's index in the file when the list
@@ -20,10 +21,9 @@ struct ListLine {
     std::string identity;
 };
 
-struct ListLoad {
-    bool ok = true;               // false after a format or read error
+// The lines of a list; not ok after a format or read error, with its message.
+struct ListLoad : StoreResult {
     std::vector<ListLine> lines;  // newest record first
-    std::string message;          // what to tell the user when !ok
 };
 
 // Builds the line of one raw record found at index in the file; false leaves the record out.

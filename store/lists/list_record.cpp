@@ -1,9 +1,8 @@
-#include "mail/mail_record.h"
+#include "store/lists/list_record.h"
 
 #include <cstring>
 
 #include "store/names.h"
-#include "store/sjis.h"
 
 namespace mf = mail_field;
 
@@ -11,35 +10,21 @@ bool IsConfidential(int shiftFlag) { return shiftFlag == 1 || shiftFlag == 3; }
 bool IsSubjectShifted(int shiftFlag) { return shiftFlag == 2 || shiftFlag == 3; }
 bool IsBodyShifted(int shiftFlag) { return shiftFlag >= 1 && shiftFlag <= 3; }
 
-int RecordInt16(const unsigned char* record, size_t offset) {
-    return static_cast<int16_t>(record[offset] | (record[offset + 1] << 8));
-}
-
-void PutRecordInt16(unsigned char* record, size_t offset, int value) {
-    record[offset] = static_cast<unsigned char>(value & 0xFF);
-    record[offset + 1] = static_cast<unsigned char>((value >> 8) & 0xFF);
-}
-
-static void PutText(unsigned char* out, size_t maxBytes, const std::string& text) {
-    std::string cut = CutSjis(text, maxBytes);
-    std::memcpy(out, cut.data(), cut.size());
-}
-
 void EncodeMailRecord(const MailRecord& r, unsigned char out[kListRecordSize]) {
     std::memset(out, 0, kListRecordSize);
     out[mf::kStatus] = static_cast<unsigned char>(r.status);
     out[mf::kKind] = static_cast<unsigned char>(r.kind);
     out[mf::kShiftFlag] = static_cast<unsigned char>(r.shiftFlag);
-    PutRecordInt16(out, mf::kUserNumber, r.userNumber);
-    PutText(out + mf::kUserName, kUserNameTextMax, r.userName);
-    PutRecordInt16(out, mf::kSentNumber, r.sentNumber);
-    PutRecordInt16(out, mf::kReceivedNumber, r.receivedNumber);
+    PutInt16(out + mf::kUserNumber, r.userNumber);
+    PutFieldText(out + mf::kUserName, kUserNameTextMax, r.userName);
+    PutInt16(out + mf::kSentNumber, r.sentNumber);
+    PutInt16(out + mf::kReceivedNumber, r.receivedNumber);
     EncodeBrokenDownTime(r.sentTime, out + mf::kSentTime);
     EncodeBrokenDownTime(r.openedTime, out + mf::kOpenedTime);
-    PutText(out + mf::kSubject, kSubjectTextMax, r.subject);
+    PutFieldText(out + mf::kSubject, kSubjectTextMax, r.subject);
     if (IsSubjectShifted(r.shiftFlag)) ShiftText(reinterpret_cast<char*>(out + mf::kSubject), +1);
     out[mf::kRequest] = static_cast<unsigned char>(r.request);
-    PutText(out + mf::kPhone, kPhoneTextMax, r.phone);
+    PutFieldText(out + mf::kPhone, kPhoneTextMax, r.phone);
 }
 
 std::string EncodeMailRecord(const MailRecord& record) {
@@ -53,10 +38,10 @@ MailRecord DecodeMailRecord(const unsigned char in[kListRecordSize]) {
     r.status = in[mf::kStatus];
     r.kind = in[mf::kKind];
     r.shiftFlag = in[mf::kShiftFlag];
-    r.userNumber = RecordInt16(in, mf::kUserNumber);
+    r.userNumber = GetInt16(in + mf::kUserNumber);
     r.userName = FieldText(in + mf::kUserName, mf::kUserNameWidth);
-    r.sentNumber = RecordInt16(in, mf::kSentNumber);
-    r.receivedNumber = RecordInt16(in, mf::kReceivedNumber);
+    r.sentNumber = GetInt16(in + mf::kSentNumber);
+    r.receivedNumber = GetInt16(in + mf::kReceivedNumber);
     r.sentTime = DecodeBrokenDownTime(in + mf::kSentTime);
     r.openedTime = DecodeBrokenDownTime(in + mf::kOpenedTime);
     r.subject =

@@ -1,13 +1,13 @@
 // The list operations that the list windows of several subsystems share: loading a list as
 // lines, deleting entries with the follow-up work of their kind, and reading the number of a
-// shown entry. Each list kind plugs in its line builder and its follow-up; the mail kinds 0, 1
-// and 7 are built in. Plain data in and out: the windows show the lines and the messages.
+// shown entry. The subsystem that owns a list kind hands in its line builder and its follow-up
+// with every call. Plain data in and out: the windows show the lines and the messages.
 #pragma once
 #include <string>
 #include <vector>
 
-#include "mail/list_file.h"
-#include "mail/list_line.h"
+#include "store/lists/list_file.h"
+#include "store/lists/list_view.h"
 
 // What a sender needs to take back the recipient's copy of a sent item.
 struct RetractionTicket {
@@ -16,10 +16,9 @@ struct RetractionTicket {
     int sentNumber = 0;      // s: with the sender's number, tells the record from an older one
 };
 
-// What deleting one entry did.
-struct DeleteOutcome {
+// What deleting one entry did; not ok when the list could not be rewritten.
+struct DeleteOutcome : StoreResult {
     bool removed = false;   // a record left the list (the follow-up work ran)
-    std::string message;    // what to tell the user ("" when nothing needs saying)
     // A sent copy that its recipient had not opened: the caller asks
     // kMsgAskRetract and, on Yes, calls RetractReceivedCopy with this ticket.
     bool canRetract = false;
@@ -30,37 +29,40 @@ extern const char kMsgNotDeleted[];  // the list could not be rewritten
 
 // What a list kind brings to the shared operations.
 struct ListKindHandlers {
-    // The list file of the kind in a folder (a user folder, or a board folder for posts).
-    std::string (*listPath)(int listKind, const std::string& folder) = nullptr;
+    int listKind = 0;  // which list: names the list file in the folder (ListFileName)
     // Prepares the builder for one load of the folder's list; it may read what it needs first
     // (a board reads the user's read marks).
-    ListLineBuilder (*lineBuilder)(int listKind, const std::string& folder) = nullptr;
+    ListLineBuilder (*lineBuilder)(const StoreContext& store, int listKind,
+                                   const std::string& folder) = nullptr;
     // The work after a record has left the folder's list: its body, attachments, the twin in
     // another user's list. May be null when there is none.
-    void (*afterRemoval)(int listKind, const std::string& folder, const std::string& record,
-                         DeleteOutcome& outcome) = nullptr;
+    void (*afterRemoval)(const StoreContext& store, int listKind, const std::string& folder,
+                         const std::string& record, DeleteOutcome& outcome) = nullptr;
     // False for a view that leaves records out: its positions name no records to delete.
     bool canDelete = true;
 };
-// Makes a list kind known to the shared operations (the subsystem that owns the kind calls it
-// once at start-up). Registering a kind again replaces its handlers.
-void RegisterListKind(int listKind, const ListKindHandlers& handlers);
-// The list file of a kind in a folder ("" for an unknown kind).
-std::string ListPath(int listKind, const std::string& folder);
+// The list file of a kind in a folder (a user folder, or a board folder for posts).
+std::string ListPath(const StoreContext& store, const ListKindHandlers& kind,
+                     const std::string& folder);
 
 // The lines of the folder's list of the kind, newest first.
-ListLoad LoadList(const std::string& folder, int listKind);
+ListLoad LoadList(const StoreContext& store, const ListKindHandlers& kind,
+                  const std::string& folder);
 
 // Removes the record shown at position of a view of lineCount lines from the folder's list, with
 // the follow-up work of its kind. When identity is given (the loaded line's), the record is
 // found by it even when other records have left the list since it was loaded; an entry that
 // has gone meanwhile removes nothing.
-DeleteOutcome DeleteListEntry(int listKind, const std::string& folder, long lineCount,
-                              long position, const std::string* identity = nullptr);
+DeleteOutcome DeleteListEntry(const StoreContext& store, const ListKindHandlers& kind,
+                              const std::string& folder, long lineCount, long position,
+                              const std::string* identity = nullptr);
 // Deletes the selected lines of a multiple-selection view, walking from the last line down.
-std::vector<DeleteOutcome> DeleteSelectedEntries(int listKind, const std::string& folder,
+std::vector<DeleteOutcome> DeleteSelectedEntries(const StoreContext& store,
+                                                 const ListKindHandlers& kind,
+                                                 const std::string& folder,
                                                  const std::vector<ListLine>& shown,
                                                  const std::vector<long>& selected);
 // The number at offset 38 of the record shown at position; 0 when the list cannot be opened
 // or holds no such record.
-int SelectedListNumber(int listKind, const std::string& folder, long lineCount, long position);
+int SelectedListNumber(const StoreContext& store, const ListKindHandlers& kind,
+                       const std::string& folder, long lineCount, long position);

@@ -1,4 +1,4 @@
-#include "app/fortune.h"
+#include "app/settings/fortune.h"
 
 #include <cstdio>
 

@@ -1,6 +1,8 @@
-#include "mail/broken_time.h"
+#include "store/lists/broken_time.h"
 
 #include <ctime>
+
+#include "store/bytes.h"
 
 namespace {
 
@@ -48,16 +50,11 @@ BrokenDownTime LocalTimeNow() {
 void EncodeBrokenDownTime(const BrokenDownTime& time, unsigned char out[kBrokenDownTimeSize]) {
     int16_t v[kFieldCount];
     ToValues(time, v);
-    for (int i = 0; i < kFieldCount; ++i) {
-        uint16_t u = static_cast<uint16_t>(v[i]);
-        out[2 * i] = static_cast<unsigned char>(u & 0xFF);
-        out[2 * i + 1] = static_cast<unsigned char>(u >> 8);
-    }
+    for (int i = 0; i < kFieldCount; ++i) PutInt16(out + 2 * i, v[i]);
 }
 
 BrokenDownTime DecodeBrokenDownTime(const unsigned char in[kBrokenDownTimeSize]) {
     int16_t v[kFieldCount];
-    for (int i = 0; i < kFieldCount; ++i)
-        v[i] = static_cast<int16_t>(in[2 * i] | (in[2 * i + 1] << 8));
+    for (int i = 0; i < kFieldCount; ++i) v[i] = GetInt16(in + 2 * i);
     return FromValues(v);
 }

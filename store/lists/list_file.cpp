@@ -1,4 +1,4 @@
-#include "mail/list_file.h"
+#include "store/lists/list_file.h"
 
 #include <algorithm>
 
@@ -9,17 +9,6 @@ constexpr long kRecord = static_cast<long>(kListRecordSize);
 // 10,000 seeks and reads, and memory stays bounded for a list of any length.
 constexpr long kLoadBlockRecords = 4096;
 
-// Reads count bytes at the current position; false on a read error or an early end.
-bool ReadExactly(StoreHandle h, char* out, long count) {
-    long have = 0;
-    while (have < count) {
-        long got = StoreRead(h, out + have, static_cast<size_t>(count - have));
-        if (got <= 0) return false;
-        have += got;
-    }
-    return true;
-}
-
 }  // namespace
 
 ListLoad LoadListFile(const std::string& path, const ListLineBuilder& build) {
@@ -28,8 +17,7 @@ ListLoad LoadListFile(const std::string& path, const ListLineBuilder& build) {
     if (!file.IsOpen()) return load;
     long size = StoreSize(file.Get());
     if (size < 0 || size % kRecord != 0) {
-        load.ok = false;
-        load.message = kMsgWrongFormat;
+        load.Fail(kMsgWrongFormat);
         return load;
     }
     std::string block;
@@ -38,12 +26,11 @@ ListLoad LoadListFile(const std::string& path, const ListLineBuilder& build) {
         long first = std::max(0L, end - kLoadBlockRecords);
         block.resize(static_cast<size_t>((end - first) * kRecord));
         if (StoreSeek(file.Get(), first * kRecord, kSeekSet) != first * kRecord ||
-            !ReadExactly(file.Get(), &block[0], static_cast<long>(block.size()))) {
-            load.ok = false;
-            load.message = kMsgReadFailed;
+            !StoreReadExactly(file.Get(), &block[0], block.size())) {
+            load.Fail(kMsgReadFailed);
             return load;
         }
-        const unsigned char* bytes = reinterpret_cast<const unsigned char*>(block.data());
+        const unsigned char* bytes = BytesOf(block);
         for (long i = end - 1; i >= first; --i) {
             const unsigned char* record = bytes + (i - first) * kRecord;
             ListLine line;
@@ -59,12 +46,7 @@ ListLoad LoadListFile(const std::string& path, const ListLineBuilder& build) {
 
 bool AppendListRecord(const std::string& record, const std::string& path) {
     StoreFile file(StoreOpenAppend(path));
-    if (!file.IsOpen()) return false;
-    long end = StoreSize(file.Get());
-    if (StoreWrite(file.Get(), record.data(), record.size()) == static_cast<long>(record.size()))
-        return true;
-    if (end >= 0 && StoreSeek(file.Get(), end, kSeekSet) == end) StoreTruncateHere(file.Get());
-    return false;
+    return file.IsOpen() && StoreAppendWhole(file.Get(), record);
 }
 
 bool ReadListRecord(const std::string& path, long index, std::string* record) {
@@ -72,7 +54,7 @@ bool ReadListRecord(const std::string& path, long index, std::string* record) {
     if (!file.IsOpen() || index < 0) return false;
     record->assign(kListRecordSize, '\0');
     return StoreSeek(file.Get(), index * kRecord, kSeekSet) == index * kRecord &&
-           ReadExactly(file.Get(), &(*record)[0], kRecord);
+           StoreReadExactly(file.Get(), &(*record)[0], kListRecordSize);
 }
 
 ListEdit::ListEdit(const std::string& path) : file_(path, kOpenReadWrite) {
@@ -83,7 +65,7 @@ ListEdit::ListEdit(const std::string& path) : file_(path, kOpenReadWrite) {
         return;
     }
     bytes_.resize(static_cast<size_t>(size));
-    if (size > 0 && !ReadExactly(file_.Get(), &bytes_[0], size)) {
+    if (size > 0 && !StoreReadExactly(file_.Get(), &bytes_[0], bytes_.size())) {
         message_ = kMsgReadFailed;
         return;
     }
@@ -99,14 +81,14 @@ std::string ListEdit::RecordBytes(long index) const {
 }
 
 long ListEdit::Find(const std::function<bool(const unsigned char* record)>& match) const {
-    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(bytes_.data());
+    const unsigned char* bytes = BytesOf(bytes_);
     for (long i = 0; i < Count(); ++i)
         if (match(bytes + i * kRecord)) return i;
     return -1;
 }
 
 long ListEdit::Locate(long hint, const std::string& identity) const {
-    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(bytes_.data());
+    const unsigned char* bytes = BytesOf(bytes_);
     if (hint >= 0 && hint < Count() && RecordIdentity(bytes + hint * kRecord) == identity) return hint;
     for (long i = Count() - 1; i >= 0; --i)
         if (RecordIdentity(bytes + i * kRecord) == identity) return i;

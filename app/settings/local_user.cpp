@@ -1,5 +1,6 @@
-#include "users/local_user.h"
+#include "app/settings/local_user.h"
 
+#include "app/settings/settings.h"
 #include "store/names.h"
 
 LocalUser& CurrentUser() {
@@ -11,3 +12,5 @@ void SetCurrentUserNumber(int number) {
     CurrentUser().number = number;
     CurrentUser().numberText = UserFolderName(number);
 }
+
+StoreContext ClientStore() { return StoreContext{LocalSettings().netDir, CurrentUser().number}; }

@@ -3,6 +3,9 @@
 #pragma once
 #include <string>
 
+// Written by first-run setup, so that the next start migrates the local file from there.
+extern const char kSetupVersion[];  // "0.14"
+
 struct LocalSettingsValues {
     std::string version = "0.00";  // at most 4 characters; "0.00" means a first run
     bool firstRun = false;

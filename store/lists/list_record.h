@@ -8,7 +8,10 @@
 #include <cstdint>
 #include <string>
 
-#include "mail/broken_time.h"
+// store/bytes.h reads and writes single fields of a raw record: for lists whose other bytes
+// belong to another subsystem, and for rewriting one field without touching what a peer wrote.
+#include "store/bytes.h"
+#include "store/lists/broken_time.h"
 
 constexpr size_t kListRecordSize = 256;
 
@@ -69,10 +72,6 @@ std::string EncodeMailRecord(const MailRecord& record);
 MailRecord DecodeMailRecord(const unsigned char in[kListRecordSize]);
 MailRecord DecodeMailRecord(const std::string& record);  // 256 bytes
 
-// Single fields of a raw record, for lists whose other bytes belong to another subsystem and
-// for rewriting one field without touching what a peer wrote elsewhere.
-int RecordInt16(const unsigned char* record, size_t offset);
-void PutRecordInt16(unsigned char* record, size_t offset, int value);
 // Marks an item opened (status 1 and the time of opening) or deleted by its recipient.
 void MarkRecordOpened(unsigned char* record, const BrokenDownTime& when);
 void MarkRecordDeleted(unsigned char* record);
