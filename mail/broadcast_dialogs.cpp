@@ -84,7 +84,8 @@ ChooserState* ChooserOf(HWND dialog) {
 // 選択, 更新 and 削除 act on the selected list: they are offered only while one is selected.
 void EnableListButtons(HWND dialog) {
     const bool selected = ListSelection(dialog, IDC_GROUP_LIST) >= 0;
-    for (int button : {IDOK, IDC_GROUP_UPDATE, IDC_GROUP_DELETE}) EnableControl(dialog, button, selected);
+    for (int button : {IDOK, IDC_GROUP_UPDATE, IDC_GROUP_DELETE})
+        EnableControl(dialog, button, selected);
 }
 
 void LoadLists(HWND dialog) {
@@ -124,11 +125,12 @@ void DeleteSelected(HWND dialog) {
     ChooserState* state = ChooserOf(dialog);
     const long position = SelectedPosition(dialog);
     if (position < 0) return;
+    const std::string identity = state->lines[static_cast<size_t>(position)].identity;
     DeleteOutcome outcome;
     {
         WaitCursor wait;
         outcome = DeleteBroadcastList(ClientStore(), static_cast<long>(state->lines.size()),
-                                      position, &state->lines[static_cast<size_t>(position)].identity);
+                                      position, &identity);
     }
     state->lines.erase(state->lines.begin() + position);
     ListDelete(dialog, IDC_GROUP_LIST, static_cast<int>(position));

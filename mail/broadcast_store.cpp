@@ -18,7 +18,8 @@ std::string MemberFilePath(const StoreContext& store, int number) {
 // The member file is rewritten whole: one registry record per member, the login name empty.
 bool WriteMembers(const StoreContext& store, int number, const std::vector<Party>& members) {
     std::string bytes;
-    for (const Party& m : members) bytes += EncodeRegistryRecord(MakeRegistryRecord(m.name, m.number, ""));
+    for (const Party& m : members)
+        bytes += EncodeRegistryRecord(MakeRegistryRecord(m.name, m.number, ""));
     return WriteStoreFile(MemberFilePath(store, number), bytes);
 }
 

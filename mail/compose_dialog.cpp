@@ -195,7 +195,8 @@ int DeliverMail(HWND dialog, int shiftFlag) {
 void Send(HWND dialog, int shiftFlag) {
     if (UserSettings().mailSend && !AskOkCancel(dialog, kMsgAskSend)) return;
     // What is sent is always the unwrapped body: the wrapping view adds no line breaks.
-    if (StateOf(dialog)->editor == IDC_BODY_WRAPPED) CopyEditorText(dialog, IDC_BODY_WRAPPED, IDC_BODY);
+    if (StateOf(dialog)->editor == IDC_BODY_WRAPPED)
+        CopyEditorText(dialog, IDC_BODY_WRAPPED, IDC_BODY);
     if (DeliverMail(dialog, shiftFlag)) EndDialog(dialog, 1);
 }
 
@@ -231,7 +232,8 @@ void ShowAttachmentTitle(HWND dialog) {
 
 void InsertChosenFile(HWND dialog) {
     std::string path;
-    if (ChooseFile(dialog, kInsertChooserTitle, &path)) InsertTextFile(dialog, StateOf(dialog)->editor, path);
+    if (ChooseFile(dialog, kInsertChooserTitle, &path))
+        InsertTextFile(dialog, StateOf(dialog)->editor, path);
 }
 
 void SwitchBodyEditor(HWND dialog) {
@@ -301,7 +303,8 @@ void QuoteLines(HWND dialog, int editor) {
     SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     const int first = EditorLineOf(edit, start);
     int last = EditorLineOf(edit, end);
-    if (end > start && last > first && EditorLineStart(edit, last) == static_cast<LRESULT>(end)) --last;
+    if (end > start && last > first && EditorLineStart(edit, last) == static_cast<LRESULT>(end))
+        --last;
     // From the last line up: a mark put in never moves the start of a line above it.
     for (int line = last; line >= first; --line) {
         const LRESULT at = EditorLineStart(edit, line);

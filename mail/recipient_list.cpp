@@ -49,8 +49,10 @@ std::vector<Party> SelectedRecipients(HWND dialog) {
 
 void SelectAllRecipients(HWND dialog) {
     const int count = static_cast<int>(ListCount(dialog, IDC_RECIPIENTS));
-    if (count > 0)
-        SendDlgItemMessageA(dialog, IDC_RECIPIENTS, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, count - 1));
+    if (count > 0) {
+        SendDlgItemMessageA(dialog, IDC_RECIPIENTS, LB_SELITEMRANGE, TRUE,
+                            MAKELPARAM(0, count - 1));
+    }
 }
 
 void ApplyBroadcastList(HWND dialog, int number) {

@@ -298,7 +298,8 @@ TEST(BroadcastLists, MadeChangedDeletedAndAppliedInTheMailDialog) {
         HWND lists = WaitForDialogWith(kListsTitle, IDC_GROUP_LIST);
         ASSERT_TRUE(lists);
         EXPECT_TRUE(ListLines(lists, IDC_GROUP_LIST).empty());
-        for (int button : {IDOK, IDC_GROUP_UPDATE, IDC_GROUP_DELETE}) EXPECT_FALSE(IsEnabled(lists, button));
+        for (int button : {IDOK, IDC_GROUP_UPDATE, IDC_GROUP_DELETE})
+            EXPECT_FALSE(IsEnabled(lists, button));
 
         // Two new lists; the editor refuses a list of nobody and a list without a name.
         Click(lists, IDC_GROUP_ADD);
