@@ -1,6 +1,7 @@
 #include "mail/recipient_list.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "app/settings/local_user.h"
 #include "mail/addressee.h"
@@ -16,7 +17,8 @@ std::string ListLineText(HWND dialog, int control, int index) {
     std::string text(static_cast<size_t>(length) + 1, '\0');
     SendDlgItemMessageA(dialog, control, LB_GETTEXT, static_cast<WPARAM>(index),
                         reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
+    // The length told may be more than the text holds; the text ends at its NUL.
+    text.resize(std::strlen(text.c_str()));
     return text;
 }
 
@@ -28,6 +30,8 @@ void FillRecipientList(HWND dialog, int nameList, int numberList) {
         WaitCursor wait;
         registry = ReadRegistry(ClientStore());
     }
+    // An office without a registry has nobody to write to yet; one that cannot be read is told.
+    if (!registry.absent) ShowMessages(registry);
     for (const RegistryRecord& r : registry.records) {
         const int line = static_cast<int>(ListAddString(dialog, nameList, r.name));
         ListAddString(dialog, numberList, r.numberText);
