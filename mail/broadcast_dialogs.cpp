@@ -46,7 +46,7 @@ void EditorOnOk(HWND dialog) {
                      ? CreateBroadcastList(ClientStore(), CurrentUser().name,
                                            DialogText(dialog, IDC_SUBJECT, kSubjectTextMax),
                                            members, LocalTimeNow())
-                     : UpdateBroadcastMembers(ClientStore(), state->number, members);
+                     : WriteBroadcastMembers(ClientStore(), state->number, members);
     }
     ShowMessages(result);
     if (result.ok) EndDialog(dialog, 1);

@@ -16,7 +16,7 @@ std::string MemberFilePath(const StoreContext& store, int number) {
 }
 
 // The member file is rewritten whole: one registry record per member, the login name empty.
-bool WriteMembers(const StoreContext& store, int number, const std::vector<Party>& members) {
+bool WriteMemberFile(const StoreContext& store, int number, const std::vector<Party>& members) {
     std::string bytes;
     for (const Party& m : members)
         bytes += EncodeRegistryRecord(MakeRegistryRecord(m.name, m.number, ""));
@@ -86,7 +86,7 @@ BroadcastListResult CreateBroadcastList(const StoreContext& store, const std::st
     record.created = created;
     record.name = CutSjis(name, kSubjectTextMax);
     record.memberCount = static_cast<int>(members.size());
-    if (!WriteMembers(store, n.number, members) ||
+    if (!WriteMemberFile(store, n.number, members) ||
         !AppendListRecord(EncodeBroadcastListRecord(record),
                           ListPath(store, BroadcastListKind(), store.UserFolder()))) {
         StoreDelete(MemberFilePath(store, n.number));
@@ -97,12 +97,12 @@ BroadcastListResult CreateBroadcastList(const StoreContext& store, const std::st
     return result;
 }
 
-BroadcastListResult UpdateBroadcastMembers(const StoreContext& store, int number,
-                                           const std::vector<Party>& members) {
+BroadcastListResult WriteBroadcastMembers(const StoreContext& store, int number,
+                                          const std::vector<Party>& members) {
     BroadcastListResult result;
     result.number = number;
     if (members.empty()) result.Fail(kMsgNoRecipient);
-    else if (!WriteMembers(store, number, members)) result.Fail(kMsgListNotSaved);
+    else if (!WriteMemberFile(store, number, members)) result.Fail(kMsgListNotSaved);
     return result;
 }
 

@@ -36,8 +36,8 @@ BroadcastListResult CreateBroadcastList(const StoreContext& store, const std::st
                                         const BrokenDownTime& created);
 // Replaces the members of list n; its record, name and member count stay. A list of nobody is
 // refused (kMsgNoRecipient): such a list is deleted instead.
-BroadcastListResult UpdateBroadcastMembers(const StoreContext& store, int number,
-                                           const std::vector<Party>& members);
+BroadcastListResult WriteBroadcastMembers(const StoreContext& store, int number,
+                                          const std::vector<Party>& members);
 
 // The members of list n, in their order.
 struct BroadcastMembers : StoreResult {
