@@ -23,3 +23,4 @@
 #include "res/main_ids.h"
 #include "res/mail_ids.h"
 #include "res/print_ids.h"
+#include "res/compose_ids.h"
