@@ -1,8 +1,20 @@
 #include "shell/main_plugins.h"
 
+#include "mail/compose_dialog.h"
+
+namespace {
+
+// The windows and dialogs of messages, the in/out board, chat, boards, memos, the calendar and
+// the settings dialogs come with their parts.
+MainPlugins MakePlugins() {
+    MainPlugins p;
+    p.mailCompose = RunMailDialog;
+    return p;
+}
+
+}  // namespace
+
 const MainPlugins& Plugins() {
-    // Nothing is plugged in yet: the windows and dialogs of messages, the in/out board, chat,
-    // boards, memos, the calendar and the settings dialogs come with their parts.
-    static const MainPlugins plugins;
+    static const MainPlugins plugins = MakePlugins();
     return plugins;
 }
