@@ -22,3 +22,4 @@
 #include "res/users_ids.h"
 #include "res/main_ids.h"
 #include "res/compose_ids.h"
+#include "res/phone_ids.h"
