@@ -12,6 +12,13 @@ static std::string SentTimeText(const BrokenDownTime& t) {
     return text;
 }
 
+std::string CallTimeText(const BrokenDownTime& t) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%2d月%2d日 %2d時%2d分", t.month + 1, t.day, t.hours,
+                  t.minutes);
+    return text;
+}
+
 static const char* StatusText(int status, int listKind) {
     if (listKind == kListSent) {
         switch (status) {

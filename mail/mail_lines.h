@@ -13,6 +13,9 @@
 std::string MailListLine(const MailRecord& record, int listKind);
 // The line of a colleague's phone-memo list (kind 7) for the record at index in the file.
 std::string PhoneMemoListLine(const MailRecord& record, long index);
+// The time a phone memo's call came, as its dialogs show it: "%2d月%2d日 %2d時%2d分" (month + 1,
+// day, hours, minutes).
+std::string CallTimeText(const BrokenDownTime& time);
 // The other party's name followed by "様", cut to its first 10 bytes. The cut never splits a
 // double-byte character: half a character would swallow the TAB after it.
 std::string NameWithHonorific(const std::string& name);

@@ -24,3 +24,4 @@
 #include "res/mail_ids.h"
 #include "res/print_ids.h"
 #include "res/compose_ids.h"
+#include "res/phone_ids.h"

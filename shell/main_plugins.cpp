@@ -1,6 +1,7 @@
 #include "shell/main_plugins.h"
 
 #include "mail/compose_dialog.h"
+#include "mail/phone_dialogs.h"
 
 namespace {
 
@@ -9,6 +10,7 @@ namespace {
 MainPlugins MakePlugins() {
     MainPlugins p;
     p.mailCompose = RunMailDialog;
+    p.phoneMemo = RunPhoneMemoEntry;
     return p;
 }
 

@@ -300,6 +300,12 @@ TEST(MainWindowLauncher, LabelsClicksDragsKeysAndCommands) {
         ASSERT_TRUE(mail);
         Click(mail, IDC_DISCARD);
         ASSERT_TRUE(WaitUntilGone(mail));
+        // The 電話メモ tile opens the phone-memo entry (command 107).
+        PostMessageA(main, WM_LBUTTONUP, 0, At(TileCentre(6)));
+        HWND phone = WaitForDialog("ミトカ　電話メモ");
+        ASSERT_TRUE(phone);
+        Click(phone, IDC_DISCARD);
+        ASSERT_TRUE(WaitUntilGone(phone));
 
         // Keys scroll a window smaller than the picture.
         SetWindowPos(main, nullptr, 0, 0, 300, 250, SWP_NOMOVE | SWP_NOZORDER);

@@ -197,6 +197,7 @@ TEST(ListLines, PhoneMemoListLineEndsInTheRecordIndex) {
     r.kind = kItemPhoneMemo;
     r.subject = "田中";
     EXPECT_EQ(PhoneMemoListLine(r, 12), "未読\t12/ 7  9: 5\t山田太郎様\t田中様から電話です\t0012");
+    EXPECT_EQ(CallTimeText(r.sentTime), "12月 7日  9時 5分");
 }
 
 TEST(ListLines, TextsCutInTheMiddleOfACharacterByAPeerLoseTheHalfCharacter) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "mail/mail_store.h"
+#include "mail/phone_memo.h"
 #include "store/lists/list_kinds.h"
 #include "store/store.h"
 #include "store/tally.h"
@@ -255,6 +256,22 @@ TEST(PhoneMemos, FieldsAndTheColleaguesList) {
     EXPECT_EQ(memos.lines[0].text.substr(memos.lines[0].text.size() - 5), "\t0001");
     EXPECT_NE(memos.lines[0].text.find(" 9: 5\t"), std::string::npos);
     EXPECT_FALSE(DeleteListEntry(store.As(), MailListKind(kListPhoneMemos), "002", 1, 0).removed);
+
+    // A colleague reads the memo as the list found it, even after the mail before it has gone;
+    // a stale index never shows the mail that now lies there.
+    const ListLine line = memos.lines[0];
+    ASSERT_TRUE(DeleteListEntry(store.As(2), MailListKind(kListReceived), "002", 2, 1).removed);
+    PhoneMemoShown shown = ReadPhoneMemo(store.As(3), "002", line.index, &line.identity);
+    ASSERT_TRUE(shown.found);
+    EXPECT_EQ(shown.record.subject, "田中");
+    EXPECT_EQ(shown.record.phone, "03-1234");
+    EXPECT_EQ(shown.body.text, "本文\r\n");
+    OutgoingItem secret = Mail("親展");
+    secret.confidential = true;
+    Deliver(store, kYamada, {kSuzuki}, secret);
+    EXPECT_EQ(ReadPhoneMemo(store.As(3), "002", 1, &line.identity).record.subject, "田中");
+    EXPECT_FALSE(ReadPhoneMemo(store.As(3), "002", 1).found);
+    EXPECT_EQ(Records(store, "002\\rcvlst.mox")[0].status, kStatusUnopened);
 }
 
 TEST(Opening, OnlyTheFirstOpeningMarksBothSides) {

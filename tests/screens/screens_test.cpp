@@ -15,7 +15,9 @@
 #include "print/print_text.h"
 #include "mail/broadcast_store.h"
 #include "mail/compose_dialog.h"
+#include "mail/addressee.h"
 #include "mail/mail_store.h"
+#include "mail/phone_dialogs.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
 #include "store/store.h"
@@ -291,5 +293,56 @@ TEST(Screens, MailDialogs) {
         Click(lists, IDCANCEL);
         ASSERT_TRUE(WaitUntilGone(lists));
         Click(d, IDC_DISCARD);
+    });
+}
+
+TEST(Screens, PhoneMemos) {
+    DemoOffice office;
+    RememberedAddressee() = "002";
+    DriveModal([] { return OpenPhoneMemoEntry(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　電話メモ");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_CALLER, "株式会社東西商事　田中");
+        SetText(d, IDC_CALLER_PHONE, "03-1234-5678");
+        SendMessageA(GetDlgItem(d, IDC_REQUEST_CALL_BACK), BM_CLICK, 0, 0);
+        SetText(d, IDC_TEXT, "見積書の件で、本日中に折り返しお電話をお願いしたいとのことです。\r\n"
+                             "午後は外出されるそうです。");
+        Shoot(d, "phone-memo-entry");
+        Click(d, IDC_DISCARD);
+    });
+    // 佐藤花子 took two calls: one for 山田太郎, one for 鈴木一郎, who also has a mail.
+    OutgoingItem memo;
+    memo.kind = kItemPhoneMemo;
+    memo.subject = "株式会社東西商事　田中";
+    memo.phone = "03-1234-5678";
+    memo.request = kRequestCallBack;
+    memo.body = "見積書の件で、本日中に折り返しお電話をお願いしたいとのことです。\r\n"
+                "午後は外出されるそうです。";
+    memo.sentTime = LocalTimeNow();
+    OutgoingItem mail;
+    mail.subject = "会議の資料";
+    mail.sentTime = memo.sentTime;
+    StoreContext sato = office.Office();
+    sato.user = 2;
+    DeliverItem(sato, "佐藤花子", {Party{1, "山田太郎"}, Party{3, "鈴木一郎"}}, memo);
+    DeliverItem(sato, "佐藤花子", {Party{3, "鈴木一郎"}}, mail);
+    memo.subject = "高橋";
+    memo.request = kRequestWillCall;
+    memo.phone = "045-987-6543";
+    memo.body = "明日また電話するそうです。";
+    DeliverItem(sato, "佐藤花子", {Party{3, "鈴木一郎"}}, memo);
+    DriveModal([] { ShowReceivedPhoneMemo(nullptr, 0); return 0; }, [&] {
+        HWND d = WaitForDialog("ミトカ　電話メモ");
+        ASSERT_TRUE(d);
+        Shoot(d, "phone-memo");
+        Click(d, IDCANCEL);
+    });
+    DriveModal([] { ShowColleaguePhoneMemos(nullptr, "003"); return 0; }, [&] {
+        HWND d = WaitForDialog("ミトカ　電話メモ");
+        ASSERT_TRUE(d);
+        SelectLine(d, IDC_PHONE_LIST, 1);
+        for (int i = 0; i < 250 && Text(d, IDC_CALLER).empty(); ++i) Sleep(20);
+        Shoot(d, "phone-memo-colleague");
+        Click(d, IDCANCEL);
     });
 }
