@@ -33,8 +33,9 @@ MOX_WORKER(take_numbers) {
 }
 
 // Waits until another process holds path (our own exclusive open is refused).
+// Up to 30 s: on a loaded machine a worker process was seen to take over 10 s to start.
 static bool WaitUntilHeld(const std::string& path) {
-    for (int i = 0; i < 2000; ++i) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 30000;) {
         HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) return true;
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
