@@ -8,7 +8,8 @@ set(MOX_PURE_SOURCES
   store/result.cpp store/context.cpp
   store/lists/list_record.cpp store/lists/broken_time.cpp store/lists/list_view.cpp
   users/registry_record.cpp users/import_list.cpp users/password.cpp users/signin_texts.cpp
-  mail/attachment_record.cpp mail/mail_lines.cpp
+  mail/attachment_record.cpp mail/mail_lines.cpp mail/compose_text.cpp mail/addressee.cpp
+  mail/broadcast_record.cpp
   bbs/post_record.cpp bbs/board_title_record.cpp bbs/read_marks.cpp bbs/reader_record.cpp
   memo/memo_record.cpp
   app/command_line.cpp app/settings/fortune.cpp

@@ -21,3 +21,4 @@
 #include "res/shell_ids.h"
 #include "res/users_ids.h"
 #include "res/main_ids.h"
+#include "res/compose_ids.h"

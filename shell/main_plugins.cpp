@@ -1,20 +1,22 @@
 #include "shell/main_plugins.h"
 
+#include "mail/compose_dialog.h"
 #include "users/connection_dialog.h"
 
 namespace {
 
+// The windows and dialogs of messages, the in/out board, chat, boards, memos, the calendar and
+// the settings dialogs come with their parts.
 MainPlugins MakePlugins() {
-    MainPlugins plugins;
-    plugins.connectionList = RunConnectionListDialog;
-    return plugins;
+    MainPlugins p;
+    p.mailCompose = RunMailDialog;
+    p.connectionList = RunConnectionListDialog;
+    return p;
 }
 
 }  // namespace
 
 const MainPlugins& Plugins() {
-    // The windows and dialogs of messages, the in/out board, chat, boards, memos, the calendar
-    // and the settings dialogs come with their parts.
     static const MainPlugins plugins = MakePlugins();
     return plugins;
 }

@@ -201,6 +201,12 @@ LRESULT ListSelection(HWND dialog, int control) {
 LRESULT ListSelect(HWND dialog, int control, int index) {
     return SendItem(dialog, control, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
+LRESULT ListSelectMulti(HWND dialog, int control, int index) {
+    return SendItem(dialog, control, LB_SETSEL, TRUE, index);
+}
+LRESULT ListIsSelected(HWND dialog, int control, int index) {
+    return SendItem(dialog, control, LB_GETSEL, static_cast<WPARAM>(index), 0);
+}
 LRESULT EditLimit(HWND dialog, int control, int maxChars) {
     return SendItem(dialog, control, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
 }
@@ -217,3 +223,9 @@ LRESULT ControlTextLength(HWND dialog, int control) {
 BOOL ShowControl(HWND dialog, int control, bool show) {
     return ShowWindow(GetDlgItem(dialog, control), show ? SW_SHOW : SW_HIDE);
 }
+BOOL EnableControl(HWND dialog, int control, bool enable) {
+    return EnableWindow(GetDlgItem(dialog, control), enable);
+}
+LRESULT EditCut(HWND dialog, int control) { return SendItem(dialog, control, WM_CUT, 0, 0); }
+LRESULT EditCopy(HWND dialog, int control) { return SendItem(dialog, control, WM_COPY, 0, 0); }
+LRESULT EditPaste(HWND dialog, int control) { return SendItem(dialog, control, WM_PASTE, 0, 0); }

@@ -76,9 +76,15 @@ private:
 LRESULT ListAddString(HWND dialog, int control, const std::string& text);
 LRESULT ListSelection(HWND dialog, int control);
 LRESULT ListSelect(HWND dialog, int control, int index);
+LRESULT ListSelectMulti(HWND dialog, int control, int index);
+LRESULT ListIsSelected(HWND dialog, int control, int index);
 LRESULT EditLimit(HWND dialog, int control, int maxChars);
 LRESULT ListReset(HWND dialog, int control);
 LRESULT ListCount(HWND dialog, int control);
 LRESULT ListDelete(HWND dialog, int control, int index);
 LRESULT ControlTextLength(HWND dialog, int control);
 BOOL ShowControl(HWND dialog, int control, bool show);
+BOOL EnableControl(HWND dialog, int control, bool enable);
+LRESULT EditCut(HWND dialog, int control);
+LRESULT EditCopy(HWND dialog, int control);
+LRESULT EditPaste(HWND dialog, int control);

@@ -18,7 +18,8 @@
 
 namespace {
 
-const CommandEntry* const kCommandTables[] = {kUserCommands, kMailCommands, kBbsCommands};
+const CommandEntry* const kCommandTables[] = {kUserCommands, kMailCommands, kListCommands,
+                                               kBbsCommands};
 
 bool g_utf8 = false;
 

@@ -1,6 +1,7 @@
 // Helpers of the moxctl commands that write and show list items (mail, board posts): a body
 // read from a local file, attachments named on the command line, a list position.
 #pragma once
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,3 +22,10 @@ bool ParseAttachment(const std::string& given, AttachmentSource* out, std::strin
 // The position argument as a line of the loaded list; false (message printed) when none.
 bool TakePosition(const CommandContext& ctx, const std::string& text, const ListLoad& load,
                   long* position);
+// "A,B,..." of user numbers (1 to 999); false when a part is not one or the list is empty.
+bool ParseNumberList(const std::string& text, std::set<int>* numbers);
+// The users named by number, in registry order with their registered names, as a dialog lists
+// its selected lines. False (with the message) when the registry cannot be read or names
+// someone unknown, the acting user (--user) included.
+bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted,
+                    std::vector<Party>* recipients, std::string* message);

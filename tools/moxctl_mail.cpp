@@ -12,52 +12,6 @@
 
 namespace {
 
-// "A,B,..." of user numbers; false when a part is not one.
-bool ParseNumberList(const std::string& text, std::set<int>* numbers) {
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t comma = text.find(',', start);
-        std::string part = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        int n = 0;
-        if (!ParseNumber(part, &n) || n < 1 || n > kMaxUserNumber) return false;
-        numbers->insert(n);
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-    }
-    return !numbers->empty();
-}
-
-// The recipients in registry order, as the mail dialog delivers its selected lines, with the
-// names it shows. False (with the message) when the registry cannot be read or names someone
-// unknown, the sender included.
-bool ResolveParties(const CommandContext& ctx, const std::set<int>& wanted,
-                    std::vector<Party>* recipients, std::string* message) {
-    RegistryRead read = ReadRegistry(ctx.store);
-    if (!read.ok) {
-        *message = read.FirstMessage();
-        return false;
-    }
-    const std::vector<RegistryRecord>& registry = read.records;
-    std::set<int> found;
-    bool senderKnown = false;
-    for (const RegistryRecord& r : registry) {
-        if (r.number == ctx.store.user) senderKnown = true;
-        if (wanted.count(r.number) && found.insert(r.number).second)
-            recipients->push_back(Party{r.number, r.name});
-    }
-    for (int n : wanted) {
-        if (!found.count(n)) {
-            *message = "利用者 " + UserFolderName(n) + " は登録されていません";
-            return false;
-        }
-    }
-    if (!senderKnown) {
-        *message = "利用者 " + ctx.store.UserFolder() + " は登録されていません";
-        return false;
-    }
-    return true;
-}
-
 // Prints one line per copy (recipient, received number, sent number) and the messages; exit
 // status 1 when any copy or attachment did not arrive.
 int ReportDelivery(const CommandContext& ctx, const DeliveryResult& result) {

@@ -294,6 +294,13 @@ TEST(MainWindowLauncher, LabelsClicksDragsKeysAndCommands) {
         PostMessageA(main, WM_RBUTTONUP, 0, MAKELPARAM(tile.x + 40, tile.y + 30));
         ExpectMessageBox(kMsgRegionTaken, MessageBoxSeen::kNone, IDOK);
 
+        // The メール tile opens the mail dialog (command 110).
+        PostMessageA(main, WM_LBUTTONUP, 0, At(TileCentre(5)));
+        HWND mail = WaitForDialog("ミトカ　メール");
+        ASSERT_TRUE(mail);
+        Click(mail, IDC_DISCARD);
+        ASSERT_TRUE(WaitUntilGone(mail));
+
         // Keys scroll a window smaller than the picture.
         SetWindowPos(main, nullptr, 0, 0, 300, 250, SWP_NOMOVE | SWP_NOZORDER);
         SendMessageA(main, WM_KEYDOWN, VK_NEXT, 0);

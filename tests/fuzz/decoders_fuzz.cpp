@@ -12,6 +12,7 @@
 #include "bbs/read_marks.h"
 #include "bbs/reader_record.h"
 #include "mail/attachment_record.h"
+#include "mail/broadcast_record.h"
 #include "mail/mail_lines.h"
 #include "store/lists/list_record.h"
 #include "store/names.h"
@@ -92,6 +93,13 @@ int main(int argc, char** argv) {
         Check(DecodePostRecord(reinterpret_cast<const unsigned char*>(EncodePostRecord(post).data()))
                       .number == post.number,
               "post number round trip");
+        BroadcastListRecord group = DecodeBroadcastListRecord(raw);
+        Check(group.name.size() <= 51 && group.ownerName.size() <= 22,
+              "broadcast list field beyond its width");
+        const BroadcastListRecord again =
+            DecodeBroadcastListRecord(BytesOf(EncodeBroadcastListRecord(group)));
+        Check(again.number == group.number && again.memberCount == group.memberCount,
+              "broadcast list round trip");
         BoardTitleRecord board = DecodeBoardTitleRecord(raw);
         Check(BoardFolder(BoardIdText(board.boardNumber)).size() < 64, "board folder name");
         ReadMarks marks(bytes);

@@ -145,3 +145,20 @@ TEST_F(MoxctlMail, UsageAndFailuresHaveTheirExitCodes) {
     EXPECT_EQ(As(2, {"delete", "received", "0"}).exitCode, 1);
     EXPECT_EQ(RawFileSize(office_.Path("002\\rcvlst.mox")), 300);
 }
+
+TEST_F(MoxctlMail, BroadcastListsMadeListedAndShown) {
+    ProcessResult first = As(1, {"list-add", "営業", "--members", "3,2"});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_EQ(first.out, "1\n");
+    EXPECT_EQ(As(1, {"list-add", "全員", "--members", "1,2,3"}).out, "2\n");
+    EXPECT_EQ(As(1, {"list-add", "他", "--members", "2,7"}).exitCode, 1);  // 007 is nobody
+    EXPECT_EQ(As(1, {"list-add", "", "--members", "2"}).exitCode, 1);
+    EXPECT_EQ(As(1, {"list-add", "営業"}).exitCode, 2);
+
+    ProcessResult lists = As(1, {"lists"});
+    EXPECT_EQ(lists.exitCode, 0);
+    EXPECT_EQ(lists.out, "2\t全員\n1\t営業\n");  // newest first, as the dialog shows them
+    EXPECT_EQ(As(1, {"list-show", "1"}).out, "002\t鈴木\n003\t佐藤\n");
+    EXPECT_EQ(As(1, {"list-show", "9"}).exitCode, 1);
+    EXPECT_EQ(As(2, {"lists"}).out, "");  // each user's lists are his own
+}

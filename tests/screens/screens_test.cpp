@@ -9,6 +9,9 @@
 #include "app/settings/local_user.h"
 #include "app/settings/profile.h"
 #include "app/settings/settings.h"
+#include "mail/broadcast_store.h"
+#include "mail/compose_dialog.h"
+#include "mail/mail_store.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
 #include "store/store.h"
@@ -171,5 +174,74 @@ TEST(Screens, MainWindow) {
         MessageBoxSeen quit = WaitForMessageBox();
         Shoot(quit.box, "main-window-quit");
         Answer(quit, IDOK);
+    });
+}
+
+TEST(Screens, MailDialogs) {
+    DemoOffice office;
+    TempFolder pc;
+    WriteRawFile(pc.Path("見積書.xls"), "estimate");
+    WriteRawFile(pc.Path("地図.bmp"), "map");
+    WriteRawFile(pc.Path("議事録.doc"), "minutes");
+    OutgoingItem shown;
+    shown.subject = "来週の打合せ";
+    shown.body = "来週の打合せは火曜日の十時からです。\r\n見積書と地図を添付します。\r\n\r\n佐藤\r\n";
+    shown.attachments = {AttachmentSource{pc.Path("見積書.xls"), "見積書"},
+                         AttachmentSource{pc.Path("地図.bmp"), "会場の地図"}};
+    shown.sentTime = LocalTimeNow();
+    ASSERT_TRUE(DeliverItem(StoreContext{ClientStore().netDir, 2}, "佐藤花子", {Party{1, "山田太郎"}},
+                            shown).ok);
+    ASSERT_TRUE(CreateBroadcastList(ClientStore(), "山田太郎", "営業部",
+                                    {Party{2, "佐藤花子"}, Party{3, "鈴木一郎"}}, LocalTimeNow()).ok);
+    ASSERT_TRUE(CreateBroadcastList(ClientStore(), "山田太郎", "全員",
+                                    {Party{1, "山田太郎"}, Party{2, "佐藤花子"}, Party{3, "鈴木一郎"}},
+                                    LocalTimeNow()).ok);
+
+    DriveModal([] { return RunMailDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　メール");
+        Shoot(d, "mail-930");
+        Click(d, IDC_DISCARD);
+    });
+
+    AnsweredItem item;
+    item.subject = shown.subject;
+    item.body = shown.body;
+    item.senderNumber = 2;
+    item.senderName = "佐藤花子";
+    for (const AttachmentRecord& a :
+         LoadAttachmentList(NumberedFileName(ClientStore(), "001", 1, kPrefixFil, kExtLst)))
+        item.attachments.push_back(ForwardedAttachment{a.storedPath, a.title});
+    DriveModal([&] { return OpenMailDialog(nullptr, kMailForward, &item); }, [&] {
+        HWND d = WaitForDialog("ミトカ　メール");
+        ASSERT_TRUE(d);
+        SendMessageA(GetDlgItem(d, IDC_RECIPIENTS), LB_SETSEL, TRUE, 2);
+        Shoot(d, "mail-930-forward");
+        Click(d, IDC_ATTACH_ADD);
+        ChooseInFileDialog("ミトカ　添付ファイル選択", pc.Path("議事録.doc"));
+        HWND title = WaitForDialog("ファイルタイトル入力");
+        ASSERT_TRUE(title);
+        SetText(title, IDC_TITLE_TEXT, "先週の議事録");
+        Shoot(title, "attachment-title-940");
+        Click(title, IDOK);
+        ASSERT_TRUE(WaitUntilGone(title));
+
+        Click(d, IDC_BROADCAST);
+        HWND lists = WaitForDialog("ミトカ　同報リスト");
+        ASSERT_TRUE(lists);
+        SelectLine(lists, IDC_GROUP_LIST, 1);
+        for (int i = 0; i < 100 && !IsEnabled(lists, IDC_GROUP_UPDATE); ++i) Sleep(20);
+        Shoot(lists, "broadcast-lists-975");
+        Click(lists, IDC_GROUP_UPDATE);
+        HWND editor = nullptr;
+        for (int i = 0; i < 500 && !editor; ++i, Sleep(20))
+            for (HWND w : FindWindows("#32770"))
+                if (GetDlgItem(w, IDC_RECIPIENTS) && w != d) editor = w;
+        ASSERT_TRUE(editor);
+        Shoot(editor, "broadcast-editor-976");
+        Click(editor, IDCANCEL);
+        ASSERT_TRUE(WaitUntilGone(editor));
+        Click(lists, IDCANCEL);
+        ASSERT_TRUE(WaitUntilGone(lists));
+        Click(d, IDC_DISCARD);
     });
 }

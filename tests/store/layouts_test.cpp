@@ -14,6 +14,7 @@
 #include "bbs/reader_record.h"
 #include "mail/attachment_record.h"
 #include "memo/memo_record.h"
+#include "mail/broadcast_record.h"
 #include "shell/menu_record.h"
 #include "shell/program_record.h"
 #include "store/lists/broken_time.h"
@@ -69,6 +70,9 @@ TEST(StoredLayouts, EveryLayoutHasTheSameSizeAndBytesInEveryBuild) {
     memo.updatedTime = SampleTime(); memo.updatedTime.seconds = -1; memo.subject = "Hi";
     // The list shows the creation time, month counted from 1.
     EXPECT_EQ(MemoListLine(memo), "12/07 03:04\tHi");
+    BroadcastListRecord group;
+    group.ownerNumber = 258; group.ownerName = "山田"; group.number = 513;
+    group.created = SampleTime(); group.name = "営業"; group.memberCount = 3;
 
     unsigned char menu[kMenuRecordSize];
     FunctionSlot slot; slot.rect = MakeRegionRect(1, -2, 640, 480); slot.number = 11;
@@ -94,6 +98,9 @@ TEST(StoredLayouts, EveryLayoutHasTheSameSizeAndBytesInEveryBuild) {
         {"memo record", EncodeMemoRecord(memo), 256,
          "1:0302 12:03 14:4162 36:0102010205 42:04 44:03 46:07 48:0b 50:7e 52:01 54:5401 "
          "58:ffff04 62:03 64:07 66:0b 68:7e 70:01 72:5401 76:496a"},
+        {"broadcast list record", EncodeBroadcastListRecord(group), 256,
+         "2:02 12:02018e529363 36:0102010205 42:04 44:03 46:07 48:0b 50:7e 52:01 54:5401 "
+         "76:8a648cc7 150:03"},
         {"board title record", EncodeBoardTitleRecord({7, "総務"}), 256, "2:02 36:07 76:928e97b2"},
         {"read-mark map", marks.Bytes(), 2000, "0:0102 1999:08"},
         {"reader record", EncodeReaderRecord(MakeReaderRecord(12, SampleTime())), 32,

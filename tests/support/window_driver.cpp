@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <dlgs.h>
+
 #include <atomic>
 #include <cstdio>
 #include <thread>
@@ -338,6 +340,15 @@ bool IsEnabled(HWND dialog, int control) {
 
 void PostCommand(HWND window, int command) {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+void ChooseInFileDialog(const std::string& title, const std::string& path) {
+    HWND chooser = WaitForDialog(title);
+    ASSERT_TRUE(chooser);
+    // The name field is an edit in some versions of the dialog and a combo box in others.
+    SetText(chooser, GetDlgItem(chooser, edt1) ? edt1 : cmb13, path);
+    Click(chooser, IDOK);
+    ASSERT_TRUE(WaitUntilGone(chooser)) << "the file dialog did not take " << path;
 }
 
 int DriveModal(const std::function<int()>& show, const std::function<void()>& drive) {

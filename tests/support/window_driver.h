@@ -60,6 +60,9 @@ bool IsShown(HWND dialog, int control);
 bool IsEnabled(HWND dialog, int control);
 // Posts a command to a window, as a menu item does.
 void PostCommand(HWND window, int command);
+// In the platform's file-open dialog of this title (of this process), types the file's path
+// into its name field and presses its open button, as a user picks a file.
+void ChooseInFileDialog(const std::string& title, const std::string& path);
 
 // Runs show() on this thread (it shows a modal dialog or window and returns when the window is
 // gone) while drive() answers it from a second thread. When drive() returns and show() is still

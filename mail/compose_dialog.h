@@ -1,0 +1,40 @@
+// The mail dialog (template 930): recipients from the user registry or a broadcast list, a
+// subject, attachments and a body, sent as an ordinary or a confidential mail; and the
+// attachment title dialog (940) that it opens for each attached file.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "mail/compose_text.h"
+
+// An attachment of a shown item, forwarded as it lies in the own folder.
+struct ForwardedAttachment {
+    std::string storedPath;  // the stored copy in the own user folder
+    std::string title;
+};
+
+// The item shown where a reply or a forward starts (the received-mail dialog, a board post),
+// as plain data.
+struct AnsweredItem {
+    std::string subject;
+    std::string body;          // plain, CR LF line ends
+    int senderNumber = 0;      // the colleague to preselect for a reply; 0 for none
+    std::string senderName;    // as registered: the forward's first line
+    std::vector<ForwardedAttachment> attachments;  // carried by a forward
+};
+
+// Runs the mail dialog, modal. mode is a MailDialogMode; a reply or a forward needs the item
+// it answers (without one the dialog opens empty). 1 when a mail was sent, 0 otherwise.
+int OpenMailDialog(HWND owner, int mode, const AnsweredItem* item = nullptr);
+// The main window's command 110 and the launcher's メール: a new mail.
+int RunMailDialog(HWND owner);
+
+// Puts ">" before every line of the editor from the line holding the start of the selection
+// to the line holding its end, as the editor shows them (a wrapped line counts as a line). A
+// selection that ends where a line begins does not take that line in.
+void QuoteLines(HWND dialog, int editor);
+// Inserts the text file at the caret of the editor, any selection dropped first. 0 when the
+// file cannot be opened or is too large ("ファイルが大きすぎます" shown), else 1.
+int InsertTextFile(HWND dialog, int editor, const std::string& path);
