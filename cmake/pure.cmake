@@ -9,12 +9,13 @@ set(MOX_PURE_SOURCES
   store/lists/list_record.cpp store/lists/broken_time.cpp store/lists/list_view.cpp
   users/registry_record.cpp users/import_list.cpp users/password.cpp users/signin_texts.cpp
   mail/attachment_record.cpp mail/mail_lines.cpp mail/compose_text.cpp mail/addressee.cpp
-  mail/broadcast_record.cpp
+  mail/broadcast_record.cpp mail/mail_log_text.cpp
   bbs/post_record.cpp bbs/board_title_record.cpp bbs/read_marks.cpp bbs/reader_record.cpp
   memo/memo_record.cpp
   app/command_line.cpp app/settings/fortune.cpp
   shell/window_math.cpp shell/main_tables.cpp shell/dib_header.cpp shell/launcher_view.cpp
   shell/launcher_regions.cpp shell/menu_record.cpp shell/program_record.cpp
+  print/page_layout.cpp
   tools/launcher_layout.cpp)
 
 # mox_add_pure_library(NAME TOP): the library NAME from the list, with TOP as the top folder.

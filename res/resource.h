@@ -22,3 +22,5 @@
 #include "res/users_ids.h"
 #include "res/main_ids.h"
 #include "res/compose_ids.h"
+#include "res/mail_ids.h"
+#include "res/print_ids.h"

@@ -12,6 +12,7 @@ echo "showing $(mox_arch_reason "$arch")"
 "$top/scripts/setup-debian.sh" "$arch"
 MOX_ARCH=$arch "$top/scripts/build.sh" "$build" >/dev/null
 "$top/scripts/wine-prefix.sh" "$build"
+"$top/scripts/print-queue.sh" >/dev/null  # the printer that the print dialog offers
 build=$(cd "$build" && pwd)
 mox_wine_env "$build"
 shots="$build/screenshots"

@@ -1,7 +1,11 @@
 // moxctl commands of mail and phone memos: send, phone, list, open, delete.
+#include <windows.h>
+
 #include <cstdio>
 #include <set>
 
+#include "mail/mail_log.h"
+#include "mail/mail_log_text.h"
 #include "mail/mail_store.h"
 #include "store/names.h"
 #include "store/sjis.h"
@@ -140,6 +144,42 @@ int CmdDelete(CommandContext& ctx) {
     return kExitOk;
 }
 
+// "P[,P...]" of list positions; false when a part is not a number.
+bool ParsePositions(const std::string& text, std::vector<long>* positions) {
+    size_t start = 0;
+    for (;;) {
+        size_t comma = text.find(',', start);
+        int p = 0;
+        if (!ParseNumber(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start), &p))
+            return false;
+        positions->push_back(p);
+        if (comma == std::string::npos) return true;
+        start = comma + 1;
+    }
+}
+
+// Appends the items at the positions to the log file, oldest first, as the list windows' ログ
+// button does with those lines selected; an existing file is appended to without asking.
+int CmdLog(CommandContext& ctx) {
+    int kind = ctx.args.size() == 3 ? ListKindArg(ctx.args[0]) : -1;
+    std::vector<long> positions;
+    if (kind < 0 || !ParsePositions(ctx.args[1], &positions) || ctx.args[2].empty())
+        return UsageError(ctx, "log");
+    ListLoad load;
+    if (!LoadOwnList(ctx, kind, &load)) return kExitFailed;
+    for (long p : positions)
+        if (p >= static_cast<long>(load.lines.size()))
+            return Fail(ctx, "位置 " + std::to_string(p) + " に項目がありません");
+    std::vector<ListLine> items;
+    for (long p : LogExportOrder(static_cast<long>(load.lines.size()), positions))
+        items.push_back(load.lines[static_cast<size_t>(p)]);
+    // The full path: the free space is asked of the drive that its first letter names.
+    char full[MAX_PATH];
+    DWORD n = GetFullPathNameA(ctx.args[2].c_str(), sizeof full, full, nullptr);
+    std::string path = n > 0 && n < sizeof full ? std::string(full) : ctx.args[2];
+    return Report(AppendLogEntries(ctx.store, kind, items, path));
+}
+
 }  // namespace
 
 const CommandEntry kMailCommands[] = {
@@ -150,5 +190,6 @@ const CommandEntry kMailCommands[] = {
     {"list", CmdList, "received|sent", true},
     {"open", CmdOpen, "POS", true},
     {"delete", CmdDelete, "received|sent POS [--retract]", true},
+    {"log", CmdLog, "received|sent POS[,POS...] FILE", true},
     {nullptr, nullptr, nullptr, false},
 };
