@@ -24,3 +24,4 @@
 #include "res/compose_ids.h"
 #include "res/mail_ids.h"
 #include "res/print_ids.h"
+#include "res/memo_ids.h"
