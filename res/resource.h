@@ -21,7 +21,7 @@
 #include "res/shell_ids.h"
 #include "res/users_ids.h"
 #include "res/main_ids.h"
-#include "res/compose_ids.h"
 #include "res/mail_ids.h"
 #include "res/print_ids.h"
+#include "res/compose_ids.h"
 #include "res/memo_ids.h"

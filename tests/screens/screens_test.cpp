@@ -12,10 +12,10 @@
 #include "app/settings/local_user.h"
 #include "app/settings/profile.h"
 #include "app/settings/settings.h"
+#include "print/print_text.h"
 #include "mail/broadcast_store.h"
 #include "mail/compose_dialog.h"
 #include "mail/mail_store.h"
-#include "print/print_text.h"
 #include "memo/memo_store.h"
 #include "memo/memo_window.h"
 #include "res/resource.h"
@@ -186,6 +186,50 @@ TEST(Screens, MainWindow) {
     });
 }
 
+TEST(Screens, PrintDialogAndProgress) {
+    // A spooler that takes the job without printing it and holds it at its first page until the
+    // pictures are taken (keeping the windows painted meanwhile); the tests that print for real
+    // have the prefix's spooler to themselves.
+    static HANDLE shot = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ResetEvent(shot);
+    SpoolerCalls held;
+    held.startDoc = [](HDC, const char*) { return 1; };
+    held.startPage = [](HDC) { return 1; };
+    held.endPage = [](HDC) {
+        while (MsgWaitForMultipleObjects(1, &shot, FALSE, kWindowWaitMs, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
+        return 1;
+    };
+    held.endDoc = [](HDC) { return 1; };
+    held.abortDoc = [](HDC) { return 1; };
+    SpoolerCalls previous = SetSpoolerCalls(held);
+    HWND owner = CreateWindowA("STATIC", "受信メール", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                               480, 320, nullptr, nullptr, nullptr, nullptr);
+    HWND edit = CreateWindowA("EDIT", "お疲れさまです。\r\n明日の会議は十時からです。",
+                              WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 460, 280, owner, nullptr,
+                              nullptr, nullptr);
+    DriveModal([&] { return PrintEditText(owner, edit, "ミトカ"); }, [&] {
+        HWND print = nullptr;
+        for (DWORD start = GetTickCount(); !print && GetTickCount() - start < kWindowWaitMs; Sleep(20))
+            for (HWND d : FindWindows("#32770"))
+                if (GetDlgItem(d, cmb4)) print = d;
+        ASSERT_TRUE(print);
+        Shoot(print, "print-dialog");
+        Click(print, IDOK);
+        HWND progress = WaitForDialog("ミトカ　印刷");
+        Shoot(progress, "print-progress-108");
+        Click(progress, IDCANCEL);
+        SetEvent(shot);
+    });
+    SetSpoolerCalls(previous);
+    DestroyWindow(owner);
+}
+
 TEST(Screens, MailDialogs) {
     DemoOffice office;
     TempFolder pc;
@@ -253,50 +297,6 @@ TEST(Screens, MailDialogs) {
         ASSERT_TRUE(WaitUntilGone(lists));
         Click(d, IDC_DISCARD);
     });
-}
-
-TEST(Screens, PrintDialogAndProgress) {
-    // A spooler that takes the job without printing it and holds it at its first page until the
-    // pictures are taken (keeping the windows painted meanwhile); the tests that print for real
-    // have the prefix's spooler to themselves.
-    static HANDLE shot = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    ResetEvent(shot);
-    SpoolerCalls held;
-    held.startDoc = [](HDC, const char*) { return 1; };
-    held.startPage = [](HDC) { return 1; };
-    held.endPage = [](HDC) {
-        while (MsgWaitForMultipleObjects(1, &shot, FALSE, kWindowWaitMs, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-        }
-        return 1;
-    };
-    held.endDoc = [](HDC) { return 1; };
-    held.abortDoc = [](HDC) { return 1; };
-    SpoolerCalls previous = SetSpoolerCalls(held);
-    HWND owner = CreateWindowA("STATIC", "受信メール", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
-                               480, 320, nullptr, nullptr, nullptr, nullptr);
-    HWND edit = CreateWindowA("EDIT", "お疲れさまです。\r\n明日の会議は十時からです。",
-                              WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 460, 280, owner, nullptr,
-                              nullptr, nullptr);
-    DriveModal([&] { return PrintEditText(owner, edit, "ミトカ"); }, [&] {
-        HWND print = nullptr;
-        for (DWORD start = GetTickCount(); !print && GetTickCount() - start < kWindowWaitMs; Sleep(20))
-            for (HWND d : FindWindows("#32770"))
-                if (GetDlgItem(d, cmb4)) print = d;
-        ASSERT_TRUE(print);
-        Shoot(print, "print-dialog");
-        Click(print, IDOK);
-        HWND progress = WaitForDialog("ミトカ　印刷");
-        Shoot(progress, "print-progress-108");
-        Click(progress, IDCANCEL);
-        SetEvent(shot);
-    });
-    SetSpoolerCalls(previous);
-    DestroyWindow(owner);
 }
 
 TEST(Screens, ConnectionList) {
