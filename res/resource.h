@@ -25,3 +25,4 @@
 #include "res/print_ids.h"
 #include "res/compose_ids.h"
 #include "res/phone_ids.h"
+#include "res/memo_ids.h"

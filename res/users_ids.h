@@ -1,4 +1,4 @@
-// Templates and controls of the first-run, login and password dialogs.
+// Templates and controls of the first-run, login and password dialogs and the connection list.
 #pragma once
 
 #define IDD_SELF_REGISTER 210
@@ -7,6 +7,7 @@
 #define IDD_FIRST_RUN 800
 #define IDD_LOGIN 971
 #define IDD_USER_PICKER 973
+#define IDD_CONNECTIONS 979
 
 #define IDC_USER_NAME 1054
 #define IDC_SELF_REGISTER 1166

@@ -2,15 +2,19 @@
 
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
+#include "memo/memo_window.h"
+#include "users/connection_dialog.h"
 
 namespace {
 
-// The windows and dialogs of messages, the in/out board, chat, boards, memos, the calendar and
-// the settings dialogs come with their parts.
+// The windows and dialogs of messages, the in/out board, chat, boards, the calendar and the
+// settings dialogs come with their parts.
 MainPlugins MakePlugins() {
     MainPlugins p;
     p.mailCompose = RunMailDialog;
     p.phoneMemo = RunPhoneMemoEntry;
+    p.connectionList = RunConnectionListDialog;
+    p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
     return p;
 }
 

@@ -205,6 +205,16 @@ bool StoreStampWriteTime(StoreHandle handle) {
     return SetFileTime(ToWin(handle), nullptr, nullptr, &now) != 0;
 }
 
+bool StoreWriteTimeLocal(StoreHandle handle, StoreLocalTime* out) {
+    FILETIME written, local;
+    SYSTEMTIME t;
+    if (!GetFileTime(ToWin(handle), nullptr, nullptr, &written) ||
+        !FileTimeToLocalFileTime(&written, &local) || !FileTimeToSystemTime(&local, &t))
+        return false;
+    *out = StoreLocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+    return true;
+}
+
 bool StoreReadExactly(StoreHandle handle, void* out, size_t count) {
     char* into = static_cast<char*>(out);
     for (size_t have = 0; have < count;) {

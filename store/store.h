@@ -77,6 +77,13 @@ long StoreSize(StoreHandle handle);
 bool StoreTruncateHere(StoreHandle handle);
 // Sets the file's last-write time to now (a marker whose time tells when something happened).
 bool StoreStampWriteTime(StoreHandle handle);
+// A file's last-write time in this PC's local time.
+struct StoreLocalTime {
+    int year = 0, month = 0, day = 0;  // month 1-12
+    int hour = 0, minute = 0, second = 0;
+};
+// The open file's last-write time (when a marker was made); false when it cannot be read.
+bool StoreWriteTimeLocal(StoreHandle handle, StoreLocalTime* out);
 // Reads exactly count bytes at the current position; false on a read error or an early end.
 bool StoreReadExactly(StoreHandle handle, void* out, size_t count);
 // Reads from the current position to the end of the file, or until out holds limit bytes:

@@ -1,4 +1,4 @@
-// moxctl commands of the user registry: init, register, users.
+// moxctl commands of the user registry: init, register, users, who.
 #include <cstdio>
 
 #include "store/store.h"
@@ -56,11 +56,22 @@ int CmdUsers(CommandContext& ctx) {
     return kExitFailed;
 }
 
+// Who is signed in now, as the client's connection list shows it.
+int CmdWho(CommandContext& ctx) {
+    if (!ctx.args.empty()) return UsageError(ctx, "who");
+    ConnectionList list = LoadConnectionList(ctx.store);
+    std::string out;
+    for (const std::string& line : list.lines) out += line + "\n";
+    PrintOut(ctx, out);
+    return Report(list);
+}
+
 }  // namespace
 
 const CommandEntry kUserCommands[] = {
     {"init", CmdInit, "", false},
     {"register", CmdRegister, "NAME [LOGIN]", false},
     {"users", CmdUsers, "", false},
+    {"who", CmdWho, "", false},
     {nullptr, nullptr, nullptr, false},
 };

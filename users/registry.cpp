@@ -275,6 +275,20 @@ bool IsSignedIn(const StoreContext& store, const std::string& numberText) {
     return StoreExists(UserStorePath(store, numberText, kSignInMarker)).Opened();
 }
 
+ConnectionList LoadConnectionList(const StoreContext& store) {
+    ConnectionList list;
+    RegistryRead registry = ReadRegistry(store);
+    static_cast<StoreResult&>(list) = registry;
+    for (const RegistryRecord& r : registry.records) {
+        // Only tested, never created: the marker belongs to that user's own client.
+        StoreFile marker(UserStorePath(store, r.numberText, kSignInMarker), kOpenRead);
+        StoreLocalTime since;
+        if (marker.IsOpen() && StoreWriteTimeLocal(marker.Get(), &since))
+            list.lines.push_back(ConnectionListLine(r, since.month, since.day, since.hour, since.minute));
+    }
+    return list;
+}
+
 BoardMemberLists LoadBoardMemberLists(const StoreContext& store) {
     BoardMemberLists lists;
     RegistryRead registry = ReadRegistry(store);

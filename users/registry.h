@@ -91,6 +91,14 @@ bool MarkSignedOut(const StoreContext& store);
 // Is that user's program running (is there a login.mox in the user folder)?
 bool IsSignedIn(const StoreContext& store, const std::string& numberText);
 
+// Who is running the program now and since when: one ConnectionListLine per registry record, in
+// file order, whose user folder holds login.mox, with the marker's last-write time. Not ok, with
+// the registry's path as message, when the registry cannot be read.
+struct ConnectionList : StoreResult {
+    std::vector<std::string> lines;
+};
+ConnectionList LoadConnectionList(const StoreContext& store);
+
 // The lines ("name\tnumber") of the settings dialog's destination page: every registered user
 // not on the acting user's board member list, and the members in their order.
 // Not ok, with the registry path as message, when the registry cannot be opened.

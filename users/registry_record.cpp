@@ -1,5 +1,6 @@
 #include "users/registry_record.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "store/bytes.h"
@@ -46,6 +47,13 @@ std::vector<RegistryRecord> DecodeRegistry(const std::string& bytes) {
     for (size_t off = 0; off + kRegistryRecordSize <= bytes.size(); off += kRegistryRecordSize)
         records.push_back(DecodeRegistryRecord(p + off));
     return records;
+}
+
+std::string ConnectionListLine(const RegistryRecord& record, int month, int day, int hour,
+                               int minute) {
+    char when[48];
+    std::snprintf(when, sizeof when, "%02d/%02d %02d:%02d", month, day, hour, minute);
+    return record.name + "\t" + when + "\t" + record.numberText;
 }
 
 std::string RegistryListLine(const RegistryRecord& record) {

@@ -41,3 +41,7 @@ std::vector<RegistryRecord> DecodeRegistry(const std::string& bytes);
 
 // The list line of a record: user name, TAB, number text.
 std::string RegistryListLine(const RegistryRecord& record);
+// The connection list's line of a signed-in user: "%s\t%02d/%02d %02d:%02d\t%s" of the name,
+// the month (1-12), day, hour and minute of the sign-in, and the number text.
+std::string ConnectionListLine(const RegistryRecord& record, int month, int day, int hour,
+                               int minute);

@@ -5,6 +5,8 @@
 // Sections.
 inline constexpr char kSectionEnvironment[] = "Environment";
 inline constexpr char kSectionWave[] = "Wave";
+// The remembered rectangles of the sub-windows (per-user settings).
+inline constexpr char kSectionMemo[] = "Memo";
 
 // [Environment] of the local settings file.
 inline constexpr char kKeyVersion[] = "Version";

@@ -18,13 +18,18 @@
 #include "mail/addressee.h"
 #include "mail/mail_store.h"
 #include "mail/phone_dialogs.h"
+#include "memo/memo_store.h"
+#include "memo/memo_window.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
+#include "shell/plumbing.h"
+#include "shell/window_classes.h"
 #include "store/store.h"
 #include "tests/support/client_here.h"
 #include "tests/support/office.h"
 #include "tests/support/window_driver.h"
 #include "tools/launcher_layout.h"
+#include "users/connection_dialog.h"
 #include "users/registry.h"
 #include "users/signin_dialogs.h"
 
@@ -345,4 +350,50 @@ TEST(Screens, PhoneMemos) {
         Shoot(d, "phone-memo-colleague");
         Click(d, IDCANCEL);
     });
+}
+
+TEST(Screens, ConnectionList) {
+    DemoOffice office;
+    MarkSignedIn(StoreContext{LocalSettings().netDir, 1});
+    MarkSignedIn(StoreContext{LocalSettings().netDir, 2});
+    DriveModal([] { return RunConnectionListDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　接続名一覧");
+        ASSERT_TRUE(d);
+        Shoot(d, "connections-979");
+        Click(d, IDOK);
+    });
+}
+
+TEST(Screens, MemoWindow) {
+    DemoOffice office;
+    // Where the user left it last time, at its first size.
+    SaveWindowRect("Memo", WindowRectValues{200, 150, 800, 550});
+    MemoCreate(ClientStore(), "山田太郎", "会議の準備", "資料を10部コピーする\r\n会議室の予約を確認");
+    MemoCreate(ClientStore(), "山田太郎", "見積書の件", "佐藤さんに単価を確認\r\n金曜までに提出");
+    MemoCreate(ClientStore(), "山田太郎", "買い物", "コピー用紙\r\nトナー");
+    DriveModal(
+        [] {
+            RegisterSubWindowClasses(AppInstance(), [](SubWindow which) -> WNDPROC {
+                return which == SubWindow::kMemo ? MemoWindowProc : nullptr;
+            });
+            HWND window = CreateSubWindow(AppInstance(), SubWindow::kMemo);
+            while (IsWindow(window)) {
+                MSG msg;
+                if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                    TranslateMessage(&msg);
+                    DispatchMessageA(&msg);
+                } else {
+                    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+                }
+            }
+            return window ? 1 : 0;
+        },
+        [&] {
+            HWND w = WaitForWindow("MoxMemo", "ミトカ");
+            ASSERT_TRUE(w);
+            SelectLine(w, IDC_MEMO_LIST, 1);
+            Shoot(w, "memo");
+            Click(w, IDCANCEL);
+            EXPECT_TRUE(WaitUntilGone(w));
+        });
 }

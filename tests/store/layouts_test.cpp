@@ -13,6 +13,7 @@
 #include "bbs/read_marks.h"
 #include "bbs/reader_record.h"
 #include "mail/attachment_record.h"
+#include "memo/memo_record.h"
 #include "mail/broadcast_record.h"
 #include "shell/menu_record.h"
 #include "shell/program_record.h"
@@ -64,6 +65,11 @@ TEST(StoredLayouts, EveryLayoutHasTheSameSizeAndBytesInEveryBuild) {
     post.authorNumber = 3; post.authorName = "Ab"; post.number = 513; post.postedTime = SampleTime();
     post.subject = "Hi";
 
+    MemoRecord memo;
+    memo.writerNumber = 3; memo.writerName = "Ab"; memo.number = 513; memo.createdTime = SampleTime();
+    memo.updatedTime = SampleTime(); memo.updatedTime.seconds = -1; memo.subject = "Hi";
+    // The list shows the creation time, month counted from 1.
+    EXPECT_EQ(MemoListLine(memo), "12/07 03:04\tHi");
     BroadcastListRecord group;
     group.ownerNumber = 258; group.ownerName = "山田"; group.number = 513;
     group.created = SampleTime(); group.name = "営業"; group.memberCount = 3;
@@ -89,6 +95,9 @@ TEST(StoredLayouts, EveryLayoutHasTheSameSizeAndBytesInEveryBuild) {
          "0:97e996d8 21:303432 26:2a 28:73757a756b69"},
         {"post record", EncodePostRecord(post), 256,
          "1:0302 12:03 14:4162 36:0102010205 42:04 44:03 46:07 48:0b 50:7e 52:01 54:5401 76:496a"},
+        {"memo record", EncodeMemoRecord(memo), 256,
+         "1:0302 12:03 14:4162 36:0102010205 42:04 44:03 46:07 48:0b 50:7e 52:01 54:5401 "
+         "58:ffff04 62:03 64:07 66:0b 68:7e 70:01 72:5401 76:496a"},
         {"broadcast list record", EncodeBroadcastListRecord(group), 256,
          "2:02 12:02018e529363 36:0102010205 42:04 44:03 46:07 48:0b 50:7e 52:01 54:5401 "
          "76:8a648cc7 150:03"},
