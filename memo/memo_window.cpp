@@ -123,7 +123,7 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
     CreateButton(window, "削除", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, IDC_MEMO_DELETE);
     CreateButton(window, "印刷", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, IDC_MEMO_PRINT);
     MemoLoadList(window);
-    PlaceSubWindow(window, kSectionMemo);
+    PlaceSubWindowOrCentre(window, kSectionMemo);
     return TRUE;
 }
 

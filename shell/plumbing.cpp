@@ -78,6 +78,16 @@ void PlaceSubWindow(HWND window, const char* section) {
     PlaceWindow(window, ReadWindowRect(section));
 }
 
+void PlaceSubWindowOrCentre(HWND window, const char* section) {
+    // A section that has never been written gives every key its default; Right is written with
+    // every rectangle, so its absence says nothing was saved.
+    if (UserInt(section, kKeyRight, -1) == -1 && UserInt(section, kKeyRight, 0) == 0) {
+        CentreWindow(window);
+        return;
+    }
+    PlaceSubWindow(window, section);
+}
+
 void CloseSubWindow(HWND window, const char* section) {
     // A minimised window would save the icon's place; the next start wants the real one.
     RestoreIfMinimised(window);

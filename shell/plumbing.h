@@ -28,6 +28,9 @@ void RestoreIfMinimised(HWND window);
 // Sub-window life cycle: after creating its controls a sub-window moves to its remembered
 // rectangle; on a close request it saves its restored rectangle and is destroyed.
 void PlaceSubWindow(HWND window, const char* section);
+// The same for windows that open centred on the screen, at the size they were created with,
+// until a rectangle has been saved for them (memo, calendar).
+void PlaceSubWindowOrCentre(HWND window, const char* section);
 void CloseSubWindow(HWND window, const char* section);
 
 // Child controls at (10, 10), 10 x 10 pixels, laid out later by their owner.

@@ -2,6 +2,7 @@
 // folder; then the stored bytes are checked with the raw file helpers.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -102,6 +103,14 @@ TEST(MemoWindow, UpdatesAPlainMemoStoresAWholeSubjectAndDeletesWithoutAsking) {
         EXPECT_FALSE(IsEnabled(w, IDC_MEMO_UPDATE));
         EXPECT_FALSE(IsEnabled(w, IDC_MEMO_DELETE));
         EXPECT_FALSE(IsEnabled(w, IDC_MEMO_PRINT));
+        // Nothing saved for "Memo" yet: 600 by 400, centred on the screen.
+        RECT r, screen;
+        GetWindowRect(w, &r);
+        GetWindowRect(GetDesktopWindow(), &screen);
+        EXPECT_EQ(r.right - r.left, 600);
+        EXPECT_EQ(r.bottom - r.top, 400);
+        EXPECT_LE(std::abs((r.left + r.right) - (screen.left + screen.right)), 1);
+        EXPECT_LE(std::abs((r.top + r.bottom) - (screen.top + screen.bottom)), 1);
         EXPECT_TRUE(WaitFor([&] {  // the subject box has the focus
             GUITHREADINFO gui = {};
             gui.cbSize = sizeof gui;
