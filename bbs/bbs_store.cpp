@@ -104,20 +104,7 @@ Marking MarkPostRead(const StoreContext& store, const std::string& folder, int u
 bool FindPost(const StoreContext& store, const std::string& folder, long index,
               const std::string* identity,
               std::string* record) {
-    const std::string path = PostListPath(store, folder);
-    if (ReadListRecord(path, index, record) &&
-        (!identity || RecordIdentity(BytesOf(*record)) == *identity))
-        return true;
-    if (!identity) return false;
-    bool found = false;
-    LoadListFile(path, [&](const unsigned char* r, long, std::string*) {
-        if (!found && RecordIdentity(r) == *identity) {
-            record->assign(reinterpret_cast<const char*>(r), kListRecordSize);
-            found = true;
-        }
-        return false;
-    });
-    return found;
+    return FindListRecord(PostListPath(store, folder), index, identity, record);
 }
 
 // Every file of post n but its record: body, reader log, attachment list and stored copies.

@@ -42,20 +42,7 @@ ListLineBuilder MemoLineBuilder(const StoreContext&, int, const std::string&) {
 // that has it.
 bool FindMemo(const StoreContext& store, long index, const std::string* identity,
               std::string* record) {
-    const std::string path = MemoListPath(store);
-    if (ReadListRecord(path, index, record) &&
-        (!identity || RecordIdentity(BytesOf(*record)) == *identity))
-        return true;
-    if (!identity) return false;
-    bool found = false;
-    LoadListFile(path, [&](const unsigned char* r, long, std::string*) {
-        if (!found && RecordIdentity(r) == *identity) {
-            record->assign(reinterpret_cast<const char*>(r), kListRecordSize);
-            found = true;
-        }
-        return false;
-    });
-    return found;
+    return FindListRecord(MemoListPath(store), index, identity, record);
 }
 
 }  // namespace

@@ -57,6 +57,23 @@ bool ReadListRecord(const std::string& path, long index, std::string* record) {
            StoreReadExactly(file.Get(), &(*record)[0], kListRecordSize);
 }
 
+bool FindListRecord(const std::string& path, long index, const std::string* identity,
+                    std::string* record) {
+    if (ReadListRecord(path, index, record) &&
+        (!identity || RecordIdentity(BytesOf(*record)) == *identity))
+        return true;
+    if (!identity) return false;
+    bool found = false;
+    LoadListFile(path, [&](const unsigned char* r, long, std::string*) {
+        if (!found && RecordIdentity(r) == *identity) {
+            record->assign(reinterpret_cast<const char*>(r), kListRecordSize);
+            found = true;
+        }
+        return false;
+    });
+    return found;
+}
+
 ListEdit::ListEdit(const std::string& path) : file_(path, kOpenReadWrite) {
     if (!file_.IsOpen()) return;
     long size = StoreSize(file_.Get());

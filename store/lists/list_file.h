@@ -42,6 +42,11 @@ bool AppendListRecord(const std::string& record, const std::string& path);
 
 // Reads the record at index; false when the list cannot be opened or holds no such record.
 bool ReadListRecord(const std::string& path, long index, std::string* record);
+// The record shown at index when the list was loaded. Another client may have removed a record
+// above it since; then the identity bytes (when given) find it where it is now. False when it
+// has gone.
+bool FindListRecord(const std::string& path, long index, const std::string* identity,
+                    std::string* record);
 
 // A list held open exclusively for one read-modify-write: the whole file is read at once, a
 // record is found, changed or removed, and the file is closed. Nothing else can come between.
