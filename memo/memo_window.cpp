@@ -20,8 +20,16 @@ namespace {
 constexpr int kMinWidth = 400, kMinHeight = 250;
 const INT kListTabStop = 22;
 
-// The lines shown, with the record each stands for; one memo window exists at a time.
-std::vector<ListLine> g_lines;
+// The window's own state, held in GWLP_USERDATA from creation to WM_NCDESTROY.
+struct MemoWindowState {
+    std::vector<ListLine> lines;  // the lines shown, with the record each stands for
+};
+
+MemoWindowState* StateOf(HWND window) {
+    return reinterpret_cast<MemoWindowState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+std::vector<ListLine>& Lines(HWND window) { return StateOf(window)->lines; }
 
 void EnableMemoButtons(HWND window, bool enable) {
     EnableWindow(GetDlgItem(window, IDC_MEMO_DELETE), enable);
@@ -33,20 +41,20 @@ void MemoLoadList(HWND window) {
     WaitCursor busy;
     ListLoad load = MemoLoadList(ClientStore());
     ShowMessages(load);
-    g_lines = load.lines;
+    Lines(window) = load.lines;
     ListReset(window, IDC_MEMO_LIST);
-    for (const ListLine& line : g_lines) ListAddString(window, IDC_MEMO_LIST, line.text);
+    for (const ListLine& line : Lines(window)) ListAddString(window, IDC_MEMO_LIST, line.text);
     EnableMemoButtons(window, false);
 }
 
 // The selected line, or -1.
 int SelectedLine(HWND window) {
     int at = static_cast<int>(ListSelection(window, IDC_MEMO_LIST));
-    return at >= 0 && at < static_cast<int>(g_lines.size()) ? at : -1;
+    return at >= 0 && at < static_cast<int>(Lines(window).size()) ? at : -1;
 }
 
 void MemoShow(HWND window, int at) {
-    const ListLine& line = g_lines[static_cast<size_t>(at)];
+    const ListLine& line = Lines(window)[static_cast<size_t>(at)];
     MemoContent memo = MemoShow(ClientStore(), line.index, &line.identity);
     if (!memo.found) {
         SetDlgItemTextA(window, IDC_TEXT, "");
@@ -75,7 +83,7 @@ void OnStore(HWND window) {
 void OnUpdate(HWND window) {
     const int at = SelectedLine(window);
     if (at < 0) return;
-    const ListLine& line = g_lines[static_cast<size_t>(at)];
+    const ListLine& line = Lines(window)[static_cast<size_t>(at)];
     MemoResult updated;
     {
         WaitCursor busy;
@@ -91,25 +99,27 @@ void OnUpdate(HWND window) {
 void OnDelete(HWND window) {
     const int at = SelectedLine(window);
     if (at < 0) return;
-    const long removed = g_lines[static_cast<size_t>(at)].index;
+    std::vector<ListLine>& lines = Lines(window);
+    const long removed = lines[static_cast<size_t>(at)].index;
     DeleteOutcome outcome;
     {
         WaitCursor busy;
-        outcome = MemoDelete(ClientStore(), static_cast<long>(g_lines.size()), at,
-                             &g_lines[static_cast<size_t>(at)].identity);
+        outcome = MemoDelete(ClientStore(), static_cast<long>(lines.size()), at,
+                             &lines[static_cast<size_t>(at)].identity);
     }
     ShowMessages(outcome);
     if (!outcome.ok) return;
     SetDlgItemTextA(window, IDC_MEMO_SUBJECT, "");
     ListDelete(window, IDC_MEMO_LIST, at);
-    g_lines.erase(g_lines.begin() + at);
+    lines.erase(lines.begin() + at);
     // The records after the deleted one moved one place up in the file.
-    for (ListLine& line : g_lines)
+    for (ListLine& line : lines)
         if (line.index > removed) --line.index;
     EnableWindow(GetDlgItem(window, IDC_MEMO_DELETE), FALSE);
 }
 
 BOOL OnCreate(HWND window, LPCREATESTRUCT) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new MemoWindowState));
     CreateListBox(window, WS_VISIBLE | WS_TABSTOP, IDC_MEMO_LIST);
     SendDlgItemMessageA(window, IDC_MEMO_LIST, LB_SETTABSTOPS, 1,
                         reinterpret_cast<LPARAM>(&kListTabStop));
@@ -191,8 +201,12 @@ void OnCommand(HWND window, int id, HWND, UINT code) {
 void OnClose(HWND window) { CloseSubWindow(window, kSectionMemo); }
 
 void OnDestroy(HWND window) {
-    g_lines.clear();
     if (SubWindowHandle(SubWindow::kMemo) == window) SubWindowHandle(SubWindow::kMemo) = nullptr;
+}
+
+void OnNcDestroy(HWND window) {
+    delete StateOf(window);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
 }
 
 }  // namespace
@@ -207,6 +221,7 @@ LRESULT CALLBACK MemoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         HANDLE_MSG(window, WM_COMMAND, OnCommand);
         HANDLE_MSG(window, WM_CLOSE, OnClose);
         HANDLE_MSG(window, WM_DESTROY, OnDestroy);
+        HANDLE_MSG(window, WM_NCDESTROY, OnNcDestroy);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
