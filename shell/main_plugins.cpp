@@ -2,6 +2,7 @@
 
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
+#include "mail/received_window.h"
 #include "memo/memo_window.h"
 #include "users/connection_dialog.h"
 
@@ -15,6 +16,7 @@ MainPlugins MakePlugins() {
     p.phoneMemo = RunPhoneMemoEntry;
     p.connectionList = RunConnectionListDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
+    p.windowProcedures[static_cast<int>(SubWindow::kRcvList)] = ReceivedListWindowProc;
     return p;
 }
 

@@ -377,8 +377,11 @@ void OnTimer(HWND window, UINT id) {
     if (answer.boardNews) OpenSubWindow(SubWindow::kBbs, true);
     // The flag is gone once noticed: when the received list cannot be brought up, the title
     // must still tell of the mail.
-    if (answer.mailNews && !(u.mailPopup && OpenSubWindow(SubWindow::kRcvList, true)))
-        SetMainTitle(window, true);
+    if (answer.mailNews) {
+        HWND list = u.mailPopup ? OpenSubWindow(SubWindow::kRcvList, true) : nullptr;
+        if (list) SendMessageA(list, kMsgNewsArrived, 0, 0);
+        else SetMainTitle(window, true);
+    }
     if (answer.messageNews) OpenSubWindow(SubWindow::kMsg, true);
     if (answer.driveGone) PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }

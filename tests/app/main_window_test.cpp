@@ -450,6 +450,35 @@ TEST(MainWindowProcess, NewMailMarksTheTitleAndTheListCommandClearsIt) {
     EXPECT_EQ(office.User("001", "BordType"), "1");
 }
 
+TEST(MainWindowProcess, NewMailBringsUpTheReceivedListWhichShowsEachNewMailOnTheNextPoll) {
+    YamadaPc office;
+    office.Register("佐藤花子", "sato");
+    office.SetUser("001", "MailPopup", "1");
+    office.SetUser("001", "MailCheckSec", "1");
+    Client a(QuoteArg(office.local));
+    HWND main = WaitForWindow("Mox", kMainTitle, a.Pid());
+    ASSERT_TRUE(main);
+    auto send = [&](const char* subject) {
+        return RunMoxctl({"--netdir", office.store.Dir(), "--user", "2", "send", "--to", "1",
+                          "--subject", subject}).exitCode;
+    };
+    ASSERT_EQ(send("見積書"), 0);
+    HWND list = WaitForWindow("MoxRcvList", "ミトカ", a.Pid());
+    ASSERT_TRUE(list);
+    auto lines = [&] { return ListLines(list, IDC_MAIL_LIST); };
+    for (int i = 0; i < 250 && lines().size() < 1; ++i) Sleep(20);
+    ASSERT_EQ(lines().size(), 1u);
+    // The window is open (and may be the active one): the next mail still shows up.
+    ASSERT_EQ(send("納期"), 0);
+    for (int i = 0; i < 500 && lines().size() < 2; ++i) Sleep(20);
+    ASSERT_EQ(lines().size(), 2u);
+    EXPECT_NE(lines()[0].find("納期"), std::string::npos);
+    EXPECT_EQ(lines()[0].substr(0, 6), "20未読");
+    EXPECT_EQ(WaitForWindow("Mox", kMainTitle, a.Pid()), main);  // no mark in the title
+    QuitClient(main, a.Pid());
+    EXPECT_EQ(a.ExitCode(), 0);
+}
+
 TEST(MainWindowProcess, WithMailCheckSecZeroOnlyTheFirstTickLooks) {
     YamadaPc office;
     office.Register("佐藤花子", "sato");

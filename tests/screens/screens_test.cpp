@@ -18,6 +18,7 @@
 #include "mail/addressee.h"
 #include "mail/mail_store.h"
 #include "mail/phone_dialogs.h"
+#include "mail/received_window.h"
 #include "memo/memo_store.h"
 #include "memo/memo_window.h"
 #include "res/resource.h"
@@ -396,4 +397,55 @@ TEST(Screens, MemoWindow) {
             Click(w, IDCANCEL);
             EXPECT_TRUE(WaitUntilGone(w));
         });
+}
+
+TEST(Screens, ReceivedMail) {
+    DemoOffice office;
+    SaveWindowRect("RcvList", WindowRectValues{100, 100, 700, 400});
+    UserSettings().confidentialColor = 1;
+    TempFolder files("moxshot");
+    WriteRawFile(files.Path("議事録.txt"), "第3回定例会議\r\n");
+    WriteRawFile(files.Path("予算.xls"), "budget");
+    StoreContext sato = office.Office(), suzuki = office.Office();
+    sato.user = 2;
+    suzuki.user = 3;
+    OutgoingItem item;
+    item.sentTime = LocalTimeNow();
+    item.subject = "週報";
+    item.body = "今週の作業をまとめました。";
+    DeliverItem(suzuki, "鈴木一郎", {Party{1, "山田太郎"}}, item);
+    MarkItemOpened(ClientStore(), 0);
+    item.kind = kItemPhoneMemo;
+    item.subject = "株式会社東西商事　田中";
+    item.request = kRequestCallBack;
+    item.body = "見積書の件で折り返しお電話ください。";
+    DeliverItem(sato, "佐藤花子", {Party{1, "山田太郎"}}, item);
+    item = OutgoingItem();
+    item.sentTime = LocalTimeNow();
+    item.subject = "人事異動の件";
+    item.body = "内示の内容です。";
+    item.confidential = true;
+    DeliverItem(suzuki, "鈴木一郎", {Party{1, "山田太郎"}}, item);
+    item.confidential = false;
+    item.subject = "会議の資料";
+    item.body = "明日の会議の資料を送ります。\r\n議事録と予算案を添付しました。\r\n\r\n"
+                "ご確認のほど、よろしくお願いいたします。";
+    item.attachments = {{files.Path("議事録.txt"), "第3回議事録"}, {files.Path("予算.xls"), ""}};
+    DeliverItem(sato, "佐藤花子", {Party{1, "山田太郎"}}, item);
+    DriveModal([] { return RunSubWindowHere(SubWindow::kRcvList, ReceivedListWindowProc); }, [&] {
+        HWND w = WaitForWindow("MoxRcvList", "ミトカ");
+        ASSERT_TRUE(w);
+        SelectLine(w, IDC_MAIL_LIST, 0);
+        Shoot(w, "received-list");
+        Click(w, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(w));
+    });
+    DriveModal([] { ShowReceivedMail(nullptr, 3); return 0; }, [&] {
+        HWND d = WaitForDialog("ミトカ　メール");
+        ASSERT_TRUE(d);
+        SelectLine(d, IDC_ATTACH_TITLES, 0);
+        Shoot(d, "received-mail-931");
+        Click(d, IDCANCEL);
+    });
+    UserSettings().confidentialColor = 0;
 }
