@@ -81,7 +81,10 @@ BOOL OnInitDialog(HWND dialog, HWND, LPARAM param) {
     CentreWindow(dialog);
     for (int id : {IDC_SUBJECT, IDC_BODY, IDC_BODY_WRAPPED}) SetFixedFont(dialog, id);
     ShowItem(dialog);
-    return TRUE;
+    // The reader starts in the body, at its top, nothing selected.
+    SetFocus(GetDlgItem(dialog, IDC_BODY));
+    SendDlgItemMessageA(dialog, IDC_BODY, EM_SETSEL, 0, 0);
+    return FALSE;
 }
 
 // Selecting in either list selects the same attachment in the other.
