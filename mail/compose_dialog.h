@@ -31,6 +31,13 @@ int OpenMailDialog(HWND owner, int mode, const AnsweredItem* item = nullptr);
 // The main window's command 110 and the launcher's メール: a new mail.
 int RunMailDialog(HWND owner);
 
+// What the mail dialog and the dialogs that show a mail share (same control numbers): which
+// attachment list is shown (paths or titles), 切換 between them, and 折返し between the body
+// views, which hands the shown view's text to the other one and returns it.
+int ShownAttachmentList(HWND dialog);
+void SwitchAttachmentList(HWND dialog);
+int SwitchBodyView(HWND dialog, int shown);
+
 // Puts ">" before every line of the editor from the line holding the start of the selection
 // to the line holding its end, as the editor shows them (a wrapped line counts as a line). A
 // selection that ends where a line begins does not take that line in.

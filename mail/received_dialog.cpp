@@ -37,11 +37,6 @@ ReadState* StateOf(HWND dialog) {
     return reinterpret_cast<ReadState*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-int ShownAttachmentList(HWND dialog) {
-    return IsWindowVisible(GetDlgItem(dialog, IDC_ATTACH_TITLES)) ? IDC_ATTACH_TITLES
-                                                                  : IDC_ATTACH_PATHS;
-}
-
 // The attachment of the selected line of the list shown, or null.
 const AttachmentRecord* SelectedAttachment(HWND dialog) {
     const ReadState* state = StateOf(dialog);
@@ -97,12 +92,6 @@ void OnAttachmentSelected(HWND dialog, int list) {
     EnableControl(dialog, IDC_ATTACH_RUN, at >= 0);
 }
 
-void SwitchAttachmentList(HWND dialog) {
-    const bool titles = IsWindowVisible(GetDlgItem(dialog, IDC_ATTACH_TITLES)) != FALSE;
-    ShowControl(dialog, IDC_ATTACH_TITLES, !titles);
-    ShowControl(dialog, IDC_ATTACH_PATHS, titles);
-}
-
 // 複写: a copy of the stored attachment under a name the user picks, the sender's file name
 // proposed.
 void SaveAttachment(HWND dialog) {
@@ -134,17 +123,6 @@ void RunAttachment(HWND dialog) {
     if (attachment) OpenByAssociation(dialog, OwnStoredCopy(ClientStore(), *attachment));
 }
 
-// 折返し: the other view takes the text and is shown.
-void SwitchBodyView(HWND dialog) {
-    ReadState* state = StateOf(dialog);
-    const int other = state->bodyView == IDC_BODY ? IDC_BODY_WRAPPED : IDC_BODY;
-    const std::string text = DialogText(dialog, state->bodyView, std::string::npos);
-    ShowControl(dialog, state->bodyView, false);
-    SetDlgItemTextA(dialog, other, text.c_str());
-    ShowControl(dialog, other, true);
-    state->bodyView = other;
-}
-
 // 返信, 引付返, 転送: the mail dialog answers the mail shown; this dialog closes afterwards,
 // whether a mail was sent or not.
 void Answer(HWND dialog, int mode) {
@@ -172,7 +150,11 @@ void OnCommand(HWND dialog, int id, HWND, UINT code) {
         case IDC_ATTACH_SWITCH: SwitchAttachmentList(dialog); break;
         case IDC_ATTACH_SAVE: SaveAttachment(dialog); break;
         case IDC_ATTACH_RUN: RunAttachment(dialog); break;
-        case IDC_WRAP: SwitchBodyView(dialog); break;
+        case IDC_WRAP: {
+            ReadState* state = StateOf(dialog);
+            state->bodyView = SwitchBodyView(dialog, state->bodyView);
+            break;
+        }
         case IDC_COPY: EditCopy(dialog, IDC_BODY); break;
         case IDC_MAIL_PRINT: PrintEditText(dialog, GetDlgItem(dialog, IDC_BODY), kCaption); break;
         case IDC_MAIL_REPLY: Answer(dialog, kMailReply); break;
