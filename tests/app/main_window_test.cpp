@@ -31,6 +31,12 @@ LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// A window that cannot be created (the platform out of resources, say).
+LRESULT CALLBACK RefusingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) return FALSE;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
 void RegisterStandIns() {
     for (const char* name : {"MoxMemo", "MoxBbs", "MoxRcvList", "MoxMsg"}) {
         WNDCLASSA wc = {};
@@ -343,6 +349,11 @@ TEST(MainWindowLauncher, LabelsClicksDragsKeysAndCommands) {
 TEST(MainWindowLauncher, ARightClickOnTheCaptionActsByRclk) {
     // No received list can open: the new mail shows in the title all the same.
     UnregisterClassA("MoxRcvList", GetModuleHandleA(nullptr));
+    WNDCLASSA refusing = {};
+    refusing.lpfnWndProc = RefusingProc;
+    refusing.hInstance = GetModuleHandleA(nullptr);
+    refusing.lpszClassName = "MoxRcvList";
+    RegisterClassA(&refusing);
     YamadaPc office;
     office.SetUser("001", "Rclk", "1");
     office.SetUser("001", "Minimize", "1");
@@ -376,6 +387,7 @@ TEST(MainWindowLauncher, ARightClickOnTheCaptionActsByRclk) {
         QuitClient(main);
     });
     EXPECT_EQ(code, 0);
+    UnregisterClassA("MoxRcvList", GetModuleHandleA(nullptr));
     RegisterStandIns();
 }
 
