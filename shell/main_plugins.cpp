@@ -1,5 +1,6 @@
 #include "shell/main_plugins.h"
 
+#include "bbs/bbs_window.h"
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
 #include "memo/memo_window.h"
@@ -15,6 +16,7 @@ MainPlugins MakePlugins() {
     p.phoneMemo = RunPhoneMemoEntry;
     p.connectionList = RunConnectionListDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
+    p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;
     return p;
 }
 
