@@ -15,6 +15,7 @@
 #include "shell/window_classes.h"
 #include "store/message_sink.h"
 #include "tests/support/office.h"
+#include "tests/support/print_check.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -220,12 +221,17 @@ TEST(BoardWindow, ReadsFindsUnreadSavesAttachmentsAndActsOnTheLinesOwnPost) {
     EXPECT_NE(pc.User("001", "Left", "Bbs"), "<none>");
 }
 
-// The post dialog new and in update mode, and メール as a reply to the author.
-TEST(BoardWindow, PostsUpdatesAndRepliesByMail) {
+// The post dialog new and in update mode, メール as a reply to the author, and 印刷 and コピー of
+// the body on view.
+TEST(BoardWindow, PostsUpdatesRepliesByMailAndPrints) {
     BoardPc pc;
+    PrinterFacts printer;
+    ASSERT_GT(printer.dpi, 0) << "no printer " << kTestPrinter << ": run scripts/print-queue.sh as root";
+    const std::string job = JobTitle("bbs");
+    std::string pdf;
     TempFolder local("moxlocal");
     WriteRawFile(local.Path("a.doc"), "doc");
-    pc.Post(2, "005", "鈴木の記事", "本文");
+    pc.Post(2, "005", "鈴木の記事", "一行目\r\n\r\n三行目");
     const std::string fifty = std::string("あいうえおかきくけこさしすせそたちつてとなにぬね") + "xy";
     ClearMessages();
 
@@ -297,7 +303,7 @@ TEST(BoardWindow, PostsUpdatesAndRepliesByMail) {
 
         // メール on 鈴木's post: a reply to him.
         SelectLine(w, IDC_BBS_POSTS, 1);
-        ASSERT_TRUE(WaitFor([&] { return Text(w, IDC_TEXT) == "本文"; }));
+        ASSERT_TRUE(WaitFor([&] { return Text(w, IDC_TEXT) == "一行目\r\n\r\n三行目"; }));
         Click(w, IDC_BBS_MAIL);
         HWND mail = WaitForDialog("ミトカ　メール");
         ASSERT_TRUE(mail);
@@ -308,7 +314,31 @@ TEST(BoardWindow, PostsUpdatesAndRepliesByMail) {
         ASSERT_EQ(received.size(), 1u);
         EXPECT_NE(received[0].find("山田太郎"), std::string::npos);
         EXPECT_NE(received[0].find("RE:鈴木の記事"), std::string::npos);
+
+        SendDlgItemMessageA(w, IDC_TEXT, EM_SETSEL, 0, -1);
+        Click(w, IDC_BBS_COPY);
+        ASSERT_TRUE(WaitFor([&] {
+            if (!OpenClipboard(nullptr)) return false;
+            HANDLE data = GetClipboardData(CF_TEXT);
+            const char* text = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+            const bool copied = text && std::string(text) == "一行目\r\n\r\n三行目";
+            if (text) GlobalUnlock(data);
+            CloseClipboard();
+            return copied;
+        }));
+        SetWindowTextA(w, job.c_str());
+        Click(w, IDC_BBS_PRINT);
+        ChoosePrint(1, true);
+        pdf = WaitForPdf(job);
+        SetWindowTextA(w, "ミトカ");
         Click(w, IDCANCEL);
     });
     EXPECT_EQ(shown, 1);
+    std::vector<PagePicture> pages = RenderPages(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    std::vector<double> ink = LineInk(pages[0], printer);
+    EXPECT_EQ(InkedLines(ink), 2);  // the body's lines, the empty second one blank
+    EXPECT_GE(ink[0], 0);
+    EXPECT_LT(ink[1], 0);
+    EXPECT_GE(ink[2], 0);
 }
