@@ -37,6 +37,11 @@ int RunMailDialog(HWND owner);
 int ShownAttachmentList(HWND dialog);
 void SwitchAttachmentList(HWND dialog);
 int SwitchBodyView(HWND dialog, int shown);
+// The attachment chooser of the mail and post dialogs: a file of this PC picked in the platform's
+// file-open dialog "ミトカ　添付ファイル選択"; false when cancelled.
+bool ChooseAttachmentFile(HWND owner, std::string* path);
+// The attachment title dialog (940) for the chosen file: the title typed, possibly empty.
+std::string RunAttachmentTitleDialog(HWND owner, const std::string& path);
 
 // Puts ">" before every line of the editor from the line holding the start of the selection
 // to the line holding its end, as the editor shows them (a wrapped line counts as a line). A

@@ -1,5 +1,6 @@
 #include "shell/main_plugins.h"
 
+#include "bbs/bbs_window.h"
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
 #include "mail/received_window.h"
@@ -17,6 +18,7 @@ MainPlugins MakePlugins() {
     p.connectionList = RunConnectionListDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kRcvList)] = ReceivedListWindowProc;
+    p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;
     return p;
 }
 

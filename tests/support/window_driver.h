@@ -57,6 +57,8 @@ std::vector<std::string> ListLines(HWND dialog, int control);
 void SelectLine(HWND dialog, int control, int index);
 // Adds a line to the selection of a multiple-selection list, as a click with Ctrl does.
 void AddToSelection(HWND dialog, int control, int index);
+// Picks a line of a drop-down list combo box as a user does (the dialog gets the change).
+void SelectComboLine(HWND dialog, int control, int index);
 // Double-clicks a list line: selects it and sends the dialog the double-click notice.
 void DoubleClickLine(HWND dialog, int control, int index);
 bool IsShown(HWND dialog, int control);
