@@ -3,6 +3,8 @@
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
 #include "memo/memo_window.h"
+#include "messages/message_dialog.h"
+#include "messages/message_window.h"
 #include "users/connection_dialog.h"
 
 namespace {
@@ -15,6 +17,8 @@ MainPlugins MakePlugins() {
     p.phoneMemo = RunPhoneMemoEntry;
     p.connectionList = RunConnectionListDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
+    p.message = RunMessageDialog;
+    p.windowProcedures[static_cast<int>(SubWindow::kMsg)] = MessageWindowProc;
     return p;
 }
 
