@@ -39,7 +39,7 @@ rm -f "$work/office/002/login.mox"
 
 printf '[Environment]\r\nVersion=0.28\r\nNetDir=%s\r\nNameNumber=2\r\nAutoLogin=1\r\n' \
   "$(winpath "$work/office")" > "$work/pc/mox.ini"
-printf '[Environment]\r\nMsgCheckSec=1\r\n' > "$work/office/002/mox.ini"
+printf '[Environment]\r\nMsgCheckSec=1\r\nFortune=0\r\n' > "$work/office/002/mox.ini"
 wineserver -k 2>/dev/null || true  # moxctl's server has no display
 
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
@@ -52,13 +52,18 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   MOX_TALLY_FILE="$(winpath "$work/idle.txt")" wine "$build/bin/mox.exe" "$(winpath "$work/pc/mox.ini")" &
   pid=$!
   for i in $(seq 1 300); do [ -f "$work/office/002/login.mox" ] && break; sleep 0.1; done
+  [ -f "$work/office/002/login.mox" ] || { echo "the client did not sign in" >&2; exit 1; }
   sleep 2
   echo "== (a) moxctl message to the take by the message window (MsgCheckSec=1), 20 times"
   for n in $(seq 1 20); do
     start=$(now)
     wine "$build/bin/moxctl.exe" --netdir "$(winpath "$work/office")" --user 1 message --to 2 \
       --text "測定 $n" >/dev/null
-    while [ -f "$work/office/002/message.mox" ]; do sleep 0.01; done
+    i=0
+    while [ -f "$work/office/002/message.mox" ]; do
+      i=$((i + 1)); [ $i -lt 3000 ] || { echo "message $n not taken within 30 s" >&2; exit 1; }
+      sleep 0.01
+    done
     echo $(( ($(now) - start) / 1000000 ))
   done > "$work/times"
   sort -n "$work/times" | awk "{ t[NR] = \$1 } END { printf \"median %d ms, worst %d ms (moxctl start included)\\n\", (t[10] + t[11]) / 2, t[NR] }"
