@@ -69,6 +69,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   sort -n "$work/times" | awk "{ t[NR] = \$1 } END { printf \"median %d ms, worst %d ms (moxctl start included)\\n\", (t[10] + t[11]) / 2, t[NR] }"
   echo "== (c) the idle client with the message window open, $idle s"
   sleep "$idle"
+  # The message window first (no question), then the main window as a user closes it.
+  m=$(xdotool search --name "^ミトカ\$" | head -n 1)
+  if [ -n "$m" ]; then xdotool mousemove --window "$m" 100 10 click 1; sleep 0.3; xdotool key alt+F4; sleep 0.5; fi
   w=$(xdotool search --name "^ミトカ \$" | head -n 1)
   xdotool mousemove --window "$w" 200 10 click 1; sleep 0.3; xdotool key alt+F4; sleep 0.5; xdotool key Return
   wait $pid
