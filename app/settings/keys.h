@@ -9,6 +9,7 @@ inline constexpr char kSectionWave[] = "Wave";
 inline constexpr char kSectionMemo[] = "Memo";
 inline constexpr char kSectionRcvList[] = "RcvList";
 inline constexpr char kSectionBbs[] = "Bbs";
+inline constexpr char kSectionMsg[] = "Msg";
 
 // [Environment] of the local settings file.
 inline constexpr char kKeyVersion[] = "Version";
