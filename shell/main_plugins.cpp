@@ -1,5 +1,7 @@
 #include "shell/main_plugins.h"
 
+#include "board/board_dialogs.h"
+#include "board/bord_window.h"
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
 #include "memo/memo_window.h"
@@ -15,6 +17,11 @@ MainPlugins MakePlugins() {
     p.phoneMemo = RunPhoneMemoEntry;
     p.connectionList = RunConnectionListDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
+    p.destinationList = RunDestinationDialog;
+    p.ownDestinationEntry = RunOwnDestinationEntry;
+    p.windowProcedures[static_cast<int>(SubWindow::kBord)] = BordWindowProc;
+    // The board's ﾒｯｾｰｼﾞ opens whatever the main window's slot opens.
+    BordMessageDialog() = p.message;
     return p;
 }
 
