@@ -18,6 +18,9 @@
 #include "mail/addressee.h"
 #include "mail/mail_store.h"
 #include "mail/phone_dialogs.h"
+#include "board/board_dialogs.h"
+#include "board/bord_store.h"
+#include "board/bord_window.h"
 #include "memo/memo_store.h"
 #include "memo/memo_window.h"
 #include "res/resource.h"
@@ -396,4 +399,69 @@ TEST(Screens, MemoWindow) {
             Click(w, IDCANCEL);
             EXPECT_TRUE(WaitUntilGone(w));
         });
+}
+
+TEST(Screens, InOutBoard) {
+    DemoOffice office;
+    SaveWindowRect("Bord", WindowRectValues{100, 100, 760, 460});
+    const StoreContext yamada = ClientStore();
+    SaveBoardMembers(yamada, {"山田太郎\t001", "佐藤花子\t002", "鈴木一郎\t003"});
+    WriteRawFile(StorePath(yamada, "dest.mox"), "会議室\r\n外出\r\n出張\r\n");
+    WriteRawFile(UserStorePath(yamada, "001", "dest.mox"), "営業二課\r\n");
+    const EntryDate today = EntryDateFromTime(LocalTimeNow());
+    WhereaboutsRecord r = EmptyWhereabouts("山田太郎");
+    r.destination = "横浜支店 第三会議室（新製品の販売計画打合せ）";
+    r.returnHour = 7; r.returnMinute = 12; r.arriveHour = 8; r.arriveMinute = 30;
+    r.leaveHour = 18; r.writer = "山田太郎"; r.written = LocalTimeNow();
+    WriteWhereabouts(yamada, "001", today, today, r);
+    r = EmptyWhereabouts("佐藤花子");
+    r.destination = "外出"; r.note = "直帰"; r.arriveHour = 9; r.leaveHour = 17; r.leaveMinute = 30;
+    r.writer = "鈴木一郎"; r.written = LocalTimeNow();
+    WriteWhereabouts(yamada, "002", today, today, r);
+    auto board = [] {
+        RegisterSubWindowClasses(AppInstance(), [](SubWindow which) -> WNDPROC {
+            return which == SubWindow::kBord ? BordWindowProc : nullptr;
+        });
+        HWND window = CreateSubWindow(AppInstance(), SubWindow::kBord);
+        while (IsWindow(window)) {
+            MSG msg;
+            if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            } else {
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            }
+        }
+        return window ? 1 : 0;
+    };
+    DriveModal(board, [&] {
+        HWND w = WaitForWindow("MoxBord", "ミトカ");
+        ASSERT_TRUE(w);
+        SelectLine(w, IDC_BORD_LIST, 2);
+        Shoot(w, "bord-type2");
+        Click(w, IDC_BORD_SWITCH);
+        Sleep(300);
+        SelectLine(w, IDC_BORD_LIST, 2);
+        Shoot(w, "bord-type1");
+        Click(w, IDC_BORD_SWITCH);
+        PostMessageA(GetDlgItem(w, IDC_BORD_LIST), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+        MessageBoxSeen question = WaitForMessageBox();
+        Shoot(question.box, "bord-present-question");
+        Answer(question, IDCANCEL);
+        DoubleClickLine(w, IDC_BORD_LIST, 1);
+        HWND d = WaitForDialog(EntryDialogTitle(today));
+        ASSERT_TRUE(d);
+        Shoot(d, "bord-entry-310");
+        Click(d, IDC_ENTRY_CANCEL);
+        EXPECT_TRUE(WaitUntilGone(d));
+        Click(w, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(w));
+    });
+    DriveModal([] { return RunDestinationDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　行先登録");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_DEST_NEW, "本社");
+        Shoot(d, "destinations-320");
+        Click(d, IDCANCEL);
+    });
 }
