@@ -17,6 +17,7 @@
 #include "store/message_sink.h"
 #include "store/names.h"
 #include "tests/support/office.h"
+#include "tests/support/print_check.h"
 #include "tests/support/window_driver.h"
 
 namespace mf = memo_field;
@@ -218,4 +219,44 @@ TEST(MemoWindow, AMalformedListAndAFailedNumberStoreNothingAndKeepTheText) {
     EXPECT_EQ(ReadRawFile(pc.File("memolst.mox")), std::string(300, 'm'));
     for (const std::string& name : ListFolder(pc.store.Path("001")))
         EXPECT_NE(name.compare(0, 4, "mem0"), 0) << name;
+}
+
+TEST(MemoWindow, PrintsTheShownBodyOnTheRealPrinter) {
+    MemoPc pc;
+    PrinterFacts printer;
+    ASSERT_GT(printer.dpi, 0) << "no printer " << kTestPrinter << ": run scripts/print-queue.sh as root";
+    MemoRecord memo;
+    memo.shiftFlag = kShiftOrdinary;
+    memo.writerNumber = 1;
+    memo.writerName = "山田太郎";
+    memo.number = 1;
+    memo.subject = "会議のメモ";
+    WriteRawFile(pc.File("memolst.mox"), EncodeMemoRecord(memo));
+    WriteRawFile(pc.File("mem0001.txt"), Shifted("一行目\r\n二行目\r\n\r\n四行目"));
+    // The spooler names the job after the window's title; a title of its own finds its PDF.
+    const std::string job = JobTitle("memo");
+    std::string pdf;
+    int shown = DriveModal(RunMemoWindow, [&] {
+        HWND w = WaitForWindow("MoxMemo", "ミトカ");
+        ASSERT_TRUE(w);
+        SelectLine(w, IDC_MEMO_LIST, 0);
+        ASSERT_TRUE(WaitFor([&] { return Text(w, IDC_TEXT) == "一行目\r\n二行目\r\n\r\n四行目"; }))
+            << Text(w, IDC_TEXT);
+        EXPECT_TRUE(IsEnabled(w, IDC_MEMO_PRINT));
+        SetWindowTextA(w, job.c_str());
+        Click(w, IDC_MEMO_PRINT);
+        ChoosePrint(1, true);
+        pdf = WaitForPdf(job);  // the job has ended: the window is the user's again
+        SetWindowTextA(w, "ミトカ");
+        Click(w, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(w));
+    });
+    EXPECT_EQ(shown, 1);
+    std::vector<PagePicture> pages = RenderPages(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    std::vector<double> ink = LineInk(pages[0], printer);
+    EXPECT_EQ(InkedLines(ink), 3);  // the body's lines, the empty third one blank
+    EXPECT_GE(ink[0], 0);
+    EXPECT_LT(ink[2], 0);
+    EXPECT_GE(ink[3], 0);
 }
