@@ -444,6 +444,8 @@ TEST(Screens, InOutBoard) {
         SelectLine(w, IDC_BORD_LIST, 2);
         Shoot(w, "bord-type1");
         Click(w, IDC_BORD_SWITCH);
+        Sleep(300);
+        SelectLine(w, IDC_BORD_LIST, 2);
         PostMessageA(GetDlgItem(w, IDC_BORD_LIST), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
         MessageBoxSeen question = WaitForMessageBox();
         Shoot(question.box, "bord-present-question");
