@@ -26,4 +26,5 @@
 #include "res/compose_ids.h"
 #include "res/phone_ids.h"
 #include "res/memo_ids.h"
+#include "res/bbs_ids.h"
 #include "res/board_ids.h"

@@ -1,5 +1,6 @@
 #include "shell/main_plugins.h"
 
+#include "bbs/bbs_window.h"
 #include "board/board_dialogs.h"
 #include "board/bord_window.h"
 #include "mail/compose_dialog.h"
@@ -17,6 +18,7 @@ MainPlugins MakePlugins() {
     p.phoneMemo = RunPhoneMemoEntry;
     p.connectionList = RunConnectionListDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
+    p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;
     p.destinationList = RunDestinationDialog;
     p.ownDestinationEntry = RunOwnDestinationEntry;
     p.windowProcedures[static_cast<int>(SubWindow::kBord)] = BordWindowProc;
