@@ -468,6 +468,7 @@ TEST(Screens, InOutBoard) {
         Shoot(d, "destinations-320");
         Click(d, IDCANCEL);
     });
+}
 
 TEST(Screens, BoardWindow) {
     DemoOffice office;
