@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,12 +20,6 @@
 namespace {
 
 const char kEntryTitle[] = "ミトカ　チャット";
-
-bool Eventually(const std::function<bool()>& done) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < kWindowWaitMs; Sleep(20))
-        if (done()) return true;
-    return done();
-}
 
 // The text of a control of another process, asked with WM_GETTEXT.
 std::string ControlText(HWND window, int control) {
@@ -71,14 +64,14 @@ struct ChatPc {
     void Say(const std::string& text) {
         SetText(chat, IDC_CHAT_INPUT, text);
         PostMessageA(GetDlgItem(chat, IDC_CHAT_INPUT), WM_CHAR, '\r', 0);
-        EXPECT_TRUE(Eventually([&] { return ControlText(chat, IDC_CHAT_INPUT).empty(); }));
+        EXPECT_TRUE(WaitFor([&] { return ControlText(chat, IDC_CHAT_INPUT).empty(); }));
     }
     std::string Shown() const { return ControlText(chat, IDC_TEXT); }
     bool Shows(const std::string& text) const {
-        return Eventually([&] { return Shown() == text; });
+        return WaitFor([&] { return Shown() == text; });
     }
     bool Lists(const std::vector<std::string>& names) const {
-        return Eventually([&] { return ListLines(chat, IDC_CHAT_MEMBERS) == names; });
+        return WaitFor([&] { return ListLines(chat, IDC_CHAT_MEMBERS) == names; });
     }
 };
 
