@@ -12,19 +12,8 @@ const char kChatFolder[] = "CHA";
 // Bytes before the read position that a poll compares with those it showed last.
 const size_t kTailBytes = 64;
 
-// A last leaver marks the member list for deletion an instant before closing it; an open in
-// that instant is refused as denied, not as busy. Tried again a few times: the file is gone then.
-OpenResult OpenChatAppend(const std::string& path) {
-    OpenResult opened = StoreOpenAppend(path);
-    for (int attempt = 0; attempt < 50 && opened.error == kErrAccessDenied; ++attempt) {
-        StorePause(1);
-        opened = StoreOpenAppend(path);
-    }
-    return opened;
-}
-
 bool AppendToLog(const StoreContext& store, const std::string& plainLine) {
-    StoreFile log(OpenChatAppend(ChatLogPath(store)));
+    StoreFile log(StoreOpenAppendPastDelete(ChatLogPath(store)));
     return log.IsOpen() && StoreAppendWhole(log.Get(), StoredChatText(plainLine));
 }
 
@@ -45,12 +34,12 @@ std::string ChatMembersPath(const StoreContext& store) {
 bool EnterChat(const StoreContext& store, const std::string& handle, ChatView* view) {
     const std::string name = CutSjis(handle, kChatHandleMax);
     {
-        StoreFile members(OpenChatAppend(ChatMembersPath(store)));
+        StoreFile members(StoreOpenAppendPastDelete(ChatMembersPath(store)));
         if (!members.IsOpen()) return false;
         const std::string record = EncodeRegistryRecord(MakeRegistryRecord(name, store.user, ""));
         if (!StoreAppendWhole(members.Get(), record)) return false;
     }
-    StoreFile log(OpenChatAppend(ChatLogPath(store)));
+    StoreFile log(StoreOpenAppendPastDelete(ChatLogPath(store)));
     if (!log.IsOpen()) return true;
     const long size = StoreSize(log.Get());
     view->readPosition = size > 0 ? size : 0;

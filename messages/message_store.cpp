@@ -8,17 +8,6 @@ namespace {
 
 const char kMessageFile[] = "message.mox";
 
-// A peer's take marks the file for deletion an instant before it closes it; an open in that
-// instant is refused as denied, not as busy. Tried again a few times: the file is gone then.
-OpenResult OpenForAppend(const std::string& path) {
-    OpenResult opened = StoreOpenAppend(path);
-    for (int attempt = 0; attempt < 50 && opened.error == kErrAccessDenied; ++attempt) {
-        StorePause(1);
-        opened = StoreOpenAppend(path);
-    }
-    return opened;
-}
-
 }  // namespace
 
 std::string MessageFilePath(const StoreContext& store, const std::string& numberText) {
@@ -29,7 +18,7 @@ bool DeliverMessage(const StoreContext& store, const std::string& senderName,
                     const std::string& numberText, const std::string& text, int hour, int minute) {
     const std::string entry =
         StoredMessageEntry(FormatMessageEntry(hour, minute, senderName, text));
-    StoreFile file(OpenForAppend(MessageFilePath(store, numberText)));
+    StoreFile file(StoreOpenAppendPastDelete(MessageFilePath(store, numberText)));
     if (!file.IsOpen()) return false;
     return StoreAppendWhole(file.Get(), entry);
 }

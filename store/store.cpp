@@ -178,6 +178,15 @@ OpenResult StoreOpenAppend(const std::string& path) {
     return opened;
 }
 
+OpenResult StoreOpenAppendPastDelete(const std::string& path) {
+    OpenResult opened = StoreOpenAppend(path);
+    for (int attempt = 0; attempt < 50 && opened.error == kErrAccessDenied; ++attempt) {
+        StorePause(1);
+        opened = StoreOpenAppend(path);
+    }
+    return opened;
+}
+
 long StoreRead(StoreHandle handle, void* buffer, size_t count) {
     DWORD got = 0;
     ++Tally().reads;

@@ -120,6 +120,10 @@ TakenFile TakeStoreFile(const std::string& path);
 // Marks a file held through a kOpenTake open for deletion when the handle is closed: peers
 // that wait for the file meanwhile find it gone and start a new one.
 bool StoreDeleteOnClose(StoreHandle handle);
+// StoreOpenAppend for a file that a peer may be taking or deleting on close: an open in the
+// instant between the mark and the close is refused as denied, not as busy, so it is tried again
+// a few times (the file is gone then, and a new one is started).
+OpenResult StoreOpenAppendPastDelete(const std::string& path);
 
 // Opens path for reading, reads it whole and closes it. False when it cannot be opened or read.
 bool ReadStoreFile(const std::string& path, std::string& out);
