@@ -4,6 +4,7 @@
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
 #include "mail/received_window.h"
+#include "mail/sent_window.h"
 #include "memo/memo_window.h"
 #include "users/connection_dialog.h"
 
@@ -18,6 +19,7 @@ MainPlugins MakePlugins() {
     p.connectionList = RunConnectionListDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kRcvList)] = ReceivedListWindowProc;
+    p.windowProcedures[static_cast<int>(SubWindow::kSndList)] = SentListWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;
     return p;
 }
