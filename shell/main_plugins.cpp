@@ -6,6 +6,8 @@
 #include "mail/received_window.h"
 #include "mail/sent_window.h"
 #include "memo/memo_window.h"
+#include "messages/message_dialog.h"
+#include "messages/message_window.h"
 #include "users/connection_dialog.h"
 
 namespace {
@@ -21,6 +23,8 @@ MainPlugins MakePlugins() {
     p.windowProcedures[static_cast<int>(SubWindow::kRcvList)] = ReceivedListWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kSndList)] = SentListWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;
+    p.message = RunMessageDialog;
+    p.windowProcedures[static_cast<int>(SubWindow::kMsg)] = MessageWindowProc;
     return p;
 }
 

@@ -382,7 +382,12 @@ void OnTimer(HWND window, UINT id) {
         if (list) SendMessageA(list, kMsgNewsArrived, 0, 0);
         else SetMainTitle(window, true);
     }
-    if (answer.messageNews) OpenSubWindow(SubWindow::kMsg, true);
+    if (answer.messageNews) {
+        // Raising a window that is active already gives it no focus, and the focus is what
+        // makes it take the file: give it the focus outright.
+        HWND messages = OpenSubWindow(SubWindow::kMsg, true);
+        if (messages) SetFocus(messages);
+    }
     if (answer.driveGone) PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 

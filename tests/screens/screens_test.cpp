@@ -24,9 +24,14 @@
 #include "mail/sent_window.h"
 #include "memo/memo_store.h"
 #include "memo/memo_window.h"
+#include "messages/message_dialog.h"
+#include "messages/message_store.h"
+#include "messages/message_window.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
 #include "shell/plumbing.h"
+#include "shell/message_box.h"
+#include "store/message_sink.h"
 #include "shell/window_classes.h"
 #include "store/store.h"
 #include "tests/support/client_here.h"
@@ -592,4 +597,36 @@ TEST(Screens, BoardWindow) {
             Click(w, IDCANCEL);
             EXPECT_TRUE(WaitUntilGone(w));
         });
+}
+
+TEST(Screens, Messages) {
+    DemoOffice office;
+    RememberedAddressee() = "002";
+    MarkSignedIn(StoreContext{LocalSettings().netDir, 2});
+    MessageSink previousSink = SetMessageSink(ShowInMessageBox);
+    DriveModal([] { return RunMessageDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　メッセージ送信");
+        ASSERT_TRUE(d);
+        SendMessageA(GetDlgItem(d, IDC_RECIPIENTS), LB_SETSEL, TRUE, 2);
+        SetText(d, IDC_TEXT, "会議は十時からに変更です。\r\n資料は各自お持ちください。");
+        Shoot(d, "message-950");
+        SendMessageA(GetDlgItem(d, IDC_RECIPIENTS), LB_SETSEL, FALSE, 1);
+        Click(d, IDOK);
+        MessageBoxSeen notRunning = WaitForMessageBox();
+        Shoot(notRunning.box, "message-not-running");
+        Answer(notRunning, IDOK);
+    });
+    SetMessageSink(previousSink);
+    // Two messages waiting for 山田太郎, from two colleagues.
+    DeliverMessage(office.Office(), "佐藤花子", "001", "了解しました。", 9, 5);
+    DeliverMessage(office.Office(), "鈴木一郎", "001",
+                   "お客様がお見えです。\r\n受付までお願いします。", 9, 12);
+    SaveWindowRect("Msg", WindowRectValues{200, 150, 600, 450});
+    DriveModal([] { return RunSubWindowHere(SubWindow::kMsg, MessageWindowProc); }, [&] {
+        HWND w = WaitForWindow("MoxMsg", "ミトカ");
+        ASSERT_TRUE(w);
+        Shoot(w, "message-window");
+        Click(w, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(w));
+    });
 }
