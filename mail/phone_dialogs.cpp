@@ -114,10 +114,18 @@ INT_PTR CALLBACK EntryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 // ---- the phone-memo dialog (901) ----
 
+// Which memo the dialog shows: a line of the own received or sent list.
+struct MemoLine {
+    int listKind = kListReceived;
+    long index = 0;
+    const std::string* identity = nullptr;
+};
+
 BOOL MemoOnInitDialog(HWND dialog, HWND, LPARAM param) {
+    const MemoLine* line = reinterpret_cast<const MemoLine*>(param);
     CentreWindow(dialog);
     SetMemoFonts(dialog);
-    ShowPhoneMemo(dialog, ClientStore().UserFolder(), static_cast<long>(param));
+    ShowPhoneMemo(dialog, ClientStore().UserFolder(), line->index, line->identity, line->listKind);
     return TRUE;
 }
 
@@ -206,11 +214,11 @@ int OpenPhoneMemoEntry(HWND owner, CallClock clock) {
 int RunPhoneMemoEntry(HWND owner) { return OpenPhoneMemoEntry(owner); }
 
 bool ShowPhoneMemo(HWND dialog, const std::string& folder, long index,
-                   const std::string* identity) {
+                   const std::string* identity, int listKind) {
     PhoneMemoShown memo;
     {
         WaitCursor wait;
-        memo = ReadPhoneMemo(ClientStore(), folder, index, identity);
+        memo = ReadPhoneMemo(ClientStore(), folder, index, identity, listKind);
     }
     if (!memo.found) return false;
     const MailRecord& r = memo.record;
@@ -223,8 +231,14 @@ bool ShowPhoneMemo(HWND dialog, const std::string& folder, long index,
     return true;
 }
 
-void ShowReceivedPhoneMemo(HWND owner, long index) {
-    RunDialog(IDD_PHONE_MEMO, owner, MemoProc, static_cast<LPARAM>(index));
+void ShowReceivedPhoneMemo(HWND owner, long index, const std::string* identity) {
+    MemoLine line{kListReceived, index, identity};
+    RunDialog(IDD_PHONE_MEMO, owner, MemoProc, reinterpret_cast<LPARAM>(&line));
+}
+
+void ShowSentPhoneMemo(HWND owner, long index, const std::string* identity) {
+    MemoLine line{kListSent, index, identity};
+    RunDialog(IDD_PHONE_MEMO, owner, MemoProc, reinterpret_cast<LPARAM>(&line));
 }
 
 void ShowColleaguePhoneMemos(HWND owner, const std::string& userNumberText) {

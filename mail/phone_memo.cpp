@@ -1,40 +1,25 @@
 #include "mail/phone_memo.h"
 
+#include "store/lists/list_file.h"
 #include "store/names.h"
 #include "store/store.h"
 
-namespace {
-
-// The record with this identity, newest first, from a whole read of the list; "" when none.
-std::string FindByIdentity(const std::string& path, const std::string& identity) {
-    std::string bytes;
-    if (!ReadStoreFile(path, bytes) || bytes.size() % kListRecordSize != 0) return std::string();
-    for (size_t at = bytes.size(); at >= kListRecordSize; at -= kListRecordSize) {
-        const unsigned char* record =
-            reinterpret_cast<const unsigned char*>(bytes.data()) + at - kListRecordSize;
-        if (RecordIdentity(record) == identity)
-            return bytes.substr(at - kListRecordSize, kListRecordSize);
-    }
-    return std::string();
-}
-
-}  // namespace
-
 PhoneMemoShown ReadPhoneMemo(const StoreContext& store, const std::string& folder, long index,
-                             const std::string* identity) {
+                             const std::string* identity, int listKind) {
     PhoneMemoShown shown;
-    const std::string path = UserStorePath(store, folder, ListFileName(kListReceived));
+    const bool sent = listKind == kListSent;
     std::string bytes;
-    if (!ReadListRecord(path, index, &bytes) ||
-        (identity &&
-         RecordIdentity(reinterpret_cast<const unsigned char*>(bytes.data())) != *identity))
-        bytes = identity ? FindByIdentity(path, *identity) : std::string();
-    if (bytes.size() != kListRecordSize) return shown;
+    if (!FindListRecord(UserStorePath(store, folder, ListFileName(sent ? kListSent : kListReceived)),
+                        index, identity, &bytes))
+        return shown;
     shown.record = DecodeMailRecord(bytes);
     if (shown.record.kind != kItemPhoneMemo) return shown;
     shown.found = true;
+    // The received copy's body is named by the received number, the sender's by the sent one.
     shown.body = LoadItemBody(
-        NumberedFileName(store, folder, shown.record.receivedNumber, kPrefixRcv, kExtTxt),
+        NumberedFileName(store, folder,
+                         sent ? shown.record.sentNumber : shown.record.receivedNumber,
+                         sent ? kPrefixSnd : kPrefixRcv, kExtTxt),
         shown.record.shiftFlag);
     return shown;
 }

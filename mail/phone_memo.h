@@ -11,9 +11,11 @@ struct PhoneMemoShown {
     ItemBody body;       // the free text
 };
 
-// The phone memo at index of the folder's received list, with its body. With identity (the
+// The phone memo at index of the folder's received list (with kListSent: of its sent list, the
+// copy its sender keeps), with its body. With identity (the
 // loaded line's), the memo is found by it even when the colleague's list has changed since it
 // was loaded. Only a phone memo is ever shown: a record that has moved under a stale index may
 // be a mail, and a colleague must not read another's (perhaps confidential) mail this way.
 PhoneMemoShown ReadPhoneMemo(const StoreContext& store, const std::string& folder, long index,
-                             const std::string* identity = nullptr);
+                             const std::string* identity = nullptr,
+                             int listKind = kListReceived);

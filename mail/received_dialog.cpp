@@ -1,6 +1,9 @@
 // The received-mail dialog (931): one mail of the own received list with its attachments, and
-// the answers that start from it.
+// the answers that start from it. The sent-mail dialog is the same template showing the
+// sender's own copy: no answers, and its attachments listed for information only (the stored
+// copies are in the recipient's folder, not in the sender's).
 #include "mail/received_window.h"
+#include "mail/sent_window.h"
 
 #include <commdlg.h>
 #include <windowsx.h>
@@ -27,6 +30,7 @@ namespace {
 constexpr size_t kPathBuffer = 256;
 
 struct ReadState {
+    int listKind = kListReceived;  // or kListSent: the sender's own copy
     long index = 0;
     const std::string* identity = nullptr;
     MailItemShown item;
@@ -49,14 +53,15 @@ void ShowItem(HWND dialog) {
     ReadState* state = StateOf(dialog);
     {
         WaitCursor busy;
-        state->item = ReadMailItem(ClientStore(), kListReceived, state->index, state->identity);
+        state->item = ReadMailItem(ClientStore(), state->listKind, state->index, state->identity);
     }
     const MailItemShown& item = state->item;
     if (item.found) {
         const MailRecord& r = item.record;
         SetDlgItemTextA(dialog, IDC_MAIL_TIME, CallTimeText(r.sentTime).c_str());
         SetDlgItemTextA(dialog, IDC_SUBJECT, r.subject.c_str());
-        SetDlgItemTextA(dialog, IDC_MAIL_FROM, (r.userName + "様から").c_str());
+        SetDlgItemTextA(dialog, IDC_MAIL_FROM,
+                        (r.userName + (state->listKind == kListSent ? "様へ" : "様から")).c_str());
         RememberAddressee(r.userNumber);
     }
     SetDlgItemTextA(dialog, IDC_BODY, item.body.text.c_str());
@@ -75,6 +80,9 @@ BOOL OnInitDialog(HWND dialog, HWND, LPARAM param) {
     SetWindowLongPtrA(dialog, DWLP_USER, param);
     CentreWindow(dialog);
     for (int id : {IDC_SUBJECT, IDC_BODY, IDC_BODY_WRAPPED}) SetFixedFont(dialog, id);
+    if (StateOf(dialog)->listKind == kListSent)
+        for (int id : {IDC_MAIL_REPLY, IDC_MAIL_REPLY_QUOTED, IDC_MAIL_FORWARD})
+            ShowControl(dialog, id, false);
     ShowItem(dialog);
     // The reader starts in the body, at its top, nothing selected.
     SetFocus(GetDlgItem(dialog, IDC_BODY));
@@ -88,6 +96,7 @@ void OnAttachmentSelected(HWND dialog, int list) {
     const int other = list == IDC_ATTACH_TITLES ? IDC_ATTACH_PATHS : IDC_ATTACH_TITLES;
     ListSelect(dialog, other, static_cast<int>(at));
     ListSelect(dialog, IDC_ATTACH_STORED, static_cast<int>(at));
+    if (StateOf(dialog)->listKind == kListSent) return;  // nothing of them is here to save or run
     EnableControl(dialog, IDC_ATTACH_SAVE, at >= 0);
     EnableControl(dialog, IDC_ATTACH_RUN, at >= 0);
 }
@@ -96,7 +105,7 @@ void OnAttachmentSelected(HWND dialog, int list) {
 // proposed.
 void SaveAttachment(HWND dialog) {
     const AttachmentRecord* attachment = SelectedAttachment(dialog);
-    if (!attachment) return;
+    if (!attachment || StateOf(dialog)->listKind == kListSent) return;
     const std::string source = OwnStoredCopy(ClientStore(), *attachment);
     const std::string filter = FileFilter(AttachmentFilterText(PathExtension(attachment->storedPath)));
     char file[kPathBuffer] = "";
@@ -120,13 +129,14 @@ void SaveAttachment(HWND dialog) {
 
 void RunAttachment(HWND dialog) {
     const AttachmentRecord* attachment = SelectedAttachment(dialog);
-    if (attachment) OpenByAssociation(dialog, OwnStoredCopy(ClientStore(), *attachment));
+    if (attachment && StateOf(dialog)->listKind != kListSent) OpenByAssociation(dialog, OwnStoredCopy(ClientStore(), *attachment));
 }
 
 // 返信, 引付返, 転送: the mail dialog answers the mail shown; this dialog closes afterwards,
 // whether a mail was sent or not.
 void Answer(HWND dialog, int mode) {
     const ReadState* state = StateOf(dialog);
+    if (state->listKind == kListSent) return;  // the sender's own copy is not answered
     AnsweredItem answered;
     answered.subject = DialogText(dialog, IDC_SUBJECT, 2 * kSubjectTextMax + 1);
     answered.body = DialogText(dialog, IDC_BODY, std::string::npos);
@@ -155,7 +165,11 @@ void OnCommand(HWND dialog, int id, HWND, UINT code) {
             state->bodyView = SwitchBodyView(dialog, state->bodyView);
             break;
         }
-        case IDC_COPY: EditCopy(dialog, IDC_BODY); break;
+        // The received dialog copies from the unwrapped view; the sent one from the view shown.
+        case IDC_COPY:
+            EditCopy(dialog, StateOf(dialog)->listKind == kListSent ? StateOf(dialog)->bodyView
+                                                                    : IDC_BODY);
+            break;
         case IDC_MAIL_PRINT: PrintEditText(dialog, GetDlgItem(dialog, IDC_BODY), kCaption); break;
         case IDC_MAIL_REPLY: Answer(dialog, kMailReply); break;
         case IDC_MAIL_REPLY_QUOTED: Answer(dialog, kMailReplyQuoted); break;
@@ -176,6 +190,14 @@ INT_PTR CALLBACK ReadProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
 
 void ShowReceivedMail(HWND owner, long index, const std::string* identity) {
     ReadState state;
+    state.index = index;
+    state.identity = identity;
+    RunDialog(IDD_MAIL_READ, owner, ReadProc, reinterpret_cast<LPARAM>(&state));
+}
+
+void ShowSentMail(HWND owner, long index, const std::string* identity) {
+    ReadState state;
+    state.listKind = kListSent;
     state.index = index;
     state.identity = identity;
     RunDialog(IDD_MAIL_READ, owner, ReadProc, reinterpret_cast<LPARAM>(&state));

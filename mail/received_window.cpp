@@ -95,7 +95,7 @@ int OpenReceivedItem(HWND window, int listControl) {
     if (IsConfidential(opened.record.shiftFlag) &&
         !RunPasswordCheckDialog(window, CurrentUser().password))
         return 1;
-    if (opened.record.kind == kItemPhoneMemo) ShowReceivedPhoneMemo(window, line.index);
+    if (opened.record.kind == kItemPhoneMemo) ShowReceivedPhoneMemo(window, line.index, &line.identity);
     else if (opened.record.kind == kItemMail) ShowReceivedMail(window, line.index, &line.identity);
     return 1;
 }

@@ -7,6 +7,7 @@
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
 #include "mail/received_window.h"
+#include "mail/sent_window.h"
 #include "memo/memo_window.h"
 #include "messages/message_dialog.h"
 #include "messages/message_window.h"
@@ -23,6 +24,7 @@ MainPlugins MakePlugins() {
     p.connectionList = RunConnectionListDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kRcvList)] = ReceivedListWindowProc;
+    p.windowProcedures[static_cast<int>(SubWindow::kSndList)] = SentListWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;
     p.message = RunMessageDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMsg)] = MessageWindowProc;

@@ -8,6 +8,7 @@ inline constexpr char kSectionWave[] = "Wave";
 // The remembered rectangles of the sub-windows (per-user settings).
 inline constexpr char kSectionMemo[] = "Memo";
 inline constexpr char kSectionRcvList[] = "RcvList";
+inline constexpr char kSectionSndList[] = "SndList";
 inline constexpr char kSectionBbs[] = "Bbs";
 inline constexpr char kSectionMsg[] = "Msg";
 inline constexpr char kSectionBord[] = "Bord";

@@ -408,6 +408,12 @@ TEST(MainWindowProcess, NewMailMarksTheTitleAndTheListCommandClearsIt) {
     EXPECT_FALSE(RawFileExists(office.store.Path("001\\mail.mox")));
     PostMessageA(main, WM_COMMAND, CMD_RECEIVED, 0);
     EXPECT_EQ(WaitForWindow("Mox", kMainTitle, a.Pid()), main);
+    // 送信簿 opens the sent list once; asked again, it brings that one up.
+    PostMessageA(main, WM_COMMAND, CMD_SENT, 0);
+    EXPECT_TRUE(WaitForWindow("MoxSndList", "ミトカ", a.Pid()));
+    PostMessageA(main, WM_COMMAND, CMD_SENT, 0);
+    Sleep(500);
+    EXPECT_EQ(FindWindows("MoxSndList", a.Pid()).size(), 1u);
     // Cancel keeps A running and signed in; OK signs it out.
     PostMessageA(main, WM_CLOSE, 0, 0);
     MessageBoxSeen question = WaitForMessageBox(a.Pid());

@@ -198,6 +198,13 @@ TEST(PhoneMemo, WrittenAtTheCallSentLaterShownAndReadByAColleague) {
         EXPECT_EQ(Shown(d), " 1月 5日  9時 5分|田中|03-1234-5678|000|至急お願いします|山田太郎");
         Click(d, IDCANCEL);
     });
+    // His own copy of the memo to 鈴木一郎 (record 1 of his sent list) names the recipient.
+    DriveModal([] { ShowSentPhoneMemo(nullptr, 1); return 0; }, [] {
+        HWND d = WaitForDialog(kPhoneTitle);
+        ASSERT_TRUE(d);
+        EXPECT_EQ(Shown(d), " 1月 5日  9時 5分|田中|03-1234-5678|000|至急お願いします|鈴木一郎");
+        Click(d, IDCANCEL);
+    });
     EXPECT_EQ(ReadRawFile(office.store.Path("003\\rcvlst.mox")) +
                   ReadRawFile(office.store.Path("001\\sndlst.mox")) +
                   ReadRawFile(office.store.Path("002\\sndlst.mox")),

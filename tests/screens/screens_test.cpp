@@ -21,6 +21,7 @@
 #include "mail/mail_store.h"
 #include "mail/phone_dialogs.h"
 #include "mail/received_window.h"
+#include "mail/sent_window.h"
 #include "board/board_dialogs.h"
 #include "board/bord_store.h"
 #include "board/bord_window.h"
@@ -458,6 +459,72 @@ TEST(Screens, ReceivedMail) {
         SelectLine(d, IDC_ATTACH_TITLES, 0);
         Shoot(d, "received-mail-931");
         Click(d, IDCANCEL);
+    });
+    UserSettings().confidentialColor = 0;
+}
+
+TEST(Screens, SentMail) {
+    DemoOffice office;
+    SaveWindowRect("SndList", WindowRectValues{100, 100, 700, 400});
+    UserSettings().confidentialColor = 1;
+    TempFolder files("moxshot");
+    WriteRawFile(files.Path("議事録.txt"), "第3回定例会議\r\n");
+    WriteRawFile(files.Path("予算.xls"), "budget");
+    StoreContext sato = office.Office(), suzuki = office.Office();
+    sato.user = 2;
+    suzuki.user = 3;
+    // 山田太郎 sent a report that 佐藤花子 read, a phone memo that 鈴木一郎 deleted, the
+    // meeting papers to both, and a confidential mail to 鈴木一郎.
+    OutgoingItem item;
+    item.sentTime = LocalTimeNow();
+    item.subject = "週報";
+    item.body = "今週の作業をまとめました。";
+    DeliverItem(ClientStore(), "山田太郎", {Party{2, "佐藤花子"}}, item);
+    MarkItemOpened(sato, 0);
+    item.kind = kItemPhoneMemo;
+    item.subject = "株式会社東西商事　田中";
+    item.phone = "03-1234-5678";
+    item.request = kRequestCallBack;
+    item.body = "見積書の件で折り返しお電話ください。";
+    DeliverItem(ClientStore(), "山田太郎", {Party{3, "鈴木一郎"}}, item);
+    DeleteListEntry(suzuki, MailListKind(kListReceived), "003", 1, 0);
+    item = OutgoingItem();
+    item.sentTime = LocalTimeNow();
+    item.subject = "会議の資料";
+    item.body = "明日の会議の資料を送ります。\r\n議事録と予算案を添付しました。";
+    item.attachments = {{files.Path("議事録.txt"), "第3回議事録"}, {files.Path("予算.xls"), ""}};
+    DeliverItem(ClientStore(), "山田太郎", {Party{2, "佐藤花子"}, Party{3, "鈴木一郎"}}, item);
+    item = OutgoingItem();
+    item.sentTime = LocalTimeNow();
+    item.subject = "人事異動の件";
+    item.body = "内示の内容です。";
+    item.confidential = true;
+    DeliverItem(ClientStore(), "山田太郎", {Party{3, "鈴木一郎"}}, item);
+    DriveModal([] { ShowSentMail(nullptr, 2); return 0; }, [&] {
+        HWND d = WaitForDialog("ミトカ　メール");
+        ASSERT_TRUE(d);
+        SelectLine(d, IDC_ATTACH_TITLES, 0);
+        Shoot(d, "sent-mail-931");
+        Click(d, IDCANCEL);
+    });
+    DriveModal([] { ShowSentPhoneMemo(nullptr, 1); return 0; }, [&] {
+        HWND d = WaitForDialog("ミトカ　電話メモ");
+        ASSERT_TRUE(d);
+        Shoot(d, "sent-phone-memo");
+        Click(d, IDCANCEL);
+    });
+    DriveModal([] { return RunSubWindowHere(SubWindow::kSndList, SentListWindowProc); }, [&] {
+        HWND w = WaitForWindow("MoxSndList", "ミトカ");
+        ASSERT_TRUE(w);
+        SelectLine(w, IDC_MAIL_LIST, 1);
+        Shoot(w, "sent-list");
+        Click(w, IDC_MAIL_DELETE);
+        ExpectMessageBox("削除しますか？", MessageBoxSeen::kQuestion, IDOK);
+        MessageBoxSeen retract = WaitForMessageBox();
+        Shoot(retract.box, "sent-retract-question");
+        Answer(retract, IDNO);
+        Click(w, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(w));
     });
     UserSettings().confidentialColor = 0;
 }
