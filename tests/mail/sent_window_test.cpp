@@ -31,12 +31,6 @@ MOX_WORKER(sato_client) {
     return RunSubWindowHere(SubWindow::kRcvList, ReceivedListWindowProc);
 }
 
-bool WaitFor(const std::function<bool()>& done) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < kWindowWaitMs; Sleep(20))
-        if (done()) return true;
-    return done();
-}
-
 // The status texts of a list window's lines, top first (the kind and confidential digits kept).
 std::vector<std::string> Statuses(HWND window) {
     std::vector<std::string> statuses;
