@@ -1,5 +1,6 @@
 #include "shell/main_plugins.h"
 
+#include "calendar/calendar_window.h"
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
 #include "memo/memo_window.h"
@@ -15,6 +16,8 @@ MainPlugins MakePlugins() {
     p.phoneMemo = RunPhoneMemoEntry;
     p.connectionList = RunConnectionListDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
+    p.windowProcedures[static_cast<int>(SubWindow::kCale)] = CalendarWindowProc;
+    p.windowProcedures[static_cast<int>(SubWindow::kCaleMonth)] = CalendarGridProc;
     return p;
 }
 
