@@ -67,11 +67,17 @@ void FillList(HWND calendar, const ScheduleRead& read) {
     const std::vector<int> stops = ListTabStops(kListSchedule);
     SendDlgItemMessageA(calendar, IDC_CALE_LIST, LB_SETTABSTOPS, stops.size(),
                         reinterpret_cast<LPARAM>(stops.data()));
+    // Drawn once when filled: a list that redraws its scroll bar at every line takes seconds for
+    // a busy day.
+    HWND list = GetDlgItem(calendar, IDC_CALE_LIST);
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     ListReset(calendar, IDC_CALE_LIST);
     for (size_t i = 0; i < state->listed.size(); ++i) {
         const LRESULT at = ListAddString(calendar, IDC_CALE_LIST, ScheduleListLine(state->listed[i].record));
         if (at >= 0) SendDlgItemMessageA(calendar, IDC_CALE_LIST, LB_SETITEMDATA, at, static_cast<LPARAM>(i));
     }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
     TellOnce(calendar, read);
 }
 

@@ -10,6 +10,7 @@
 #include "app/settings/settings.h"
 #include "calendar/calendar_window.h"
 #include "calendar/schedule_record.h"
+#include "calendar/schedule_store.h"
 #include "res/resource.h"
 #include "shell/window_classes.h"
 #include "store/store.h"
@@ -86,17 +87,37 @@ int main(int argc, char** argv) {
         CalendarSelectDate(window, first);
         Pump();
         Repaints(grid, "month", n);
+        {
+            LARGE_INTEGER r0, r1, r2;
+            QueryPerformanceCounter(&r0);
+            ScheduleRead day = ScheduleListDay(ClientStore(), first);
+            QueryPerformanceCounter(&r1);
+            ScheduleRead month = ScheduleForMonth(ClientStore(), first.year, first.month);
+            QueryPerformanceCounter(&r2);
+            std::printf("%6d entries, one read for the day: %.1f ms (%zu listed), for the month: %.1f ms "
+                        "(%zu drawn)\n",
+                        n, Ms(r0, r1), day.entries.size(), Ms(r1, r2), month.entries.size());
+        }
         // A held Right key: one key-down after another across the month, each handled and painted.
         ResetTally();
         LARGE_INTEGER a, b;
         QueryPerformanceCounter(&a);
         const int days = DaysInMonth(first.year, first.month);
+        double keyMs = 0, paintMs = 0;
         for (int i = 0; i < days; ++i) {
+            LARGE_INTEGER k0, k1, k2;
+            QueryPerformanceCounter(&k0);
             SendMessageA(grid, WM_KEYDOWN, VK_RIGHT, 0);
+            QueryPerformanceCounter(&k1);
             UpdateWindow(grid);
             Pump();
+            QueryPerformanceCounter(&k2);
+            keyMs += Ms(k0, k1);
+            paintMs += Ms(k1, k2);
         }
         QueryPerformanceCounter(&b);
+        std::printf("%6d entries, Right held: %.0f ms in the keys (list refilled), %.0f ms painting\n", n,
+                    keyMs, paintMs);
         std::printf("%6d entries, Right held over %d days: %.0f ms, %.1f file operations per key\n", n, days,
                     Ms(a, b), static_cast<double>(Tally().Operations()) / days);
         SendMessageA(window, WM_COMMAND, IDC_CALE_WEEK_VIEW, 0);
