@@ -110,6 +110,20 @@ int EntryInk(HWND w, const RECT& cell) {
     return dark;
 }
 
+// Pixels of the selected day's colour anywhere in the grid (every third one looked at).
+int SelectedColourPixels(HWND w) {
+    SettlePainting(w);
+    RECT client;
+    GetClientRect(Grid(w), &client);
+    HDC dc = GetDC(Grid(w));
+    int lit = 0;
+    for (int y = 0; y < client.bottom; y += 3)
+        for (int x = 0; x < client.right; x += 3)
+            if (GetPixel(dc, x, y) == RGB(255, 255, 128)) ++lit;
+    ReleaseDC(Grid(w), dc);
+    return lit;
+}
+
 // A notice box (ShowMessage) of this process, if one shows within ms.
 bool AnyBoxWithin(DWORD ms) {
     for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(50))
@@ -137,7 +151,8 @@ TEST(CalendarWindow, MovesThroughDaysListsEntriesAndTellsADamagedScheduleOnce) {
     CreateDirectoryA(pc.store.Path("001\\sch").c_str(), nullptr);
     WriteRawFile(pc.Schedule(), std::string(300, '\1'));
     const std::string schedule = EncodeScheduleRecord(Entry("出張", D(1996, 11, 30), 10, D(1996, 12, 2), 12)) +
-                                 EncodeScheduleRecord(Entry("忘年会", D(1996, 12, 25), 18, D(1996, 12, 25), 21));
+                                 EncodeScheduleRecord(Entry("忘年会", D(1996, 12, 25), 18, D(1996, 12, 25), 21)) +
+                                 EncodeScheduleRecord(Entry("新年会", D(2000, 1, 1), 18, D(2000, 1, 1), 20));
 
     int shown = DriveModal(RunCalendarWindow, [&] {
         HWND w = WaitForWindow("MoxCale", "ミトカ");
@@ -181,8 +196,26 @@ TEST(CalendarWindow, MovesThroughDaysListsEntriesAndTellsADamagedScheduleOnce) {
         EXPECT_TRUE(WaitFor([&] { return Selected(w, D(1996, 11, 30)); }));
         Key(w, VK_DOWN);
         EXPECT_TRUE(WaitFor([&] { return Selected(w, D(1996, 12, 1)); }));
+        // The week of Sunday 26 December 1999 ends on 1 January 2000: its entry is in row 6.
+        CalendarSelectDate(w, D(1999, 12, 29));
+        RECT client;
+        GetClientRect(Grid(w), &client);
+        const int rowHeight = (client.bottom - 30) / 7;
+        RECT row = {20 + 33, 30 + 6 * rowHeight, client.right - 20, 30 + 7 * rowHeight};
+        EXPECT_GT(EntryInk(w, row), 0);
+        row.top -= rowHeight;
+        row.bottom -= rowHeight;
+        EXPECT_EQ(EntryInk(w, row), 0);
         Click(w, IDC_CALE_MONTH_VIEW);
         EXPECT_TRUE(WaitFor([&] { return IsShown(w, IDC_CALE_LIST); }));
+
+        // Minimised, the grid has no size: clicks and keys still find cells of at least a pixel.
+        ShowWindow(w, SW_MINIMIZE);
+        ClickGrid(w, 3, 60);
+        Key(w, VK_DOWN);
+        SettlePainting(w);
+        ShowWindow(w, SW_RESTORE);
+        ASSERT_TRUE(IsWindow(w));
 
         // ">" from 31 January: 31 February, which has no cell and no in/out entry.
         CalendarDate future = Today();
@@ -195,6 +228,10 @@ TEST(CalendarWindow, MovesThroughDaysListsEntriesAndTellsADamagedScheduleOnce) {
         future.month = 1;
         EXPECT_TRUE(WaitFor([&] { return Selected(w, future); }));
         EXPECT_TRUE(WaitFor([&] { return !IsEnabled(w, IDC_CALE_DEST) && !IsEnabled(w, IDC_CALE_SCHEDULE); }));
+        EXPECT_EQ(SelectedColourPixels(w), 0);  // no cell lit
+        Key(w, VK_HOME);
+        EXPECT_TRUE(WaitFor([&] { return Selected(w, Today()); }));
+        EXPECT_GT(SelectedColourPixels(w), 0);
         Click(w, IDCANCEL);
         EXPECT_TRUE(WaitUntilGone(w));
     });
