@@ -1,5 +1,6 @@
 #include "shell/main_plugins.h"
 
+#include "bbs/bbs_window.h"
 #include "calendar/calendar_window.h"
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
@@ -18,6 +19,7 @@ MainPlugins MakePlugins() {
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kCale)] = CalendarWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kCaleMonth)] = CalendarGridProc;
+    p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;
     return p;
 }
 
