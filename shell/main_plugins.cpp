@@ -4,7 +4,10 @@
 #include "calendar/calendar_window.h"
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
+#include "mail/received_window.h"
 #include "memo/memo_window.h"
+#include "messages/message_dialog.h"
+#include "messages/message_window.h"
 #include "users/connection_dialog.h"
 
 namespace {
@@ -19,7 +22,10 @@ MainPlugins MakePlugins() {
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kCale)] = CalendarWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kCaleMonth)] = CalendarGridProc;
+    p.windowProcedures[static_cast<int>(SubWindow::kRcvList)] = ReceivedListWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;
+    p.message = RunMessageDialog;
+    p.windowProcedures[static_cast<int>(SubWindow::kMsg)] = MessageWindowProc;
     return p;
 }
 

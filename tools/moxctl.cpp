@@ -19,7 +19,7 @@
 namespace {
 
 const CommandEntry* const kCommandTables[] = {kUserCommands, kMailCommands, kListCommands,
-                                               kBbsCommands, kScheduleCommands};
+                                               kBbsCommands, kMessageCommands, kScheduleCommands};
 
 bool g_utf8 = false;
 

@@ -32,6 +32,7 @@ extern const CommandEntry kMailCommands[];
 extern const CommandEntry kBbsCommands[];
 extern const CommandEntry kListCommands[];
 extern const CommandEntry kScheduleCommands[];
+extern const CommandEntry kMessageCommands[];
 
 // Output in the chosen encoding: Shift_JIS as stored, or UTF-8 with --utf8.
 void PrintOut(const CommandContext& ctx, const std::string& sjisText);
