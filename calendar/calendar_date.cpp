@@ -122,13 +122,7 @@ CalendarDate WeekSunday(const CalendarDate& date) {
     return DateOfDayCount(DayCount(date) - DayOfWeek(date));
 }
 
-long DateKey(const CalendarDate& date) {
-    return (date.year - 1900) * 10000L + (date.month + 1) * 100L + date.day;
-}
-
-long DateKey(const BrokenDownTime& time) {
-    return time.year * 10000L + (time.month + 1) * 100L + time.day;
-}
+long DateKey(const CalendarDate& date) { return DateKey(date.year - 1900, date.month, date.day); }
 
 CalendarDate DateOf(const BrokenDownTime& time) {
     CalendarDate date;

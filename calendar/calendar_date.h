@@ -4,6 +4,7 @@
 #pragma once
 #include <string>
 
+#include "board/whereabouts_record.h"  // DateKey of a broken-down time, EntryDate
 #include "store/lists/broken_time.h"
 
 // A day of the calendar: the full year (1996, 2000), month 0-11, day of month. A day past the
@@ -42,10 +43,10 @@ CalendarDate AddMonths(const CalendarDate& date, int months);
 // stands for).
 CalendarDate WeekSunday(const CalendarDate& date);
 
-// Years since 1900 × 10000 + (month + 1) × 100 + day: 961205 for 5 December 1996, 1000101 for
-// 1 January 2000.
+// The board's date key (full year × 10000 + (month + 1) × 100 + day: 19961205 for 5 December
+// 1996), by which the calendar compares days with each other and with schedule entries; times of
+// day never count.
 long DateKey(const CalendarDate& date);
-long DateKey(const BrokenDownTime& time);
 CalendarDate DateOf(const BrokenDownTime& time);
 
 // The grid of a month: 6 rows of 7 days, Sunday first. Day d lies in cell d + first - 1.

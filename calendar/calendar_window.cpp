@@ -9,6 +9,7 @@
 
 #include "app/settings/keys.h"
 #include "app/settings/local_user.h"
+#include "board/board_dialogs.h"
 #include "calendar/schedule_dialog.h"
 #include "calendar/schedule_store.h"
 #include "res/resource.h"
@@ -32,8 +33,6 @@ const COLORREF kHeaderColour = RGB(192, 192, 192);
 const COLORREF kSelectedColour = RGB(255, 255, 128);
 const COLORREF kSundayColour = RGB(255, 0, 0);
 const COLORREF kSaturdayColour = RGB(0, 0, 255);
-
-DayEntryRunner g_dayEntry = nullptr;
 
 // ---- the calendar window's state ------------------------------------------------------------
 
@@ -509,9 +508,13 @@ void GridOnKey(HWND grid, UINT key, BOOL down, int, UINT) {
 // The in/out board entry for the selected day, then the whole calendar drawn anew.
 void OpenDayEntry(HWND grid) {
     const GridState* g = GridOf(grid);
-    if (!g_dayEntry || !IsRealDate(g->selected) || DateKey(g->selected) < DateKey(Today())) return;
+    EntryDate day;
+    if (DateKey(g->selected) < DateKey(Today()) ||
+        !MakeEntryDate(g->selected.year, g->selected.month + 1, g->selected.day, &day))
+        return;
     HWND calendar = GetParent(grid);
-    g_dayEntry(calendar, g->selected);
+    const LocalUser& user = CurrentUser();
+    RunWhereaboutsEntry(calendar, EntryPerson{user.name, user.numberText}, &day, nullptr);
     if (!IsWindow(grid)) return;
     SetFocus(grid);
     SendMessageA(calendar, WM_COMMAND, static_cast<WPARAM>(g->view), 0);
@@ -730,7 +733,7 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
 CalendarDate CalendarSelectedDate(HWND calendar) {
     const long key = static_cast<long>(SendMessageA(GridOfCalendar(calendar), kMsgSelectedDate, 0, 0));
     CalendarDate date;
-    date.year = static_cast<int>(key / 10000) + 1900;
+    date.year = static_cast<int>(key / 10000);
     date.month = static_cast<int>(key / 100 % 100) - 1;
     date.day = static_cast<int>(key % 100);
     return date;
@@ -739,5 +742,3 @@ CalendarDate CalendarSelectedDate(HWND calendar) {
 void CalendarSelectDate(HWND calendar, const CalendarDate& date) {
     SendMessageA(GridOfCalendar(calendar), kMsgSelectDate, 0, reinterpret_cast<LPARAM>(&date));
 }
-
-void SetCalendarDayEntry(DayEntryRunner run) { g_dayEntry = run; }

@@ -14,8 +14,3 @@ LRESULT CALLBACK CalendarGridProc(HWND window, UINT message, WPARAM wParam, LPAR
 // Home does for today. Both may be called from any thread (tests, the screenshot tour).
 CalendarDate CalendarSelectedDate(HWND calendar);
 void CalendarSelectDate(HWND calendar, const CalendarDate& date);
-
-// The in/out board entry for a day (template 310, for the local user); non-zero when saved.
-// The board plugs it in; until then 行先 does nothing.
-using DayEntryRunner = int (*)(HWND owner, const CalendarDate& day);
-void SetCalendarDayEntry(DayEntryRunner run);

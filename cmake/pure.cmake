@@ -14,6 +14,7 @@ set(MOX_PURE_SOURCES
   memo/memo_record.cpp
   calendar/calendar_date.cpp calendar/schedule_record.cpp
   messages/message_text.cpp
+  board/whereabouts_record.cpp board/destination_text.cpp
   app/command_line.cpp app/settings/fortune.cpp
   shell/window_math.cpp shell/main_tables.cpp shell/dib_header.cpp shell/launcher_view.cpp
   shell/launcher_regions.cpp shell/menu_record.cpp shell/program_record.cpp

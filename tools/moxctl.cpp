@@ -19,7 +19,8 @@
 namespace {
 
 const CommandEntry* const kCommandTables[] = {kUserCommands, kMailCommands, kListCommands,
-                                               kBbsCommands, kMessageCommands, kScheduleCommands};
+                                               kBbsCommands, kMessageCommands, kBoardCommands,
+                                               kScheduleCommands};
 
 bool g_utf8 = false;
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/settings/local_user.h"
+#include "board/whereabouts_record.h"
 #include "calendar/calendar_window.h"
 #include "calendar/schedule_store.h"
 #include "res/resource.h"
@@ -138,6 +139,13 @@ struct ClientMessageBoxes {
     ~ClientMessageBoxes() { SetMessageSink(previous); }
 };
 
+// The schedule file once the window has done its reading: every repaint opens it exclusively,
+// and a read that meets such an open sees nothing.
+std::string ScheduleSeenBy(HWND w, const CalendarPc& pc) {
+    SettlePainting(w);
+    return ReadRawFile(pc.Schedule());
+}
+
 std::string Shifted(std::string text) {
     ShiftBytes(text, +1);
     return text;
@@ -239,6 +247,56 @@ TEST(CalendarWindow, MovesThroughDaysListsEntriesAndTellsADamagedScheduleOnce) {
     EXPECT_NE(pc.User("001", "Right", "Cale"), "<none>");
 }
 
+TEST(CalendarWindow, DestinationForADayWritesItsBoardFile) {
+    CalendarPc pc;
+    const CalendarDate today = Today();
+    const CalendarDate nextWeek = AddDays(today, 7);
+    EntryDate later, now;
+    ASSERT_TRUE(MakeEntryDate(nextWeek.year, nextWeek.month + 1, nextWeek.day, &later));
+    ASSERT_TRUE(MakeEntryDate(today.year, today.month + 1, today.day, &now));
+
+    DriveModal(RunCalendarWindow, [&] {
+        HWND w = WaitForWindow("MoxCale", "ミトカ");
+        ASSERT_TRUE(w);
+        // Next week: the scheduled file in DST, written by this user.
+        CalendarSelectDate(w, nextWeek);
+        ASSERT_TRUE(WaitFor([&] { return IsEnabled(w, IDC_CALE_DEST); }));
+        Click(w, IDC_CALE_DEST);
+        HWND d = WaitForDialog(EntryDialogTitle(later));
+        ASSERT_TRUE(d);
+        SetText(d, IDC_ENTRY_DEST, "大阪支社");
+        Click(d, IDOK);
+        ASSERT_TRUE(WaitUntilGone(d));
+        // Today: bord.mox.
+        Key(w, VK_HOME);
+        ASSERT_TRUE(WaitFor([&] { return Selected(w, today); }));
+        Click(w, IDC_CALE_DEST);
+        d = WaitForDialog(EntryDialogTitle(now));
+        ASSERT_TRUE(d);
+        SetText(d, IDC_ENTRY_DEST, "会議室");
+        Click(d, IDOK);
+        ASSERT_TRUE(WaitUntilGone(d));
+        // Back in the grid, which is drawn anew.
+        EXPECT_TRUE(WaitFor([&] {
+            GUITHREADINFO gui = {};
+            gui.cbSize = sizeof gui;
+            return GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &gui) && gui.hwndFocus == Grid(w);
+        }));
+        Click(w, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(w));
+    });
+    const std::string planned = ReadRawFile(pc.store.Path("001\\DST\\" + ScheduledFileName(later)));
+    ASSERT_EQ(planned.size(), kWhereaboutsSize);
+    const WhereaboutsRecord plan = DecodeWhereabouts(BytesOf(planned));
+    EXPECT_EQ(plan.name, "山田太郎");
+    EXPECT_EQ(plan.destination, "大阪支社");
+    EXPECT_EQ(plan.writer, "山田太郎");
+    const std::string current = ReadRawFile(pc.store.Path("001\\bord.mox"));
+    ASSERT_EQ(current.size(), kWhereaboutsSize);
+    EXPECT_EQ(DecodeWhereabouts(BytesOf(current)).destination, "会議室");
+    EXPECT_FALSE(RawFileExists(pc.store.Path("001\\DST\\" + ScheduledFileName(now))));
+}
+
 TEST(ScheduleEntry, ChecksStoresChangesAndDeletesInPlace) {
     CalendarPc pc;
     ClientMessageBoxes boxes;
@@ -273,7 +331,7 @@ TEST(ScheduleEntry, ChecksStoresChangesAndDeletesInPlace) {
         ASSERT_TRUE(WaitUntilGone(d));
         const std::string line = day + " 09:00 ～ " + day + " 11:30 打合せ";
         EXPECT_TRUE(WaitFor([&] { return ListLines(w, IDC_CALE_LIST) == std::vector<std::string>{line}; }));
-        std::string file = ReadRawFile(pc.Schedule());
+        std::string file = ScheduleSeenBy(w, pc);
         ASSERT_EQ(file.size(), 2 * kListRecordSize);
         const std::string ours = file.substr(kListRecordSize);
         EXPECT_EQ(ours, EncodeScheduleRecord(Entry("打合せ", today, 9, today, 11)).replace(sf::kEnd + 2, 1, 1, '\x1e'));
@@ -294,10 +352,11 @@ TEST(ScheduleEntry, ChecksStoresChangesAndDeletesInPlace) {
         EXPECT_TRUE(WaitFor([&] { return Text(d, IDC_SCHED_SUBJECT) == long77.substr(0, 75); }));
         SetText(d, IDC_SCHED_SUBJECT, "打合せ（場所変更）");
         // Meanwhile the other client's entry goes: ours moves up and is found by its bytes.
+        SettlePainting(w);
         WriteRawFile(pc.Schedule(), file.substr(kListRecordSize));
         Click(d, IDOK);
         ASSERT_TRUE(WaitUntilGone(d));
-        file = ReadRawFile(pc.Schedule());
+        file = ScheduleSeenBy(w, pc);
         ASSERT_EQ(file.size(), kListRecordSize);
         EXPECT_EQ(DecodeScheduleRecord(BytesOf(file)).subject, "打合せ（場所変更）");
 
@@ -311,7 +370,7 @@ TEST(ScheduleEntry, ChecksStoresChangesAndDeletesInPlace) {
         ExpectMessageBox("削除しますか？", MessageBoxSeen::kQuestion, IDOK);
         ASSERT_TRUE(WaitUntilGone(d));
         EXPECT_TRUE(WaitFor([&] { return ListLines(w, IDC_CALE_LIST).empty(); }));
-        EXPECT_EQ(ReadRawFile(pc.Schedule()), "");
+        EXPECT_EQ(ScheduleSeenBy(w, pc), "");
         Click(w, IDCANCEL);
         EXPECT_TRUE(WaitUntilGone(w));
     });

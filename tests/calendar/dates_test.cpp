@@ -47,14 +47,14 @@ TEST(CalendarDates, MonthGridsWeeksAndKeys) {
     EXPECT_EQ(MonthGridOf(1997, 2).Rows(), 6);
     EXPECT_EQ(MonthGridOf(1998, 1).Rows(), 4);
 
-    EXPECT_EQ(DateKey(D(1996, 12, 5)), 961205);
-    EXPECT_EQ(DateKey(D(2000, 1, 1)), 1000101);
+    EXPECT_EQ(DateKey(D(1996, 12, 5)), 19961205);
+    EXPECT_EQ(DateKey(D(2000, 1, 1)), 20000101);
     EXPECT_EQ(DateOfDayCount(DayCount(D(2000, 2, 29))), D(2000, 2, 29));
     EXPECT_EQ(AddDays(D(1999, 12, 31), 1), D(2000, 1, 1));
     EXPECT_EQ(AddDays(D(2000, 3, 1), -1), D(2000, 2, 29));
     // The week of Sunday 26 December 1999 ends on Saturday 1 January 2000.
     EXPECT_EQ(WeekSunday(D(1999, 12, 29)), D(1999, 12, 26));
-    EXPECT_EQ(DateKey(AddDays(D(1999, 12, 26), 6)), 1000101);
+    EXPECT_EQ(DateKey(AddDays(D(1999, 12, 26), 6)), 20000101);
     EXPECT_EQ(WeekSunday(D(1996, 12, 1)), D(1996, 12, 1));
     EXPECT_EQ(AddDays(D(1996, 12, 1), -1), D(1996, 11, 30));
 
@@ -97,17 +97,17 @@ TEST(CalendarDates, TypedDatesAndTimes) {
 TEST(ScheduleRecords, SelectionAndLines) {
     // 30 November to 2 December: listed on all three days, in both months.
     const ScheduleRecord span = Entry(D(1996, 11, 30), 10, 0, D(1996, 12, 2), 12, 0);
-    for (long key : {961130L, 961201L, 961202L}) EXPECT_TRUE(CoversDay(span, key)) << key;
-    EXPECT_FALSE(CoversDay(span, 961129));
-    EXPECT_FALSE(CoversDay(span, 961203));
-    EXPECT_TRUE(Overlaps(span, 961101, 961130));
-    EXPECT_TRUE(Overlaps(span, 961201, 961231));
-    EXPECT_FALSE(Overlaps(span, 961001, 961031));
+    for (long key : {19961130L, 19961201L, 19961202L}) EXPECT_TRUE(CoversDay(span, key)) << key;
+    EXPECT_FALSE(CoversDay(span, 19961129));
+    EXPECT_FALSE(CoversDay(span, 19961203));
+    EXPECT_TRUE(Overlaps(span, 19961101, 19961130));
+    EXPECT_TRUE(Overlaps(span, 19961201, 19961231));
+    EXPECT_FALSE(Overlaps(span, 19961001, 19961031));
     // An end before the start is never listed; times of day do not count.
     const ScheduleRecord backwards = Entry(D(1996, 12, 5), 9, 0, D(1996, 12, 4), 9, 0);
-    EXPECT_FALSE(CoversDay(backwards, 961204));
-    EXPECT_FALSE(CoversDay(backwards, 961205));
-    EXPECT_TRUE(CoversDay(Entry(D(1996, 12, 5), 23, 0, D(1996, 12, 5), 1, 0), 961205));
+    EXPECT_FALSE(CoversDay(backwards, 19961204));
+    EXPECT_FALSE(CoversDay(backwards, 19961205));
+    EXPECT_TRUE(CoversDay(Entry(D(1996, 12, 5), 23, 0, D(1996, 12, 5), 1, 0), 19961205));
 
     // Four-digit years: the sorted list runs across 2000 in date order.
     std::vector<std::string> lines = {
