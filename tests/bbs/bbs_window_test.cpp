@@ -174,10 +174,14 @@ TEST(BoardWindow, ReadsFindsUnreadSavesAttachmentsAndActsOnTheLinesOwnPost) {
         const std::string storedTxt = ListLines(w, IDC_BBS_STORED)[1];
         Click(w, IDC_BBS_SAVE);
         ChooseInFileDialog("ミトカ　添付ファイル複写", local.Path("saved.txt"));
-        ASSERT_TRUE(WaitFor([&] { return RawFileExists(local.Path("saved.txt")); }));
-        EXPECT_EQ(ReadRawFile(local.Path("saved.txt")), "メモの中身");
-        const FILETIME savedTime = WriteTime(local.Path("saved.txt")), storedTime = WriteTime(storedTxt);
-        EXPECT_EQ(CompareFileTime(&savedTime, &storedTime), 0);
+        // The copy is done once it holds the whole stored copy with its time, not as soon as it
+        // is created.
+        const FILETIME storedTime = WriteTime(storedTxt);
+        EXPECT_TRUE(WaitFor([&] {
+            const FILETIME savedTime = WriteTime(local.Path("saved.txt"));
+            return ReadRawFile(local.Path("saved.txt")) == "メモの中身" &&
+                   CompareFileTime(&savedTime, &storedTime) == 0;
+        }));
         // A stored copy gone meanwhile is said to be so, not saved silently as nothing.
         DeleteFileA(storedTxt.c_str());
         Click(w, IDC_BBS_SAVE);
