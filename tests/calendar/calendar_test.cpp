@@ -56,12 +56,6 @@ int RunCalendarWindow() {
     return 1;
 }
 
-bool WaitFor(const std::function<bool()>& done) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < kWindowWaitMs; Sleep(20))
-        if (done()) return true;
-    return done();
-}
-
 CalendarDate D(int year, int month1, int day) {
     CalendarDate d;
     d.year = year;
