@@ -12,6 +12,7 @@ set(MOX_PURE_SOURCES
   mail/broadcast_record.cpp mail/mail_log_text.cpp
   bbs/post_record.cpp bbs/board_title_record.cpp bbs/read_marks.cpp bbs/reader_record.cpp
   memo/memo_record.cpp
+  calendar/calendar_date.cpp calendar/schedule_record.cpp
   messages/message_text.cpp
   chat/chat_text.cpp
   board/whereabouts_record.cpp board/destination_text.cpp

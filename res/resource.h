@@ -26,6 +26,7 @@
 #include "res/compose_ids.h"
 #include "res/phone_ids.h"
 #include "res/memo_ids.h"
+#include "res/calendar_ids.h"
 #include "res/bbs_ids.h"
 #include "res/messages_ids.h"
 #include "res/board_ids.h"

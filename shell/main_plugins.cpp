@@ -4,6 +4,7 @@
 #include "board/board_dialogs.h"
 #include "board/bord_window.h"
 #include "chat/chat_window.h"
+#include "calendar/calendar_window.h"
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
 #include "mail/received_window.h"
@@ -23,6 +24,8 @@ MainPlugins MakePlugins() {
     p.phoneMemo = RunPhoneMemoEntry;
     p.connectionList = RunConnectionListDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
+    p.windowProcedures[static_cast<int>(SubWindow::kCale)] = CalendarWindowProc;
+    p.windowProcedures[static_cast<int>(SubWindow::kCaleMonth)] = CalendarGridProc;
     p.windowProcedures[static_cast<int>(SubWindow::kRcvList)] = ReceivedListWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kSndList)] = SentListWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;

@@ -20,7 +20,7 @@ namespace {
 
 const CommandEntry* const kCommandTables[] = {kUserCommands, kMailCommands, kListCommands,
                                                kBbsCommands, kMessageCommands, kBoardCommands,
-                                               kChatCommands};
+                                               kChatCommands, kScheduleCommands};
 
 bool g_utf8 = false;
 

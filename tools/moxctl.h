@@ -31,6 +31,7 @@ extern const CommandEntry kUserCommands[];
 extern const CommandEntry kMailCommands[];
 extern const CommandEntry kBbsCommands[];
 extern const CommandEntry kListCommands[];
+extern const CommandEntry kScheduleCommands[];
 extern const CommandEntry kMessageCommands[];
 extern const CommandEntry kBoardCommands[];
 extern const CommandEntry kChatCommands[];

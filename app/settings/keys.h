@@ -10,6 +10,7 @@ inline constexpr char kSectionMemo[] = "Memo";
 inline constexpr char kSectionRcvList[] = "RcvList";
 inline constexpr char kSectionSndList[] = "SndList";
 inline constexpr char kSectionBbs[] = "Bbs";
+inline constexpr char kSectionCale[] = "Cale";
 inline constexpr char kSectionMsg[] = "Msg";
 inline constexpr char kSectionBord[] = "Bord";
 inline constexpr char kSectionChat[] = "Chat";

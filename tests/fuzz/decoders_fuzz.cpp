@@ -11,6 +11,7 @@
 #include "bbs/post_record.h"
 #include "bbs/read_marks.h"
 #include "bbs/reader_record.h"
+#include "calendar/schedule_record.h"
 #include "mail/attachment_record.h"
 #include "mail/broadcast_record.h"
 #include "mail/mail_lines.h"
@@ -100,6 +101,12 @@ int main(int argc, char** argv) {
             DecodeBroadcastListRecord(BytesOf(EncodeBroadcastListRecord(group)));
         Check(again.number == group.number && again.memberCount == group.memberCount,
               "broadcast list round trip");
+        const ScheduleRecord entry = DecodeScheduleRecord(raw);
+        Check(entry.subject.size() <= 76, "schedule subject beyond its width");
+        Check(ScheduleListLine(entry).size() < 200 && WeekEntryLine(entry).size() < 120,
+              "schedule line length");
+        Check(DecodeScheduleRecord(BytesOf(EncodeScheduleRecord(entry))).start == entry.start,
+              "schedule start round trip");
         BoardTitleRecord board = DecodeBoardTitleRecord(raw);
         Check(BoardFolder(BoardIdText(board.boardNumber)).size() < 64, "board folder name");
         ReadMarks marks(bytes);

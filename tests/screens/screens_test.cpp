@@ -14,6 +14,8 @@
 #include "app/settings/settings.h"
 #include "bbs/bbs_store.h"
 #include "bbs/bbs_window.h"
+#include "calendar/calendar_window.h"
+#include "calendar/schedule_store.h"
 #include "print/print_text.h"
 #include "mail/broadcast_store.h"
 #include "mail/compose_dialog.h"
@@ -636,6 +638,78 @@ TEST(Screens, BoardWindow) {
         Click(w, IDCANCEL);
         EXPECT_TRUE(WaitUntilGone(w));
     });
+}
+
+TEST(Screens, Calendar) {
+    DemoOffice office;
+    auto add = [](const char* subject, int y, int m, int d, int h, int y2, int m2, int d2, int h2) {
+        CalendarDate start, end;
+        start.year = y; start.month = m - 1; start.day = d;
+        end.year = y2; end.month = m2 - 1; end.day = d2;
+        ScheduleRecord e;
+        e.subject = subject;
+        e.start = ToBrokenDownTime(start, h, 0);
+        e.end = ToBrokenDownTime(end, h2, 30);
+        ScheduleAdd(ClientStore(), e);
+    };
+    add("大阪出張", 1999, 11, 29, 9, 1999, 12, 2, 18);
+    add("定例会議", 1999, 12, 15, 10, 1999, 12, 15, 11);
+    add("来客（山田商事）", 1999, 12, 15, 13, 1999, 12, 15, 14);
+    add("見積提出", 1999, 12, 15, 16, 1999, 12, 15, 16);
+    add("忘年会", 1999, 12, 24, 18, 1999, 12, 24, 21);
+    add("年末年始休暇", 1999, 12, 29, 9, 2000, 1, 3, 18);
+    add("新年会", 2000, 1, 1, 18, 2000, 1, 1, 20);
+    SaveWindowRect("Cale", WindowRectValues{150, 100, 790, 620});
+    DriveModal(
+        [] {
+            RegisterSubWindowClasses(AppInstance(), [](SubWindow which) -> WNDPROC {
+                return which == SubWindow::kCale ? CalendarWindowProc
+                       : which == SubWindow::kCaleMonth ? CalendarGridProc : nullptr;
+            });
+            HWND window = CreateSubWindow(AppInstance(), SubWindow::kCale);
+            while (IsWindow(window)) {
+                MSG msg;
+                if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                    TranslateMessage(&msg);
+                    DispatchMessageA(&msg);
+                } else {
+                    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+                }
+            }
+            return window ? 1 : 0;
+        },
+        [&] {
+            HWND w = WaitForWindow("MoxCale", "ミトカ");
+            ASSERT_TRUE(w);
+            CalendarDate day;
+            day.year = 1999; day.month = 11; day.day = 15;
+            CalendarSelectDate(w, day);
+            Shoot(w, "calendar-month");
+            day.day = 29;
+            CalendarSelectDate(w, day);
+            Click(w, IDC_CALE_WEEK_VIEW);
+            Shoot(w, "calendar-week");
+            Click(w, IDC_CALE_MONTH_VIEW);
+            day.day = 15;
+            CalendarSelectDate(w, day);
+            SettlePainting(w);
+            Click(w, IDC_CALE_SCHEDULE);
+            HWND d = WaitForDialog("ミトカ　予定");
+            ASSERT_TRUE(d);
+            SetText(d, IDC_SCHED_SUBJECT, "打合せ（会議室Ａ）");
+            Shoot(d, "schedule-330-new");
+            Click(d, IDC_DISCARD);
+            EXPECT_TRUE(WaitUntilGone(d));
+            SelectLine(w, IDC_CALE_LIST, 1);
+            Click(w, IDC_CALE_SCHEDULE);
+            d = WaitForDialog("ミトカ　予定");
+            ASSERT_TRUE(d);
+            Shoot(d, "schedule-330-edit");
+            Click(d, IDC_DISCARD);
+            EXPECT_TRUE(WaitUntilGone(d));
+            Click(w, IDCANCEL);
+            EXPECT_TRUE(WaitUntilGone(w));
+        });
 }
 
 TEST(Screens, Messages) {

@@ -13,6 +13,7 @@
 #include "bbs/post_record.h"
 #include "bbs/read_marks.h"
 #include "bbs/reader_record.h"
+#include "calendar/schedule_record.h"
 #include "mail/attachment_record.h"
 #include "memo/memo_record.h"
 #include "mail/broadcast_record.h"
@@ -76,6 +77,10 @@ TEST(StoredLayouts, EveryLayoutHasTheSameSizeAndBytesInEveryBuild) {
     group.ownerNumber = 258; group.ownerName = "山田"; group.number = 513;
     group.created = SampleTime(); group.name = "営業"; group.memberCount = 3;
 
+    ScheduleRecord schedule;
+    schedule.subject = "Hi"; schedule.start = SampleTime(); schedule.end = SampleTime();
+    schedule.end.hours = 4;
+
     unsigned char menu[kMenuRecordSize];
     FunctionSlot slot; slot.rect = MakeRegionRect(1, -2, 640, 480); slot.number = 11;
     EncodeMenuRecord(slot, menu);
@@ -109,6 +114,9 @@ TEST(StoredLayouts, EveryLayoutHasTheSameSizeAndBytesInEveryBuild) {
         {"broadcast list record", EncodeBroadcastListRecord(group), 256,
          "2:02 12:02018e529363 36:0102010205 42:04 44:03 46:07 48:0b 50:7e 52:01 54:5401 "
          "76:8a648cc7 150:03"},
+        {"schedule record", EncodeScheduleRecord(schedule), 256,
+         "2:02 76:496a 152:05 154:04 156:03 158:07 160:0b 162:7e 164:01 166:5401 "
+         "170:05 172:04 174:04 176:07 178:0b 180:7e 182:01 184:5401"},
         {"board title record", EncodeBoardTitleRecord({7, "総務"}), 256, "2:02 36:07 76:928e97b2"},
         {"read-mark map", marks.Bytes(), 2000, "0:0102 1999:08"},
         {"reader record", EncodeReaderRecord(MakeReaderRecord(12, SampleTime())), 32,
