@@ -26,3 +26,4 @@
 #include "res/compose_ids.h"
 #include "res/phone_ids.h"
 #include "res/memo_ids.h"
+#include "res/settings_ids.h"

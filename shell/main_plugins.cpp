@@ -3,18 +3,23 @@
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
 #include "memo/memo_window.h"
+#include "shell/environment_dialog.h"
+#include "shell/menu_dialogs.h"
 #include "users/connection_dialog.h"
 
 namespace {
 
-// The windows and dialogs of messages, the in/out board, chat, boards, the calendar and the
-// settings dialogs come with their parts.
+// The windows and dialogs of messages, the in/out board, chat, boards and the calendar come
+// with their parts.
 MainPlugins MakePlugins() {
     MainPlugins p;
     p.mailCompose = RunMailDialog;
     p.phoneMemo = RunPhoneMemoEntry;
     p.connectionList = RunConnectionListDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
+    p.environmentSettings = OpenEnvironmentDialog;
+    p.menuSettings = RunMenuSettings;
+    p.regionSettings = RunRegionBinding;
     return p;
 }
 

@@ -40,6 +40,7 @@ std::string RegistryPath(const StoreContext& store) { return StorePath(store, kR
 
 }  // namespace
 
+const char kMsgMembersUnreadable[] = "表示一覧を読み込めません。表示一覧は変更されません。";
 const char kMsgRegistryDamaged[] = "利用者ファイル(regist.mox)が壊れています。登録できません。";
 const char kMsgLoginNameTaken[] = "ＬＯＧＩＮ名はすでに使われています";
 
@@ -294,8 +295,18 @@ BoardMemberLists LoadBoardMemberLists(const StoreContext& store) {
     RegistryRead registry = ReadRegistry(store);
     static_cast<StoreResult&>(lists) = registry;
     for (const RegistryRecord& r : registry.records) lists.allUsers.push_back(RegistryListLine(r));
+    const std::string ownPath = OwnPath(store, kRegistryName);
     std::string bytes;
-    if (ReadStoreFile(OwnPath(store, kRegistryName), bytes)) {
+    StoreFile own(ownPath, kOpenRead);
+    const bool read = own.IsOpen() && StoreReadToEnd(own.Get(), bytes);
+    // A missing list is an empty one; any other failure leaves its members unknown.
+    const bool absent = own.Error() == kErrFileNotFound || own.Error() == kErrPathNotFound;
+    own.Close();
+    if (!read && !absent) {
+        lists.membersUnreadable = true;
+        lists.Tell(ownPath + "\n" + kMsgMembersUnreadable);
+    }
+    if (read) {
         for (const RegistryRecord& r : DecodeRegistry(bytes)) {
             std::string line = RegistryListLine(r);
             for (auto it = lists.allUsers.begin(); it != lists.allUsers.end(); ++it) {
