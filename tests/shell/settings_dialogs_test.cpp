@@ -159,8 +159,9 @@ TEST(EnvironmentDialog, AChangeOnEveryPageReachesBothFilesInOrderAndTheValuesInU
     EXPECT_EQ(UserSettings().msgCheckSec, 0);
     EXPECT_EQ(UserSettings().mailWave, 1);
     // The board in the order of 表示一覧.
-    BoardMemberLists lists = LoadBoardMemberLists(ClientStore());
-    EXPECT_EQ(lists.members, (std::vector<std::string>{"鈴木一郎\t003", "佐藤花子\t002"}));
+    ProcessResult members = RunMoxctl({"--netdir", office.store.Dir(), "--user", "1", "members"});
+    EXPECT_EQ(members.exitCode, 0) << members.err;
+    EXPECT_EQ(members.out, "003\t鈴木一郎\n002\t佐藤花子\n");
 }
 
 TEST(EnvironmentDialog, UnchangedOkStoresUseTwoAndCancelWritesNothing) {
