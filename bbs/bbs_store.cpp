@@ -12,6 +12,7 @@ const char kMsgDefaultBoardTitle[] = "デフォルト";
 const char kMsgPostNotStored[] = "掲示板に登録できませんでした";
 const char kMsgPostNotUpdated[] = "掲示板の記事を更新できませんでした";
 const char kMsgTitleNotWritten[] = "掲示板の表題を書けません";
+const char kMsgNotOwnPost[] = "自分の記事ではありません";
 
 namespace {
 const char kMsgBoardNotAdded[] = "掲示板を追加できませんでした";

@@ -24,6 +24,7 @@ extern const char kMsgDefaultBoardTitle[];  // "デフォルト": the default bo
 extern const char kMsgPostNotStored[];      // a post that could not be stored (nothing of it stays)
 extern const char kMsgPostNotUpdated[];     // an update that could not be done
 extern const char kMsgTitleNotWritten[];    // bbs\title.txt could not be written
+extern const char kMsgNotOwnPost[];         // an update or deletion of another user's post
 
 // The boards as the board window's two parallel boxes hold them: position 0 is the default
 // board (its title the whole of bbs\title.txt, or "デフォルト"), then one board per title record

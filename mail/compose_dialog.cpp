@@ -326,3 +326,11 @@ int InsertTextFile(HWND dialog, int editor, const std::string& path) {
     InsertAtCaret(GetDlgItem(dialog, editor), file.text);
     return 1;
 }
+
+bool ChooseAttachmentFile(HWND owner, std::string* path) {
+    return ChooseFile(owner, kAttachChooserTitle, path);
+}
+
+std::string RunAttachmentTitleDialog(HWND owner, const std::string& path) {
+    return AskAttachmentTitle(owner, path);
+}

@@ -31,6 +31,12 @@ int OpenMailDialog(HWND owner, int mode, const AnsweredItem* item = nullptr);
 // The main window's command 110 and the launcher's メール: a new mail.
 int RunMailDialog(HWND owner);
 
+// The attachment chooser of the mail and post dialogs: a file of this PC picked in the platform's
+// file-open dialog "ミトカ　添付ファイル選択"; false when cancelled.
+bool ChooseAttachmentFile(HWND owner, std::string* path);
+// The attachment title dialog (940) for the chosen file: the title typed, possibly empty.
+std::string RunAttachmentTitleDialog(HWND owner, const std::string& path);
+
 // Puts ">" before every line of the editor from the line holding the start of the selection
 // to the line holding its end, as the editor shows them (a wrapped line counts as a line). A
 // selection that ends where a line begins does not take that line in.

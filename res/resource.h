@@ -27,3 +27,4 @@
 #include "res/phone_ids.h"
 #include "res/memo_ids.h"
 #include "res/settings_ids.h"
+#include "res/bbs_ids.h"

@@ -1,5 +1,6 @@
 #include "shell/main_plugins.h"
 
+#include "bbs/bbs_window.h"
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
 #include "memo/memo_window.h"
@@ -20,6 +21,7 @@ MainPlugins MakePlugins() {
     p.environmentSettings = OpenEnvironmentDialog;
     p.menuSettings = RunMenuSettings;
     p.regionSettings = RunRegionBinding;
+    p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;
     return p;
 }
 

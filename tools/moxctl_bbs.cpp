@@ -1,6 +1,6 @@
 // moxctl commands of the bulletin boards: the board administration that the client itself never
 // does (board-add, board-title, boards), and posting and reading as a user (post, posts, read,
-// readers, unread).
+// readers, unread), and changing one's own posts (post-update, post-delete).
 #include <algorithm>
 #include <cstdio>
 
@@ -44,23 +44,25 @@ bool TakeBoard(CommandContext& ctx, const char* command, std::string* boardId, i
 // The board and the post at the list position POS (the only argument left), as the board
 // window shows them to the user.
 bool TakeShownPost(CommandContext& ctx, const char* command, std::string* boardId, ListLine* line,
-                   int* exitCode) {
+                   int* exitCode, long* position = nullptr, long* lineCount = nullptr) {
     if (!TakeBoard(ctx, command, boardId, exitCode)) return false;
     if (ctx.args.size() != 1) {
         *exitCode = UsageError(ctx, command);
         return false;
     }
     ListLoad load = BbsLoadPostList(ctx.store, *boardId);
-    long position = 0;
+    long at = 0;
     if (!load.ok) {
         *exitCode = Report(load);
         return false;
     }
-    if (!TakePosition(ctx, ctx.args[0], load, &position)) {
+    if (!TakePosition(ctx, ctx.args[0], load, &at)) {
         *exitCode = kExitFailed;
         return false;
     }
-    *line = load.lines[static_cast<size_t>(position)];
+    *line = load.lines[static_cast<size_t>(at)];
+    if (position) *position = at;
+    if (lineCount) *lineCount = static_cast<long>(load.lines.size());
     return true;
 }
 
@@ -154,6 +156,45 @@ int CmdReaders(CommandContext& ctx) {
     return Report(readers);
 }
 
+// Only the author changes a post: the window offers 更新 and 削除 for his own posts alone.
+bool IsOwnPost(const CommandContext& ctx, const std::string& boardId, const ListLine& line) {
+    PostContent post = BbsLoadPostForEdit(ctx.store, boardId, line.index, &line.identity);
+    return post.found && post.record.authorNumber == ctx.store.user;
+}
+
+int CmdPostUpdate(CommandContext& ctx) {
+    std::string boardId;
+    std::vector<std::string> attach;
+    PostUpdate update;
+    ListLine line;
+    int code = kExitOk;
+    if (!TakeRepeatedOption(ctx.args, "--attach", &attach)) return UsageError(ctx, "post-update");
+    if (!TakeBody(ctx, "post-update", &update.body, &code) ||
+        !TakeShownPost(ctx, "post-update", &boardId, &line, &code))
+        return code;
+    std::string message;
+    for (const std::string& given : attach) {
+        AttachmentSource source;
+        if (!ParseAttachment(given, &source, &message)) return Fail(ctx, message);
+        update.attachments.push_back(source);
+    }
+    if (!IsOwnPost(ctx, boardId, line)) return Fail(ctx, kMsgNotOwnPost);
+    return Report(BbsUpdatePost(ctx.store, boardId, line.index, &line.identity, update));
+}
+
+int CmdPostDelete(CommandContext& ctx) {
+    std::string boardId;
+    ListLine line;
+    long position = 0, lineCount = 0;
+    int code = kExitOk;
+    if (!TakeShownPost(ctx, "post-delete", &boardId, &line, &code, &position, &lineCount)) return code;
+    if (!IsOwnPost(ctx, boardId, line)) return Fail(ctx, kMsgNotOwnPost);
+    // The identity makes sure that the post checked is the post deleted.
+    DeleteOutcome deleted = BbsDeletePost(ctx.store, boardId, lineCount, position, &line.identity);
+    if (deleted.ok && !deleted.removed) return Fail(ctx, "位置 " + ctx.args[0] + " に項目がありません");
+    return Report(deleted);
+}
+
 int CmdUnread(CommandContext& ctx) {
     if (!ctx.args.empty()) return UsageError(ctx, "unread");
     UnreadAnswer answer = BbsCheckUnread(ctx.store);
@@ -173,5 +214,7 @@ const CommandEntry kBbsCommands[] = {
     {"read", CmdRead, "[--board ID] POS", true},
     {"readers", CmdReaders, "[--board ID] POS", true},
     {"unread", CmdUnread, "", true},
+    {"post-update", CmdPostUpdate, "[--board ID] POS [--body-file F] [--attach PATH[::TITLE]]...", true},
+    {"post-delete", CmdPostDelete, "[--board ID] POS", true},
     {nullptr, nullptr, nullptr, false},
 };

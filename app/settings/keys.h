@@ -7,6 +7,7 @@ inline constexpr char kSectionEnvironment[] = "Environment";
 inline constexpr char kSectionWave[] = "Wave";
 // The remembered rectangles of the sub-windows (per-user settings).
 inline constexpr char kSectionMemo[] = "Memo";
+inline constexpr char kSectionBbs[] = "Bbs";
 
 // [Environment] of the local settings file.
 inline constexpr char kKeyVersion[] = "Version";

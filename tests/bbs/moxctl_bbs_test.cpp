@@ -90,3 +90,29 @@ TEST_F(MoxctlBbs, RefusedInput) {
     EXPECT_EQ(Run({"unread"}).exitCode, 2);  // needs --user
     EXPECT_FALSE(RawFileExists(office_.Path("bbs")));
 }
+
+TEST_F(MoxctlBbs, OnlyTheAuthorUpdatesOrDeletesHisPost) {
+    WriteRawFile(local_.Path("new.txt"), "新しい本文");
+    WriteRawFile(local_.Path("b.xls"), "xls");
+    ASSERT_EQ(As(1, {"post", "--subject", "山田の一"}).exitCode, 0);
+    ASSERT_EQ(As(2, {"post", "--subject", "鈴木の"}).exitCode, 0);
+    ASSERT_EQ(As(1, {"post", "--subject", "山田の二"}).exitCode, 0);
+
+    ProcessResult refused = As(2, {"post-update", "0", "--body-file", local_.Path("new.txt")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, "自分の記事ではありません\n");
+    EXPECT_EQ(As(2, {"post-delete", "2"}).exitCode, 1);
+    EXPECT_EQ(As(1, {"post-delete", "7"}).exitCode, 1);
+    EXPECT_EQ(As(1, {"post-delete"}).exitCode, 2);
+
+    ProcessResult updated = As(1, {"post-update", "2", "--body-file", local_.Path("new.txt"),
+                                   "--attach", local_.Path("b.xls") + "::表"});
+    ASSERT_EQ(updated.exitCode, 0) << updated.err;
+    EXPECT_EQ(As(2, {"read", "2"}).out, "山田の一\n新しい本文");
+    EXPECT_EQ(ReadRawFile(office_.Path("bbs\\att0001.xls")), "xls");
+
+    ProcessResult deleted = As(1, {"post-delete", "2"});
+    ASSERT_EQ(deleted.exitCode, 0) << deleted.err;
+    EXPECT_EQ(WithoutDates(As(1, {"posts"}).out), "\t\t山田\t山田の二\n未読\t\t鈴木\t鈴木の\n");
+    EXPECT_FALSE(RawFileExists(office_.Path("bbs\\att0001.xls")));
+}

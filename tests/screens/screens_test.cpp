@@ -12,6 +12,8 @@
 #include "app/settings/local_user.h"
 #include "app/settings/profile.h"
 #include "app/settings/settings.h"
+#include "bbs/bbs_store.h"
+#include "bbs/bbs_window.h"
 #include "print/print_text.h"
 #include "mail/broadcast_store.h"
 #include "mail/compose_dialog.h"
@@ -511,4 +513,79 @@ TEST(Screens, MenuSettings) {
         Shoot(d, "menu-978-functions-only");
         Click(d, IDCANCEL);
     });
+}
+
+TEST(Screens, BoardWindow) {
+    DemoOffice office;
+    const StoreContext netDir = office.Office();
+    BbsAddBoard(netDir, 5, "総務部からのお知らせ");
+    WriteRawFile(office.pc.Path("日程表.xls"), "xls");
+    WriteRawFile(office.pc.Path("地図.bmp"), "bmp");
+    auto post = [&](int author, const char* name, const char* subject, const char* body,
+                    std::vector<AttachmentSource> attachments = {}) {
+        BbsCreatePost(StoreContext{netDir.netDir, author}, "", name,
+                      NewPost{subject, body, std::move(attachments)});
+    };
+    post(3, "鈴木一郎", "駐車場の利用について", "来週から駐車場の割り当てが変わります。\r\n");
+    post(1, "山田太郎", "社員旅行のご案内", "今年の社員旅行は箱根です。\r\n日程表と地図を添付します。\r\n",
+         {{office.pc.Path("日程表.xls"), "日程表"}, {office.pc.Path("地図.bmp"), "集合場所の地図"}});
+    post(2, "佐藤花子", "健康診断の日程", "健康診断は10月15日です。\r\n");
+    BbsShowPost(StoreContext{netDir.netDir, 1}, "", 0);  // 鈴木's post has been read
+    DriveModal(
+        [] {
+            RegisterSubWindowClasses(AppInstance(), [](SubWindow which) -> WNDPROC {
+                return which == SubWindow::kBbs ? BbsWindowProc : nullptr;
+            });
+            HWND window = CreateSubWindow(AppInstance(), SubWindow::kBbs);
+            while (IsWindow(window)) {
+                MSG msg;
+                if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                    TranslateMessage(&msg);
+                    DispatchMessageA(&msg);
+                } else {
+                    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+                }
+            }
+            return window ? 1 : 0;
+        },
+        [&] {
+            HWND w = WaitForWindow("MoxBbs", "ミトカ");
+            ASSERT_TRUE(w);
+            SelectLine(w, IDC_BBS_POSTS, 1);
+            for (int i = 0; i < 100 && !IsShown(w, IDC_BBS_SWITCH); ++i) Sleep(50);
+            SendDlgItemMessageA(w, IDC_BBS_TITLES, CB_SHOWDROPDOWN, TRUE, 0);
+            Shoot(w, "bbs-window-boards");
+            SendDlgItemMessageA(w, IDC_BBS_TITLES, CB_SHOWDROPDOWN, FALSE, 0);
+            Shoot(w, "bbs-window");
+            Click(w, IDC_BBS_SWITCH);
+            Shoot(w, "bbs-window-paths");
+            Click(w, IDC_BBS_READERS);
+            HWND readers = WaitForDialog("ミトカ　掲示板管理");
+            Shoot(readers, "bbs-readers-107");
+            Click(readers, IDCANCEL);
+            WaitUntilGone(readers);
+            Click(w, IDC_BBS_UPDATE);
+            HWND update = WaitForDialog("ミトカ　掲示板登録");
+            Shoot(update, "bbs-post-970-update");
+            Click(update, IDC_DISCARD);
+            WaitUntilGone(update);
+            SelectComboLine(w, IDC_BBS_TITLES, 1);
+            Click(w, IDC_BBS_NEW);
+            HWND d = WaitForDialog("ミトカ　掲示板登録");
+            ASSERT_TRUE(d);
+            SetText(d, IDC_BBS_POSTS, "備品購入の申請方法");
+            SetText(d, IDC_TEXT, "備品の購入は申請書を総務部へ提出してください。\r\n");
+            Click(d, IDC_BBS_SAVE);
+            ChooseInFileDialog("ミトカ　添付ファイル選択", office.pc.Path("日程表.xls"));
+            HWND title = WaitForDialog("ファイルタイトル入力");
+            SetText(title, IDC_TITLE_TEXT, "申請書の様式");
+            Shoot(title, "bbs-attachment-title-940");
+            Click(title, IDOK);
+            WaitUntilGone(title);
+            Shoot(d, "bbs-post-970");
+            Click(d, IDC_DISCARD);
+            WaitUntilGone(d);
+            Click(w, IDCANCEL);
+            EXPECT_TRUE(WaitUntilGone(w));
+        });
 }

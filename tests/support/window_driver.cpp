@@ -322,6 +322,16 @@ void SelectLine(HWND dialog, int control, int index) {
                  reinterpret_cast<LPARAM>(list));
 }
 
+void SelectComboLine(HWND dialog, int control, int index) {
+    HWND combo = GetDlgItem(dialog, control);
+    ASSERT_NE(combo, nullptr) << "no combo box " << control;
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL,
+                        kSendTimeoutMs, &ignored);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
 void DoubleClickLine(HWND dialog, int control, int index) {
     SelectLine(dialog, control, index);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, LBN_DBLCLK),

@@ -54,6 +54,8 @@ void Click(HWND dialog, int control);
 std::vector<std::string> ListLines(HWND dialog, int control);
 // Selects a list line as a click does (the dialog gets the selection change).
 void SelectLine(HWND dialog, int control, int index);
+// Picks a line of a drop-down list combo box as a user does (the dialog gets the change).
+void SelectComboLine(HWND dialog, int control, int index);
 // Double-clicks a list line: selects it and sends the dialog the double-click notice.
 void DoubleClickLine(HWND dialog, int control, int index);
 bool IsShown(HWND dialog, int control);
