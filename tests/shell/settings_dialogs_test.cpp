@@ -81,6 +81,8 @@ TEST(EnvironmentDialog, AChangeOnEveryPageReachesBothFilesInOrderAndTheValuesInU
     // Hand-edited modem keys: values that no button stands for.
     office.SetLocal("Port", "5", "Modem");
     office.SetLocal("Bps", "9", "Modem");
+    const std::string sound = office.pc.Path("mail.wav");
+    WriteRawFile(sound, "RIFF");
     int result = DriveModal([] { return OpenEnvironmentDialog(nullptr); }, [&] {
         HWND d = WaitForDialog(kEnvironmentTitle);
         ASSERT_TRUE(d);
@@ -108,7 +110,10 @@ TEST(EnvironmentDialog, AChangeOnEveryPageReachesBothFilesInOrderAndTheValuesInU
         EXPECT_FALSE(IsShown(d, IDC_ENV_MAIL_SEC));
         EXPECT_FALSE(On(d, IDC_ENV_MAIL_WAVE));
         Press(d, IDC_ENV_MAIL_WAVE);
-        SetText(d, IDC_ENV_MAIL_WAVE_FILE, "C:\\snd\\mail.wav");
+        Click(d, IDC_ENV_MAIL_WAVE_BROWSE);
+        ChooseInFileDialog("ミトカ　ファイル選択", sound);
+        for (int i = 0; i < 50 && Text(d, IDC_ENV_MAIL_WAVE_FILE).empty(); ++i) Sleep(100);
+        EXPECT_EQ(Text(d, IDC_ENV_MAIL_WAVE_FILE), sound);
 
         // Port 5 and Bps 9 turn no button on: neither ﾌﾟｯｼｭ nor あり.
         OpenTab(d, IDC_TAB_MODEM, IDC_ENV_TONE);
@@ -146,7 +151,7 @@ TEST(EnvironmentDialog, AChangeOnEveryPageReachesBothFilesInOrderAndTheValuesInU
                   "[Environment]", "Title=営業部", "WindowPos=1", "MailPopup=1", "MailSend=0",
                   "LoginCheck=1", "BbsCheck=1", "Fortune=0", "Minimize=0", "ConfidentialColor=0",
                   "Rclk=5", "MailCheckSec=12a", "BbsCheckSec=360", "MsgCheckSec=0", "ChatCheckSec=1",
-                  "[Wave]", "MailWave=1", "MailWaveFile=C:\\snd\\mail.wav", "DestWave=0",
+                  "[Wave]", "MailWave=1", "MailWaveFile=" + sound, "DestWave=0",
                   "DestWaveFile="}));
     EXPECT_EQ(IniLines(office.local),
               (std::vector<std::string>{"[Environment]", "Version=0.28", "NetDir=" + office.store.Dir(),
@@ -293,7 +298,9 @@ TEST(MenuDialogs, BindingMovesAFunctionAddsAProgramOrChangesNothing) {
     EXPECT_FALSE(RawFileExists(pc.folder.Path("program.mox")));
 
     // A program needs a title and a file name.
-    EXPECT_EQ(DriveModal([&] { return RunRegionBinding(nullptr, pc.launcher); }, [] {
+    const std::string program = pc.folder.Path("calc.exe");
+    WriteRawFile(program, "MZ");
+    EXPECT_EQ(DriveModal([&] { return RunRegionBinding(nullptr, pc.launcher); }, [&] {
         HWND d = WaitForDialog(kMenuTitle);
         ASSERT_TRUE(d);
         Press(d, IDC_BIND_PROGRAM);
@@ -303,14 +310,16 @@ TEST(MenuDialogs, BindingMovesAFunctionAddsAProgramOrChangesNothing) {
         SetText(d, IDC_BIND_TITLE, "電卓");
         Click(d, IDOK);
         ExpectMessageBox("ファイル名を入力してください", MessageBoxSeen::kNone, IDOK);
-        SetText(d, IDC_BIND_FILE, "calc.exe");
+        Click(d, IDC_BIND_BROWSE);
+        ChooseInFileDialog("ミトカ　起動ファイル選択", program);
+        for (int i = 0; i < 50 && Text(d, IDC_BIND_FILE).empty(); ++i) Sleep(100);
         Click(d, IDOK);
     }), 1);
     ASSERT_EQ(pc.Programs().size(), kProgramRecordSize);
     ProgramRecord added = DecodeProgramRecord(reinterpret_cast<const unsigned char*>(pc.Programs().data()));
     EXPECT_EQ(added.number, 101);
     EXPECT_EQ(added.name, "電卓");
-    EXPECT_EQ(added.command, "calc.exe");
+    EXPECT_EQ(added.command, program);
     EXPECT_EQ(RegionHitTest(pc.launcher, 220, 220), 101);
 
     // With ten programs stored an eleventh would never react: プログラム is not offered.
