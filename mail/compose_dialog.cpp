@@ -207,22 +207,11 @@ void AddAttachment(HWND dialog) {
     ListAddString(dialog, IDC_ATTACH_TITLES, AskAttachmentTitle(dialog, path));
 }
 
-int ShownAttachmentList(HWND dialog) {
-    return IsWindowVisible(GetDlgItem(dialog, IDC_ATTACH_PATHS)) ? IDC_ATTACH_PATHS
-                                                                 : IDC_ATTACH_TITLES;
-}
-
 void RemoveAttachment(HWND dialog) {
     const int line = static_cast<int>(ListSelection(dialog, ShownAttachmentList(dialog)));
     if (line < 0) return;
     ListDelete(dialog, IDC_ATTACH_PATHS, line);
     ListDelete(dialog, IDC_ATTACH_TITLES, line);
-}
-
-void SwitchAttachmentList(HWND dialog) {
-    const bool pathsShown = ShownAttachmentList(dialog) == IDC_ATTACH_PATHS;
-    ShowControl(dialog, IDC_ATTACH_PATHS, !pathsShown);
-    ShowControl(dialog, IDC_ATTACH_TITLES, pathsShown);
 }
 
 void ShowAttachmentTitle(HWND dialog) {
@@ -238,11 +227,7 @@ void InsertChosenFile(HWND dialog) {
 
 void SwitchBodyEditor(HWND dialog) {
     MailDialogState* state = StateOf(dialog);
-    const int other = state->editor == IDC_BODY ? IDC_BODY_WRAPPED : IDC_BODY;
-    CopyEditorText(dialog, state->editor, other);
-    ShowControl(dialog, state->editor, false);
-    ShowControl(dialog, other, true);
-    state->editor = other;
+    state->editor = SwitchBodyView(dialog, state->editor);
 }
 
 void ApplyChosenBroadcastList(HWND dialog) {
@@ -287,6 +272,25 @@ INT_PTR CALLBACK MailProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 }  // namespace
+
+int ShownAttachmentList(HWND dialog) {
+    return IsWindowVisible(GetDlgItem(dialog, IDC_ATTACH_PATHS)) ? IDC_ATTACH_PATHS
+                                                                 : IDC_ATTACH_TITLES;
+}
+
+void SwitchAttachmentList(HWND dialog) {
+    const bool pathsShown = ShownAttachmentList(dialog) == IDC_ATTACH_PATHS;
+    ShowControl(dialog, IDC_ATTACH_PATHS, !pathsShown);
+    ShowControl(dialog, IDC_ATTACH_TITLES, pathsShown);
+}
+
+int SwitchBodyView(HWND dialog, int shown) {
+    const int other = shown == IDC_BODY ? IDC_BODY_WRAPPED : IDC_BODY;
+    CopyEditorText(dialog, shown, other);
+    ShowControl(dialog, shown, false);
+    ShowControl(dialog, other, true);
+    return other;
+}
 
 int OpenMailDialog(HWND owner, int mode, const AnsweredItem* item) {
     MailDialogState state;

@@ -31,6 +31,12 @@ int OpenMailDialog(HWND owner, int mode, const AnsweredItem* item = nullptr);
 // The main window's command 110 and the launcher's メール: a new mail.
 int RunMailDialog(HWND owner);
 
+// What the mail dialog and the dialogs that show a mail share (same control numbers): which
+// attachment list is shown (paths or titles), 切換 between them, and 折返し between the body
+// views, which hands the shown view's text to the other one and returns it.
+int ShownAttachmentList(HWND dialog);
+void SwitchAttachmentList(HWND dialog);
+int SwitchBodyView(HWND dialog, int shown);
 // The attachment chooser of the mail and post dialogs: a file of this PC picked in the platform's
 // file-open dialog "ミトカ　添付ファイル選択"; false when cancelled.
 bool ChooseAttachmentFile(HWND owner, std::string* path);

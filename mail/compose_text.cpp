@@ -24,3 +24,8 @@ std::string FileFilter(const std::string& text) {
         if (c == ',') c = '\0';
     return filter + std::string(2, '\0');
 }
+
+std::string AttachmentFilterText(const std::string& extension) {
+    const std::string name = extension.empty() ? extension : extension.substr(1);
+    return name + " (*" + extension + "),*" + extension + ",All (*.*),*.*";
+}

@@ -27,6 +27,9 @@ std::string ForwardHeaderLine(const std::string& senderName);
 // name and a pattern, ended by two NULs.
 std::string FileFilter(const std::string& text);
 extern const char kAnyFileFilter[];  // "All (*.*),*.*,Txt (*.txt),*.txt"
+// The save dialog's filter text for an attachment whose extension (with its dot) is given:
+// "doc (*.doc),*.doc,All (*.*),*.*" for ".doc".
+std::string AttachmentFilterText(const std::string& extension);
 
 extern const char kMsgAskSend[];      // "送信しますか？"
 extern const char kMsgAskDiscard[];   // "キャンセルしますか？"

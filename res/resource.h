@@ -28,3 +28,4 @@
 #include "res/memo_ids.h"
 #include "res/settings_ids.h"
 #include "res/bbs_ids.h"
+#include "res/messages_ids.h"

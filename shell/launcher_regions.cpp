@@ -104,6 +104,9 @@ std::string AssociatedCommand(const std::string& entry, const std::string& path)
         program.pop_back();
     if (program.empty()) return std::string();
     // The entry's own blank before the caret separates program and document; an entry written
-    // without a caret must not run the two together into one word.
+    // without a caret must not run the two together into one word. A path with a blank in it
+    // (a network directory such as n:\総務 共有) goes in quotes, or the program would be
+    // handed its pieces as several documents.
+    if (path.find_first_of(" \t") != std::string::npos) return program + " \"" + path + "\"";
     return program + " " + path;
 }

@@ -89,8 +89,8 @@ RegionRect DragRect(int startX, int startY, int currentX, int currentY, PictureP
 // The key under which the platform lists a path's association: its extension without the dot.
 std::string AssociationKey(const std::string& path);
 // The command that opens path with an association entry of the form "notepad.exe ^.txt": the
-// entry's program (the text before the caret), a blank and the path. "" when the entry names no
-// program (no association).
+// entry's program (the text before the caret), a blank and the path, quoted when it holds a
+// blank. "" when the entry names no program (no association).
 std::string AssociatedCommand(const std::string& entry, const std::string& path);
 
 // Messages of this part, as the user sees them.

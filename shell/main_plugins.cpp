@@ -3,7 +3,10 @@
 #include "bbs/bbs_window.h"
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
+#include "mail/received_window.h"
 #include "memo/memo_window.h"
+#include "messages/message_dialog.h"
+#include "messages/message_window.h"
 #include "shell/environment_dialog.h"
 #include "shell/menu_dialogs.h"
 #include "users/connection_dialog.h"
@@ -21,7 +24,10 @@ MainPlugins MakePlugins() {
     p.environmentSettings = OpenEnvironmentDialog;
     p.menuSettings = RunMenuSettings;
     p.regionSettings = RunRegionBinding;
+    p.windowProcedures[static_cast<int>(SubWindow::kRcvList)] = ReceivedListWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;
+    p.message = RunMessageDialog;
+    p.windowProcedures[static_cast<int>(SubWindow::kMsg)] = MessageWindowProc;
     return p;
 }
 

@@ -377,9 +377,17 @@ void OnTimer(HWND window, UINT id) {
     if (answer.boardNews) OpenSubWindow(SubWindow::kBbs, true);
     // The flag is gone once noticed: when the received list cannot be brought up, the title
     // must still tell of the mail.
-    if (answer.mailNews && !(u.mailPopup && OpenSubWindow(SubWindow::kRcvList, true)))
-        SetMainTitle(window, true);
-    if (answer.messageNews) OpenSubWindow(SubWindow::kMsg, true);
+    if (answer.mailNews) {
+        HWND list = u.mailPopup ? OpenSubWindow(SubWindow::kRcvList, true) : nullptr;
+        if (list) SendMessageA(list, kMsgNewsArrived, 0, 0);
+        else SetMainTitle(window, true);
+    }
+    if (answer.messageNews) {
+        // Raising a window that is active already gives it no focus, and the focus is what
+        // makes it take the file: give it the focus outright.
+        HWND messages = OpenSubWindow(SubWindow::kMsg, true);
+        if (messages) SetFocus(messages);
+    }
     if (answer.driveGone) PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 

@@ -35,5 +35,10 @@ bool RegisterSubWindowClasses(HINSTANCE instance, WNDPROC (*procedureFor)(SubWin
 // itself to its remembered rectangle. The handle is kept in SubWindowHandle.
 HWND CreateSubWindow(HINSTANCE instance, SubWindow which);
 
+// Sent by the main window to an open sub-window when a poll found news for it (new mail for
+// the received list). A window that is the active one already gets no activation from being
+// brought up, so it would otherwise go on showing what it had.
+constexpr UINT kMsgNewsArrived = WM_APP + 1;
+
 // The open window of a class, or null. A window clears its own when it is destroyed.
 HWND& SubWindowHandle(SubWindow which);

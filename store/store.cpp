@@ -52,6 +52,8 @@ DWORD OpenOnce(const std::string& path, unsigned mode, HANDLE* out) {
     } else if (mode & kOpenCreateNew) {
         creation = CREATE_NEW;
         access = GENERIC_READ | GENERIC_WRITE;
+    } else if (mode & kOpenTake) {
+        access = GENERIC_READ | DELETE;
     } else {
         switch (mode & 3) {
             case kOpenWrite: access = GENERIC_WRITE; break;
@@ -100,6 +102,7 @@ bool IsSilentOpenError(unsigned short code) {
 
 void SetOpenRetryPolicy(const OpenRetryPolicy& policy) { g_retryPolicy = policy; }
 OpenRetryPolicy CurrentOpenRetryPolicy() { return g_retryPolicy; }
+void StorePause(int ms) { Sleep(static_cast<DWORD>(ms)); }
 
 OpenResult StoreOpen(const std::string& path, unsigned mode) {
     const int immediate = g_retryPolicy.immediateAttempts > 0 ? g_retryPolicy.immediateAttempts : 1;
@@ -147,6 +150,11 @@ int StoreClose(StoreHandle handle) {
         if (CloseHandle(ToWin(handle))) return 0;
     }
     return -1;
+}
+
+bool StoreDriveReachable(const std::string& path) {
+    const std::string root = PathRoot(path);
+    return root.empty() || GetFileAttributesA(root.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool MakeStoreFolder(const std::string& path) {
@@ -254,6 +262,53 @@ bool StoreAppendWhole(StoreHandle handle, const std::string& bytes) {
         return true;
     if (end >= 0 && StoreSeek(handle, end, kSeekSet) == end) StoreTruncateHere(handle);
     return false;
+}
+
+namespace {
+
+// Marks the file of an open handle for deletion at its close. The native call is the one road
+// that every version of the platform has for a handle opened without sharing.
+bool MarkDeleteOnClose(StoreHandle handle) {
+    using SetInformationFile = LONG(WINAPI*)(HANDLE, void*, void*, ULONG, int);
+    static const SetInformationFile set = reinterpret_cast<SetInformationFile>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtSetInformationFile")));
+    if (!set) return false;
+    struct {
+        void* status;
+        ULONG_PTR information;
+    } ioStatus = {};
+    BOOLEAN deleteFile = TRUE;
+    const int kFileDispositionInformation = 13;
+    return set(ToWin(handle), &ioStatus, &deleteFile, sizeof deleteFile,
+               kFileDispositionInformation) >= 0;
+}
+
+}  // namespace
+
+TakenFile TakeStoreFile(const std::string& path) {
+    TakenFile result;
+    StoreFile file(path, kOpenTake);
+    if (!file.IsOpen()) {
+        result.error = file.Error();
+        return result;
+    }
+    std::string bytes;
+    if (!StoreReadToEnd(file.Get(), bytes)) {
+        result.error = kErrGeneralFailure;
+        return result;
+    }
+    if (!MarkDeleteOnClose(file.Get())) {
+        result.error = kErrAccessDenied;
+        return result;
+    }
+    ++Tally().deletes;
+    if (file.Close() != 0) {
+        result.error = kErrGeneralFailure;
+        return result;
+    }
+    result.taken = true;
+    result.bytes.swap(bytes);
+    return result;
 }
 
 bool ReadStoreFile(const std::string& path, std::string& out) {

@@ -27,6 +27,7 @@ enum StoreOpenMode : unsigned {
     // client ever truncates a file that another client has just created.
     kOpenAlways = 0x10000,     // open for reading and writing, creating it empty when absent
     kOpenCreateNew = 0x20000,  // create only when absent; fails with 80 when it exists
+    kOpenTake = 0x40000,       // open for reading with the right to delete (TakeStoreFile)
 };
 
 // The DOS error codes the store distinguishes (also the platform's codes).
@@ -62,6 +63,8 @@ int StoreClose(StoreHandle handle);
 // A handle positioned at the end of the file, for writing; creates the file (and its parent
 // folder, one level) when it is absent.
 OpenResult StoreOpenAppend(const std::string& path);
+// Can the drive (or share) that path lies on be reached? Asks quietly: nothing is shown.
+bool StoreDriveReachable(const std::string& path);
 // Creates one folder level. An existing folder is not an error.
 bool MakeStoreFolder(const std::string& path);
 
@@ -96,6 +99,19 @@ bool StoreReadToEnd(StoreHandle handle, std::string& out);
 // that falls short is cut off again, so a full drive never leaves a torn record that would make
 // the file unreadable for every client. False when the bytes are not all in the file.
 bool StoreAppendWhole(StoreHandle handle, const std::string& bytes);
+
+// What taking a file came to: its whole content, and whether it was there and is gone now.
+struct TakenFile {
+    bool taken = false;        // read whole and deleted
+    StoreError error = kErrNone;  // why it was not: 2 absent, 15 drive gone, 32 held, ...
+    std::string bytes;         // the whole file when taken, else empty
+};
+// Reads a file whole and deletes it within one exclusive open: the file is marked for deletion
+// only after a complete read and goes when the handle is closed, so a peer's append is either
+// wholly in what was read or waits for the open and lands in a new file; a read that fails
+// deletes nothing. While it is held (and for the instant between the mark and the close) peers
+// still see the file as present, or fail to open it and retry.
+TakenFile TakeStoreFile(const std::string& path);
 
 // Opens path for reading, reads it whole and closes it. False when it cannot be opened or read.
 bool ReadStoreFile(const std::string& path, std::string& out);
@@ -132,6 +148,8 @@ struct OpenRetryPolicy {
     int pauseMs = 10;
 };
 void SetOpenRetryPolicy(const OpenRetryPolicy& policy);
+// Gives other clients the processor for about ms milliseconds before an open is tried again.
+void StorePause(int ms);
 OpenRetryPolicy CurrentOpenRetryPolicy();
 
 // Closes the handle when it goes out of scope, so no early return leaves a store file open.

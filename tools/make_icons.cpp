@@ -1,6 +1,7 @@
 // Draws the client's icons (the program icon and one per sub-window kind) and writes them as
 // .ico files, each with a 32 x 32 and a 16 x 16 image in 32-bit colour with an alpha channel,
-// and the cursor shown over a launcher region as a .cur file with one 32 x 32 image.
+// the cursor shown over a launcher region as a .cur file with one 32 x 32 image, and the two
+// 18 x 18 one-bit pictures of the mail list lines as .bmp files.
 // The pictures are plain shapes, drawn with 4 x 4 samples per pixel for smooth edges.
 // Portable C++ with no platform headers; run it again after changing a picture:
 //     make_icons OUTPUT_FOLDER
@@ -286,6 +287,66 @@ std::vector<Layer> RegionCursor() {
     return layers;
 }
 
+// The pictures at the start of a mail list line: 18 x 18, one bit per pixel, black on white,
+// so that an inverted (selected) line inverts them too.
+constexpr int kLinePictureSize = 18;
+// Mail: an envelope with its flap.
+std::vector<Layer> MailLinePicture() {
+    const Colour ink = Hex(0x000000), paper = Hex(0xFFFFFF);
+    return {
+        {Rect(2, 7, 30, 26), ink},
+        {Rect(4.2, 9.2, 27.8, 23.8), paper},
+        {Line(4.5, 9.5, 16, 18.5, 2.4), ink},
+        {Line(16, 18.5, 27.5, 9.5, 2.4), ink},
+    };
+}
+// Phone memo: a desk telephone with its handset on top and the dial in front.
+std::vector<Layer> PhoneLinePicture() {
+    const Colour ink = Hex(0x000000), paper = Hex(0xFFFFFF);
+    return {
+        {RoundRect(2, 5, 30, 11.5, 3), ink},
+        {Rect(9, 10, 13, 17), ink},
+        {Rect(19, 10, 23, 17), ink},
+        {RoundRect(5, 15.5, 27, 29, 3), ink},
+        {Circle(16, 22.3, 4.4), paper},
+        {Circle(16, 22.3, 1.8), ink},
+    };
+}
+// A 1-bit BMP file: palette black, white; rows bottom-up, each padded to four bytes. A pixel is
+// black where the drawing is mostly covered and dark.
+std::string OneBitBitmapFile(const std::vector<Layer>& layers, int size) {
+    const std::vector<uint8_t> pixels = Render(layers, size);
+    const uint32_t rowBytes = static_cast<uint32_t>((size + 31) / 32 * 4);
+    const uint32_t bitsOffset = 14 + 40 + 8;
+    std::string out = "BM";
+    AppendUint32(out, bitsOffset + rowBytes * static_cast<uint32_t>(size));
+    AppendUint32(out, 0);
+    AppendUint32(out, bitsOffset);
+    AppendUint32(out, 40);
+    AppendUint32(out, static_cast<uint32_t>(size));
+    AppendUint32(out, static_cast<uint32_t>(size));
+    AppendUint16(out, 1);
+    AppendUint16(out, 1);
+    AppendUint32(out, 0);
+    AppendUint32(out, rowBytes * static_cast<uint32_t>(size));
+    AppendUint32(out, 2835);
+    AppendUint32(out, 2835);
+    AppendUint32(out, 2);
+    AppendUint32(out, 2);
+    AppendUint32(out, 0x00000000);  // black
+    AppendUint32(out, 0x00FFFFFF);  // white
+    for (int y = size - 1; y >= 0; --y) {
+        std::string row(rowBytes, '\0');
+        for (int x = 0; x < size; ++x) {
+            const uint8_t* p = &pixels[static_cast<size_t>((y * size + x) * 4)];
+            const bool ink = p[3] >= 128 && (p[0] + p[1] + p[2]) < 3 * 128;
+            if (!ink) row[static_cast<size_t>(x / 8)] |= static_cast<char>(0x80 >> (x % 8));
+        }
+        out += row;
+    }
+    return out;
+}
+
 bool SaveFile(const std::string& path, const std::string& bytes) {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
@@ -311,6 +372,11 @@ int main(int argc, char** argv) {
                  {"msg.ico", MsgIcon()}};
     for (const auto& icon : icons)
         if (!SaveFile(std::string(argv[1]) + "/" + icon.name, IconFile(icon.layers))) return 1;
+    if (!SaveFile(std::string(argv[1]) + "/mail_line.bmp",
+                  OneBitBitmapFile(MailLinePicture(), kLinePictureSize)) ||
+        !SaveFile(std::string(argv[1]) + "/phone_line.bmp",
+                  OneBitBitmapFile(PhoneLinePicture(), kLinePictureSize)))
+        return 1;
     const std::string cursor =
         ImageFile(RegionCursor(), {32}, 2, kRegionCursorHotX, kRegionCursorHotY);
     return SaveFile(std::string(argv[1]) + "/region.cur", cursor) ? 0 : 1;

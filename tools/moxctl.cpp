@@ -19,7 +19,7 @@
 namespace {
 
 const CommandEntry* const kCommandTables[] = {kUserCommands, kMailCommands, kListCommands,
-                                               kBbsCommands};
+                                               kBbsCommands, kMessageCommands};
 
 bool g_utf8 = false;
 

@@ -31,6 +31,7 @@ extern const CommandEntry kUserCommands[];
 extern const CommandEntry kMailCommands[];
 extern const CommandEntry kBbsCommands[];
 extern const CommandEntry kListCommands[];
+extern const CommandEntry kMessageCommands[];
 
 // Output in the chosen encoding: Shift_JIS as stored, or UTF-8 with --utf8.
 void PrintOut(const CommandContext& ctx, const std::string& sjisText);

@@ -7,7 +7,9 @@ inline constexpr char kSectionEnvironment[] = "Environment";
 inline constexpr char kSectionWave[] = "Wave";
 // The remembered rectangles of the sub-windows (per-user settings).
 inline constexpr char kSectionMemo[] = "Memo";
+inline constexpr char kSectionRcvList[] = "RcvList";
 inline constexpr char kSectionBbs[] = "Bbs";
+inline constexpr char kSectionMsg[] = "Msg";
 
 // [Environment] of the local settings file.
 inline constexpr char kKeyVersion[] = "Version";

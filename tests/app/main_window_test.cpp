@@ -15,6 +15,7 @@
 #include "store/store.h"
 #include "tests/app/mox_process.h"
 #include "tests/support/client_here.h"
+#include "tests/support/drive_link.h"
 #include "tools/launcher_layout.h"
 
 namespace {
@@ -28,6 +29,12 @@ LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         for (const SubWindowClass& c : kSubWindowClasses)
             if (SubWindowHandle(c.which) == window) SubWindowHandle(c.which) = nullptr;
     }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A window that cannot be created (the platform out of resources, say).
+LRESULT CALLBACK RefusingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) return FALSE;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -116,48 +123,6 @@ std::string MenuLine(const Label& l) {
     return std::string(l.command ? "> " : "") + std::to_string(l.command) + " " + l.label + "(&" +
            l.latin + "/" + l.kana + ")" + (l.ellipsis ? "..." : "");
 }
-
-// A drive letter of the test prefix that names a folder, and can be taken away as a network
-// drive goes. Wine keeps its drives as links in its dosdevices folder; the host's own ln and rm
-// (which Wine starts beside this process, without waiting for them) change them.
-class DriveLink {
-public:
-    DriveLink(char letter, const std::string& folder) : root_(std::string(1, letter) + ":\\") {
-        using UnixName = char*(CDECL*)(const WCHAR*);
-        auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-        if (!unixName) return;
-        std::wstring wide(folder.begin(), folder.end());
-        const std::string target = unixName(wide.c_str());
-        link_ = unixName(L"C:\\");  // .../dosdevices/c:/
-        link_ = link_.substr(0, link_.size() - 3) + static_cast<char>(letter | 0x20) + ":";
-        Host("Z:\\bin\\ln -sfn " + target + " " + link_);
-        WaitFor(true);
-    }
-    ~DriveLink() { Remove(); }
-    bool Present() const { return GetFileAttributesA(root_.c_str()) != INVALID_FILE_ATTRIBUTES; }
-    bool Remove() {
-        if (!link_.empty()) Host("Z:\\bin\\rm -f " + link_);
-        return WaitFor(false);
-    }
-
-private:
-    static void Host(std::string commandLine) {
-        STARTUPINFOA si = {};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi = {};
-        if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                            nullptr, &si, &pi))
-            return;
-        CloseHandle(pi.hProcess);
-        CloseHandle(pi.hThread);
-    }
-    bool WaitFor(bool present) const {
-        for (int i = 0; i < 200 && Present() != present; ++i) Sleep(50);
-        return Present() == present;
-    }
-    std::string root_, link_;
-};
 
 }  // namespace
 
@@ -343,6 +308,11 @@ TEST(MainWindowLauncher, LabelsClicksDragsKeysAndCommands) {
 TEST(MainWindowLauncher, ARightClickOnTheCaptionActsByRclk) {
     // No received list can open: the new mail shows in the title all the same.
     UnregisterClassA("MoxRcvList", GetModuleHandleA(nullptr));
+    WNDCLASSA refusing = {};
+    refusing.lpfnWndProc = RefusingProc;
+    refusing.hInstance = GetModuleHandleA(nullptr);
+    refusing.lpszClassName = "MoxRcvList";
+    RegisterClassA(&refusing);
     YamadaPc office;
     office.SetUser("001", "Rclk", "1");
     office.SetUser("001", "Minimize", "1");
@@ -376,6 +346,7 @@ TEST(MainWindowLauncher, ARightClickOnTheCaptionActsByRclk) {
         QuitClient(main);
     });
     EXPECT_EQ(code, 0);
+    UnregisterClassA("MoxRcvList", GetModuleHandleA(nullptr));
     RegisterStandIns();
 }
 
@@ -448,6 +419,35 @@ TEST(MainWindowProcess, NewMailMarksTheTitleAndTheListCommandClearsIt) {
     EXPECT_EQ(a.ExitCode(), 0);
     EXPECT_FALSE(RawFileExists(office.store.Path("001\\login.mox")));
     EXPECT_EQ(office.User("001", "BordType"), "1");
+}
+
+TEST(MainWindowProcess, NewMailBringsUpTheReceivedListWhichShowsEachNewMailOnTheNextPoll) {
+    YamadaPc office;
+    office.Register("佐藤花子", "sato");
+    office.SetUser("001", "MailPopup", "1");
+    office.SetUser("001", "MailCheckSec", "1");
+    Client a(QuoteArg(office.local));
+    HWND main = WaitForWindow("Mox", kMainTitle, a.Pid());
+    ASSERT_TRUE(main);
+    auto send = [&](const char* subject) {
+        return RunMoxctl({"--netdir", office.store.Dir(), "--user", "2", "send", "--to", "1",
+                          "--subject", subject}).exitCode;
+    };
+    ASSERT_EQ(send("見積書"), 0);
+    HWND list = WaitForWindow("MoxRcvList", "ミトカ", a.Pid());
+    ASSERT_TRUE(list);
+    auto lines = [&] { return ListLines(list, IDC_MAIL_LIST); };
+    for (int i = 0; i < 250 && lines().size() < 1; ++i) Sleep(20);
+    ASSERT_EQ(lines().size(), 1u);
+    // The window is open (and may be the active one): the next mail still shows up.
+    ASSERT_EQ(send("納期"), 0);
+    for (int i = 0; i < 500 && lines().size() < 2; ++i) Sleep(20);
+    ASSERT_EQ(lines().size(), 2u);
+    EXPECT_NE(lines()[0].find("納期"), std::string::npos);
+    EXPECT_EQ(lines()[0].substr(0, 6), "20未読");
+    EXPECT_EQ(WaitForWindow("Mox", kMainTitle, a.Pid()), main);  // no mark in the title
+    QuitClient(main, a.Pid());
+    EXPECT_EQ(a.ExitCode(), 0);
 }
 
 TEST(MainWindowProcess, WithMailCheckSecZeroOnlyTheFirstTickLooks) {

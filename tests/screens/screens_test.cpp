@@ -20,8 +20,12 @@
 #include "mail/addressee.h"
 #include "mail/mail_store.h"
 #include "mail/phone_dialogs.h"
+#include "mail/received_window.h"
 #include "memo/memo_store.h"
 #include "memo/memo_window.h"
+#include "messages/message_dialog.h"
+#include "messages/message_store.h"
+#include "messages/message_window.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
 #include "shell/environment_dialog.h"
@@ -29,6 +33,8 @@
 #include "shell/launcher_window.h"
 #include "shell/menu_dialogs.h"
 #include "shell/plumbing.h"
+#include "shell/message_box.h"
+#include "store/message_sink.h"
 #include "shell/window_classes.h"
 #include "store/store.h"
 #include "tests/support/client_here.h"
@@ -515,6 +521,57 @@ TEST(Screens, MenuSettings) {
     });
 }
 
+TEST(Screens, ReceivedMail) {
+    DemoOffice office;
+    SaveWindowRect("RcvList", WindowRectValues{100, 100, 700, 400});
+    UserSettings().confidentialColor = 1;
+    TempFolder files("moxshot");
+    WriteRawFile(files.Path("議事録.txt"), "第3回定例会議\r\n");
+    WriteRawFile(files.Path("予算.xls"), "budget");
+    StoreContext sato = office.Office(), suzuki = office.Office();
+    sato.user = 2;
+    suzuki.user = 3;
+    OutgoingItem item;
+    item.sentTime = LocalTimeNow();
+    item.subject = "週報";
+    item.body = "今週の作業をまとめました。";
+    DeliverItem(suzuki, "鈴木一郎", {Party{1, "山田太郎"}}, item);
+    MarkItemOpened(ClientStore(), 0);
+    item.kind = kItemPhoneMemo;
+    item.subject = "株式会社東西商事　田中";
+    item.request = kRequestCallBack;
+    item.body = "見積書の件で折り返しお電話ください。";
+    DeliverItem(sato, "佐藤花子", {Party{1, "山田太郎"}}, item);
+    item = OutgoingItem();
+    item.sentTime = LocalTimeNow();
+    item.subject = "人事異動の件";
+    item.body = "内示の内容です。";
+    item.confidential = true;
+    DeliverItem(suzuki, "鈴木一郎", {Party{1, "山田太郎"}}, item);
+    item.confidential = false;
+    item.subject = "会議の資料";
+    item.body = "明日の会議の資料を送ります。\r\n議事録と予算案を添付しました。\r\n\r\n"
+                "ご確認のほど、よろしくお願いいたします。";
+    item.attachments = {{files.Path("議事録.txt"), "第3回議事録"}, {files.Path("予算.xls"), ""}};
+    DeliverItem(sato, "佐藤花子", {Party{1, "山田太郎"}}, item);
+    DriveModal([] { return RunSubWindowHere(SubWindow::kRcvList, ReceivedListWindowProc); }, [&] {
+        HWND w = WaitForWindow("MoxRcvList", "ミトカ");
+        ASSERT_TRUE(w);
+        SelectLine(w, IDC_MAIL_LIST, 0);
+        Shoot(w, "received-list");
+        Click(w, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(w));
+    });
+    DriveModal([] { ShowReceivedMail(nullptr, 3); return 0; }, [&] {
+        HWND d = WaitForDialog("ミトカ　メール");
+        ASSERT_TRUE(d);
+        SelectLine(d, IDC_ATTACH_TITLES, 0);
+        Shoot(d, "received-mail-931");
+        Click(d, IDCANCEL);
+    });
+    UserSettings().confidentialColor = 0;
+}
+
 TEST(Screens, BoardWindow) {
     DemoOffice office;
     const StoreContext netDir = office.Office();
@@ -588,4 +645,36 @@ TEST(Screens, BoardWindow) {
             Click(w, IDCANCEL);
             EXPECT_TRUE(WaitUntilGone(w));
         });
+}
+
+TEST(Screens, Messages) {
+    DemoOffice office;
+    RememberedAddressee() = "002";
+    MarkSignedIn(StoreContext{LocalSettings().netDir, 2});
+    MessageSink previousSink = SetMessageSink(ShowInMessageBox);
+    DriveModal([] { return RunMessageDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　メッセージ送信");
+        ASSERT_TRUE(d);
+        SendMessageA(GetDlgItem(d, IDC_RECIPIENTS), LB_SETSEL, TRUE, 2);
+        SetText(d, IDC_TEXT, "会議は十時からに変更です。\r\n資料は各自お持ちください。");
+        Shoot(d, "message-950");
+        SendMessageA(GetDlgItem(d, IDC_RECIPIENTS), LB_SETSEL, FALSE, 1);
+        Click(d, IDOK);
+        MessageBoxSeen notRunning = WaitForMessageBox();
+        Shoot(notRunning.box, "message-not-running");
+        Answer(notRunning, IDOK);
+    });
+    SetMessageSink(previousSink);
+    // Two messages waiting for 山田太郎, from two colleagues.
+    DeliverMessage(office.Office(), "佐藤花子", "001", "了解しました。", 9, 5);
+    DeliverMessage(office.Office(), "鈴木一郎", "001",
+                   "お客様がお見えです。\r\n受付までお願いします。", 9, 12);
+    SaveWindowRect("Msg", WindowRectValues{200, 150, 600, 450});
+    DriveModal([] { return RunSubWindowHere(SubWindow::kMsg, MessageWindowProc); }, [&] {
+        HWND w = WaitForWindow("MoxMsg", "ミトカ");
+        ASSERT_TRUE(w);
+        Shoot(w, "message-window");
+        Click(w, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(w));
+    });
 }

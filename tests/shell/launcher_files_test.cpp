@@ -46,32 +46,6 @@ std::string ProgramFile(const std::vector<std::string>& commands) {
     return bytes;
 }
 
-// Sets an [Extensions] entry for the test's lifetime and puts back what was there. Tests run
-// side by side in one Wine prefix, and two processes rewriting win.ini at once can drop each
-// other's entries: one test at a time holds the file.
-class Association {
-public:
-    Association(const char* key, const std::string& entry)
-        : key_(key), lock_(CreateMutexA(nullptr, FALSE, "MoxTestWinIni")) {
-        WaitForSingleObject(lock_, 30000);
-        char old[260] = {0};
-        had_ = GetProfileStringA("Extensions", key, "", old, sizeof old) > 0;
-        old_ = old;
-        WriteProfileStringA("Extensions", key, entry.c_str());
-    }
-    ~Association() {
-        WriteProfileStringA("Extensions", key_, had_ ? old_.c_str() : nullptr);
-        ReleaseMutex(lock_);
-        CloseHandle(lock_);
-    }
-
-private:
-    const char* key_;
-    HANDLE lock_;
-    bool had_;
-    std::string old_;
-};
-
 }  // namespace
 
 TEST(LauncherRegionsFile, FifteenByteMenuIsRejectedAndProgramsStayUnread) {
@@ -242,6 +216,12 @@ TEST(LauncherPrograms, WinExecRunsTheAssociatedProgramWithTheDocument) {
     OpenByAssociation(nullptr, "c:\\doc\\報告.mxr");
     for (int i = 0; i < 200 && !RawFileExists(record); ++i) Sleep(50);
     EXPECT_EQ(ReadRawFile(record), recorder + " c:\\doc\\報告.mxr");
+
+    // A path with a blank reaches the program as one document.
+    DeleteFileA(record.c_str());
+    OpenByAssociation(nullptr, "c:\\総務 共有\\報告.mxr");
+    for (int i = 0; i < 200 && !RawFileExists(record); ++i) Sleep(50);
+    EXPECT_EQ(ReadRawFile(record), recorder + " \"c:\\総務 共有\\報告.mxr\"");
 }
 
 TEST(InfoText, PresentEmptyOrAbsent) {

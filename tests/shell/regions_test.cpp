@@ -187,6 +187,8 @@ TEST(Associations, EntryProgramIsFollowedByThePath) {
     // Written without a caret or with extra blanks, the entry still gives one separated command.
     EXPECT_EQ(AssociatedCommand("notepad.exe", "c:\\a.txt"), "notepad.exe c:\\a.txt");
     EXPECT_EQ(AssociatedCommand("wp.exe   ^.doc", "a.doc"), "wp.exe a.doc");
+    EXPECT_EQ(AssociatedCommand("wp.exe ^.doc", "n:\\総務 共有\\001\\att0001.doc"),
+              "wp.exe \"n:\\総務 共有\\001\\att0001.doc\"");
     EXPECT_EQ(AssociatedCommand("", "c:\\a.txt"), "");
     EXPECT_EQ(AssociatedCommand("^.txt", "c:\\a.txt"), "");
 }

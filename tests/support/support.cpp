@@ -237,3 +237,18 @@ int RunWorkerIfAsked(int argc, char** argv) {
     std::vector<std::string> args(argv + 3, argv + argc);
     return it->second(args);
 }
+
+Association::Association(const char* key, const std::string& entry)
+    : key_(key), lock_(CreateMutexA(nullptr, FALSE, "MoxTestWinIni")) {
+    WaitForSingleObject(lock_, 30000);
+    char old[260] = {0};
+    had_ = GetProfileStringA("Extensions", key, "", old, sizeof old) > 0;
+    old_ = old;
+    WriteProfileStringA("Extensions", key, entry.c_str());
+}
+
+Association::~Association() {
+    WriteProfileStringA("Extensions", key_, had_ ? old_.c_str() : nullptr);
+    ReleaseMutex(lock_);
+    CloseHandle(lock_);
+}

@@ -88,3 +88,20 @@ struct Child {
 Child StartWorker(const std::string& name, const std::vector<std::string>& args);
 // Waits for a child; returns its exit code (-1 on timeout) and its output.
 int WaitChild(Child& child, std::string* out, DWORD timeoutMs = 120000);
+
+// Sets an [Extensions] association entry for the object's lifetime and puts back what was
+// there. Tests run side by side in one Wine prefix, and two processes rewriting win.ini at once
+// can drop each other's entries: one test at a time holds the file.
+class Association {
+public:
+    Association(const char* key, const std::string& entry);
+    ~Association();
+    Association(const Association&) = delete;
+    Association& operator=(const Association&) = delete;
+
+private:
+    const char* key_;
+    HANDLE lock_;
+    bool had_;
+    std::string old_;
+};

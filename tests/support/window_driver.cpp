@@ -316,7 +316,26 @@ void SelectLine(HWND dialog, int control, int index) {
     HWND list = GetDlgItem(dialog, control);
     ASSERT_NE(list, nullptr) << "no list " << control;
     DWORD_PTR ignored;
-    SendMessageTimeoutA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL,
+    if (GetWindowLongA(list, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) {
+        // A click in a multiple-selection list selects that line alone and puts the caret on it.
+        SendMessageTimeoutA(list, LB_SETSEL, FALSE, -1, SMTO_NORMAL, kSendTimeoutMs, &ignored);
+        SendMessageTimeoutA(list, LB_SETSEL, TRUE, index, SMTO_NORMAL, kSendTimeoutMs, &ignored);
+        SendMessageTimeoutA(list, LB_SETCARETINDEX, static_cast<WPARAM>(index), 0, SMTO_NORMAL,
+                            kSendTimeoutMs, &ignored);
+    } else {
+        SendMessageTimeoutA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL,
+                            kSendTimeoutMs, &ignored);
+    }
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+void AddToSelection(HWND dialog, int control, int index) {
+    HWND list = GetDlgItem(dialog, control);
+    ASSERT_NE(list, nullptr) << "no list " << control;
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(list, LB_SETSEL, TRUE, index, SMTO_NORMAL, kSendTimeoutMs, &ignored);
+    SendMessageTimeoutA(list, LB_SETCARETINDEX, static_cast<WPARAM>(index), 0, SMTO_NORMAL,
                         kSendTimeoutMs, &ignored);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));

@@ -52,8 +52,11 @@ void SetText(HWND dialog, int control, const std::string& text);
 std::string Text(HWND dialog, int control);
 void Click(HWND dialog, int control);
 std::vector<std::string> ListLines(HWND dialog, int control);
-// Selects a list line as a click does (the dialog gets the selection change).
+// Selects a list line as a click does (the dialog gets the selection change); in a
+// multiple-selection list that line alone.
 void SelectLine(HWND dialog, int control, int index);
+// Adds a line to the selection of a multiple-selection list, as a click with Ctrl does.
+void AddToSelection(HWND dialog, int control, int index);
 // Picks a line of a drop-down list combo box as a user does (the dialog gets the change).
 void SelectComboLine(HWND dialog, int control, int index);
 // Double-clicks a list line: selects it and sends the dialog the double-click notice.
