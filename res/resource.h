@@ -29,3 +29,4 @@
 #include "res/settings_ids.h"
 #include "res/bbs_ids.h"
 #include "res/messages_ids.h"
+#include "res/board_ids.h"

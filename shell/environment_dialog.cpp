@@ -13,6 +13,7 @@
 #include "app/settings/local_user.h"
 #include "app/settings/profile.h"
 #include "app/settings/settings.h"
+#include "board/board_dialogs.h"
 #include "res/resource.h"
 #include "shell/plumbing.h"
 #include "shell/tab_pages.h"
@@ -314,6 +315,8 @@ void OnCommand(HWND dialog, int id, HWND, UINT code) {
         case IDC_ENV_MEMBERS:
             MoveSelectedUsers(dialog, IDC_ENV_MEMBERS, IDC_ENV_ALL_USERS);
             break;
+        case IDC_ENV_MEMBER_UP: MoveMemberUp(dialog, IDC_ENV_MEMBERS); break;
+        case IDC_ENV_MEMBER_DOWN: MoveMemberDown(dialog, IDC_ENV_MEMBERS); break;
     }
 }
 

@@ -1,6 +1,8 @@
 #include "shell/main_plugins.h"
 
 #include "bbs/bbs_window.h"
+#include "board/board_dialogs.h"
+#include "board/bord_window.h"
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
 #include "mail/received_window.h"
@@ -28,6 +30,11 @@ MainPlugins MakePlugins() {
     p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;
     p.message = RunMessageDialog;
     p.windowProcedures[static_cast<int>(SubWindow::kMsg)] = MessageWindowProc;
+    p.destinationList = RunDestinationDialog;
+    p.ownDestinationEntry = RunOwnDestinationEntry;
+    p.windowProcedures[static_cast<int>(SubWindow::kBord)] = BordWindowProc;
+    // The board's ﾒｯｾｰｼﾞ opens whatever the main window's slot opens.
+    BordMessageDialog() = p.message;
     return p;
 }
 

@@ -213,6 +213,12 @@ bool StoreStampWriteTime(StoreHandle handle) {
     return SetFileTime(ToWin(handle), nullptr, nullptr, &now) != 0;
 }
 
+bool StoreCopyTimes(StoreHandle from, StoreHandle to) {
+    FILETIME created, accessed, written;
+    return GetFileTime(ToWin(from), &created, &accessed, &written) != 0 &&
+           SetFileTime(ToWin(to), &created, &accessed, &written) != 0;
+}
+
 bool StoreWriteTimeLocal(StoreHandle handle, StoreLocalTime* out) {
     FILETIME written, local;
     SYSTEMTIME t;

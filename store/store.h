@@ -80,6 +80,9 @@ long StoreSize(StoreHandle handle);
 bool StoreTruncateHere(StoreHandle handle);
 // Sets the file's last-write time to now (a marker whose time tells when something happened).
 bool StoreStampWriteTime(StoreHandle handle);
+// Gives the file open as to the creation, last-access and last-write times of the file open as
+// from (a copy that must look like its source to peers that go by the times).
+bool StoreCopyTimes(StoreHandle from, StoreHandle to);
 // A file's last-write time in this PC's local time.
 struct StoreLocalTime {
     int year = 0, month = 0, day = 0;  // month 1-12

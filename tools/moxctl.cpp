@@ -19,7 +19,7 @@
 namespace {
 
 const CommandEntry* const kCommandTables[] = {kUserCommands, kMailCommands, kListCommands,
-                                               kBbsCommands, kMessageCommands};
+                                               kBbsCommands, kMessageCommands, kBoardCommands};
 
 bool g_utf8 = false;
 

@@ -32,6 +32,7 @@ extern const CommandEntry kMailCommands[];
 extern const CommandEntry kBbsCommands[];
 extern const CommandEntry kListCommands[];
 extern const CommandEntry kMessageCommands[];
+extern const CommandEntry kBoardCommands[];
 
 // Output in the chosen encoding: Shift_JIS as stored, or UTF-8 with --utf8.
 void PrintOut(const CommandContext& ctx, const std::string& sjisText);

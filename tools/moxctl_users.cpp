@@ -1,4 +1,4 @@
-// moxctl commands of the user registry: init, register, users, who, members.
+// moxctl commands of the user registry: init, register, users, who.
 #include <cstdio>
 
 #include "store/store.h"
@@ -66,20 +66,6 @@ int CmdWho(CommandContext& ctx) {
     return Report(list);
 }
 
-// The acting user's board member list, in the order the in/out board shows it.
-int CmdMembers(CommandContext& ctx) {
-    if (!ctx.args.empty()) return UsageError(ctx, "members");
-    BoardMembers members = ReadBoardMembers(ctx.store);
-    std::string out;
-    for (const RegistryRecord& r : members.records) {
-        char number[16];
-        std::snprintf(number, sizeof number, "%03d", r.number);
-        out += std::string(number) + "\t" + r.name + "\n";
-    }
-    PrintOut(ctx, out);
-    return Report(members);
-}
-
 }  // namespace
 
 const CommandEntry kUserCommands[] = {
@@ -87,6 +73,5 @@ const CommandEntry kUserCommands[] = {
     {"register", CmdRegister, "NAME [LOGIN]", false},
     {"users", CmdUsers, "", false},
     {"who", CmdWho, "", false},
-    {"members", CmdMembers, "", true},
     {nullptr, nullptr, nullptr, false},
 };

@@ -10,6 +10,7 @@ inline constexpr char kSectionMemo[] = "Memo";
 inline constexpr char kSectionRcvList[] = "RcvList";
 inline constexpr char kSectionBbs[] = "Bbs";
 inline constexpr char kSectionMsg[] = "Msg";
+inline constexpr char kSectionBord[] = "Bord";
 
 // [Environment] of the local settings file.
 inline constexpr char kKeyVersion[] = "Version";

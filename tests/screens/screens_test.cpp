@@ -21,6 +21,9 @@
 #include "mail/mail_store.h"
 #include "mail/phone_dialogs.h"
 #include "mail/received_window.h"
+#include "board/board_dialogs.h"
+#include "board/bord_store.h"
+#include "board/bord_window.h"
 #include "memo/memo_store.h"
 #include "memo/memo_window.h"
 #include "messages/message_dialog.h"
@@ -572,6 +575,57 @@ TEST(Screens, ReceivedMail) {
     UserSettings().confidentialColor = 0;
 }
 
+TEST(Screens, InOutBoard) {
+    DemoOffice office;
+    SaveWindowRect("Bord", WindowRectValues{100, 100, 760, 460});
+    const StoreContext yamada = ClientStore();
+    SaveBoardMembers(yamada, {"山田太郎\t001", "佐藤花子\t002", "鈴木一郎\t003"});
+    WriteRawFile(StorePath(yamada, "dest.mox"), "会議室\r\n外出\r\n出張\r\n");
+    WriteRawFile(UserStorePath(yamada, "001", "dest.mox"), "営業二課\r\n");
+    const EntryDate today = EntryDateFromTime(LocalTimeNow());
+    WhereaboutsRecord r = EmptyWhereabouts("山田太郎");
+    r.destination = "横浜支店 第三会議室（新製品の販売計画打合せ）";
+    r.returnHour = 7; r.returnMinute = 12; r.arriveHour = 8; r.arriveMinute = 30;
+    r.leaveHour = 18; r.writer = "山田太郎"; r.written = LocalTimeNow();
+    WriteWhereabouts(yamada, "001", today, today, r);
+    r = EmptyWhereabouts("佐藤花子");
+    r.destination = "外出"; r.note = "直帰"; r.arriveHour = 9; r.leaveHour = 17; r.leaveMinute = 30;
+    r.writer = "鈴木一郎"; r.written = LocalTimeNow();
+    WriteWhereabouts(yamada, "002", today, today, r);
+    DriveModal([] { return RunSubWindowHere(SubWindow::kBord, BordWindowProc); }, [&] {
+        HWND w = WaitForWindow("MoxBord", "ミトカ");
+        ASSERT_TRUE(w);
+        SelectLine(w, IDC_BORD_LIST, 2);
+        Shoot(w, "bord-type2");
+        Click(w, IDC_BORD_SWITCH);
+        Sleep(300);
+        SelectLine(w, IDC_BORD_LIST, 2);
+        Shoot(w, "bord-type1");
+        Click(w, IDC_BORD_SWITCH);
+        Sleep(300);
+        SelectLine(w, IDC_BORD_LIST, 2);
+        PostMessageA(GetDlgItem(w, IDC_BORD_LIST), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+        MessageBoxSeen question = WaitForMessageBox();
+        Shoot(question.box, "bord-present-question");
+        Answer(question, IDCANCEL);
+        DoubleClickLine(w, IDC_BORD_LIST, 1);
+        HWND d = WaitForDialog(EntryDialogTitle(today));
+        ASSERT_TRUE(d);
+        Shoot(d, "bord-entry-310");
+        Click(d, IDC_ENTRY_CANCEL);
+        EXPECT_TRUE(WaitUntilGone(d));
+        Click(w, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(w));
+    });
+    DriveModal([] { return RunDestinationDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　行先登録");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_DEST_NEW, "本社");
+        Shoot(d, "destinations-320");
+        Click(d, IDCANCEL);
+    });
+}
+
 TEST(Screens, BoardWindow) {
     DemoOffice office;
     const StoreContext netDir = office.Office();
@@ -588,63 +642,46 @@ TEST(Screens, BoardWindow) {
          {{office.pc.Path("日程表.xls"), "日程表"}, {office.pc.Path("地図.bmp"), "集合場所の地図"}});
     post(2, "佐藤花子", "健康診断の日程", "健康診断は10月15日です。\r\n");
     BbsShowPost(StoreContext{netDir.netDir, 1}, "", 0);  // 鈴木's post has been read
-    DriveModal(
-        [] {
-            RegisterSubWindowClasses(AppInstance(), [](SubWindow which) -> WNDPROC {
-                return which == SubWindow::kBbs ? BbsWindowProc : nullptr;
-            });
-            HWND window = CreateSubWindow(AppInstance(), SubWindow::kBbs);
-            while (IsWindow(window)) {
-                MSG msg;
-                if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                    TranslateMessage(&msg);
-                    DispatchMessageA(&msg);
-                } else {
-                    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-                }
-            }
-            return window ? 1 : 0;
-        },
-        [&] {
-            HWND w = WaitForWindow("MoxBbs", "ミトカ");
-            ASSERT_TRUE(w);
-            SelectLine(w, IDC_BBS_POSTS, 1);
-            for (int i = 0; i < 100 && !IsShown(w, IDC_BBS_SWITCH); ++i) Sleep(50);
-            SendDlgItemMessageA(w, IDC_BBS_TITLES, CB_SHOWDROPDOWN, TRUE, 0);
-            Shoot(w, "bbs-window-boards");
-            SendDlgItemMessageA(w, IDC_BBS_TITLES, CB_SHOWDROPDOWN, FALSE, 0);
-            Shoot(w, "bbs-window");
-            Click(w, IDC_BBS_SWITCH);
-            Shoot(w, "bbs-window-paths");
-            Click(w, IDC_BBS_READERS);
-            HWND readers = WaitForDialog("ミトカ　掲示板管理");
-            Shoot(readers, "bbs-readers-107");
-            Click(readers, IDCANCEL);
-            WaitUntilGone(readers);
-            Click(w, IDC_BBS_UPDATE);
-            HWND update = WaitForDialog("ミトカ　掲示板登録");
-            Shoot(update, "bbs-post-970-update");
-            Click(update, IDC_DISCARD);
-            WaitUntilGone(update);
-            SelectComboLine(w, IDC_BBS_TITLES, 1);
-            Click(w, IDC_BBS_NEW);
-            HWND d = WaitForDialog("ミトカ　掲示板登録");
-            ASSERT_TRUE(d);
-            SetText(d, IDC_BBS_POSTS, "備品購入の申請方法");
-            SetText(d, IDC_TEXT, "備品の購入は申請書を総務部へ提出してください。\r\n");
-            Click(d, IDC_BBS_SAVE);
-            ChooseInFileDialog("ミトカ　添付ファイル選択", office.pc.Path("日程表.xls"));
-            HWND title = WaitForDialog("ファイルタイトル入力");
-            SetText(title, IDC_TITLE_TEXT, "申請書の様式");
-            Shoot(title, "bbs-attachment-title-940");
-            Click(title, IDOK);
-            WaitUntilGone(title);
-            Shoot(d, "bbs-post-970");
-            Click(d, IDC_DISCARD);
-            WaitUntilGone(d);
-            Click(w, IDCANCEL);
-            EXPECT_TRUE(WaitUntilGone(w));
-        });
+    DriveModal([] { return RunSubWindowHere(SubWindow::kBbs, BbsWindowProc); }, [&] {
+        HWND w = WaitForWindow("MoxBbs", "ミトカ");
+        ASSERT_TRUE(w);
+        SelectLine(w, IDC_BBS_POSTS, 1);
+        for (int i = 0; i < 100 && !IsShown(w, IDC_BBS_SWITCH); ++i) Sleep(50);
+        SendDlgItemMessageA(w, IDC_BBS_TITLES, CB_SHOWDROPDOWN, TRUE, 0);
+        Shoot(w, "bbs-window-boards");
+        SendDlgItemMessageA(w, IDC_BBS_TITLES, CB_SHOWDROPDOWN, FALSE, 0);
+        Shoot(w, "bbs-window");
+        Click(w, IDC_BBS_SWITCH);
+        Shoot(w, "bbs-window-paths");
+        Click(w, IDC_BBS_READERS);
+        HWND readers = WaitForDialog("ミトカ　掲示板管理");
+        Shoot(readers, "bbs-readers-107");
+        Click(readers, IDCANCEL);
+        WaitUntilGone(readers);
+        Click(w, IDC_BBS_UPDATE);
+        HWND update = WaitForDialog("ミトカ　掲示板登録");
+        Shoot(update, "bbs-post-970-update");
+        Click(update, IDC_DISCARD);
+        WaitUntilGone(update);
+        SelectComboLine(w, IDC_BBS_TITLES, 1);
+        Click(w, IDC_BBS_NEW);
+        HWND d = WaitForDialog("ミトカ　掲示板登録");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_BBS_POSTS, "備品購入の申請方法");
+        SetText(d, IDC_TEXT, "備品の購入は申請書を総務部へ提出してください。\r\n");
+        Click(d, IDC_BBS_SAVE);
+        ChooseInFileDialog("ミトカ　添付ファイル選択", office.pc.Path("日程表.xls"));
+        HWND title = WaitForDialog("ファイルタイトル入力");
+        SetText(title, IDC_TITLE_TEXT, "申請書の様式");
+        Shoot(title, "bbs-attachment-title-940");
+        Click(title, IDOK);
+        WaitUntilGone(title);
+        Shoot(d, "bbs-post-970");
+        Click(d, IDC_DISCARD);
+        WaitUntilGone(d);
+        Click(w, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(w));
+    });
 }
 
 TEST(Screens, Messages) {

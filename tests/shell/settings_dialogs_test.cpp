@@ -35,9 +35,10 @@ LRESULT Send(HWND dialog, int control, UINT message, WPARAM wParam, LPARAM lPara
 }
 bool On(HWND dialog, int control) { return Send(dialog, control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 void Press(HWND dialog, int control) { Send(dialog, control, BM_CLICK, 0, 0); }
-// Clicks a tab and waits until its page shows `shown`.
+// Gives a tab the focus, as a click or the keyboard does, and waits until its page shows
+// `shown`. (The focus goes back to that tab whenever a message box of the page closes.)
 void OpenTab(HWND dialog, int tab, int shown) {
-    Click(dialog, tab);
+    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, tab)), TRUE);
     for (int i = 0; i < 100 && !IsShown(dialog, shown); ++i) Sleep(50);
     EXPECT_TRUE(IsShown(dialog, shown)) << "tab " << tab;
 }
@@ -103,10 +104,7 @@ TEST(EnvironmentDialog, AChangeOnEveryPageReachesBothFilesInOrderAndTheValuesInU
         SetText(d, IDC_ENV_MAIL_SEC, "12a");
         SetText(d, IDC_ENV_MSG_SEC, "0");
 
-        // From the keyboard: the tab that takes the focus brings its page.
-        PostMessageA(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(d, IDC_TAB_SOUND)), TRUE);
-        for (int i = 0; i < 100 && !IsShown(d, IDC_ENV_MAIL_WAVE_FILE); ++i) Sleep(50);
-        EXPECT_TRUE(IsShown(d, IDC_ENV_MAIL_WAVE_FILE));
+        OpenTab(d, IDC_TAB_SOUND, IDC_ENV_MAIL_WAVE_FILE);
         EXPECT_FALSE(IsShown(d, IDC_ENV_MAIL_SEC));
         EXPECT_FALSE(On(d, IDC_ENV_MAIL_WAVE));
         Press(d, IDC_ENV_MAIL_WAVE);
@@ -141,6 +139,20 @@ TEST(EnvironmentDialog, AChangeOnEveryPageReachesBothFilesInOrderAndTheValuesInU
                      reinterpret_cast<LPARAM>(GetDlgItem(d, IDC_ENV_MEMBERS)));
         Sleep(200);
         EXPECT_EQ(ListLines(d, IDC_ENV_ALL_USERS), std::vector<std::string>{"山田太郎\t001"});
+        // 上 on the top member moves it to the bottom, 下 on the bottom one to the top.
+        Send(d, IDC_ENV_MEMBERS, LB_SETSEL, FALSE, -1);
+        Click(d, IDC_ENV_MEMBER_UP);
+        ExpectMessageBox("選択されてません", MessageBoxSeen::kNone, IDOK);
+        Send(d, IDC_ENV_MEMBERS, LB_SETSEL, TRUE, -1);
+        Click(d, IDC_ENV_MEMBER_DOWN);
+        ExpectMessageBox("複数選択はできません", MessageBoxSeen::kNone, IDOK);
+        Send(d, IDC_ENV_MEMBERS, LB_SETSEL, FALSE, -1);
+        Send(d, IDC_ENV_MEMBERS, LB_SETSEL, TRUE, 0);
+        Click(d, IDC_ENV_MEMBER_UP);
+        for (int i = 0; i < 50 && ListLines(d, IDC_ENV_MEMBERS)[0] != "佐藤花子\t002"; ++i) Sleep(100);
+        EXPECT_EQ(ListLines(d, IDC_ENV_MEMBERS),
+                  (std::vector<std::string>{"佐藤花子\t002", "鈴木一郎\t003"}));
+        EXPECT_GT(Send(d, IDC_ENV_MEMBERS, LB_GETSEL, 1, 0), 0);  // the moved one stays selected
         Click(d, IDOK);
     });
     EXPECT_EQ(result, 1);
@@ -166,7 +178,7 @@ TEST(EnvironmentDialog, AChangeOnEveryPageReachesBothFilesInOrderAndTheValuesInU
     // The board in the order of 表示一覧.
     ProcessResult members = RunMoxctl({"--netdir", office.store.Dir(), "--user", "1", "members"});
     EXPECT_EQ(members.exitCode, 0) << members.err;
-    EXPECT_EQ(members.out, "003\t鈴木一郎\n002\t佐藤花子\n");
+    EXPECT_EQ(members.out, "002\t佐藤花子\n003\t鈴木一郎\n");
 }
 
 TEST(EnvironmentDialog, UnchangedOkStoresUseTwoAndCancelWritesNothing) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bbs/board_title_record.h"
+#include "board/whereabouts_record.h"
 #include "bbs/post_record.h"
 #include "bbs/read_marks.h"
 #include "bbs/reader_record.h"
@@ -81,6 +82,12 @@ TEST(StoredLayouts, EveryLayoutHasTheSameSizeAndBytesInEveryBuild) {
     program.name = "Calc"; program.command = "c:\\calc.exe";
     unsigned char time[kBrokenDownTimeSize];
     EncodeBrokenDownTime(SampleTime(), time);
+    WhereaboutsRecord bord;
+    bord.stored[200] = 0x7f;  // a byte no field names: kept
+    bord.name = "山田"; bord.destination = "会議室"; bord.returnHour = 18; bord.returnMinute = 30;
+    bord.writer = "Ab"; bord.written.year = 96; bord.written.month = 4; bord.written.day = 7;
+    bord.written.hours = 14; bord.written.minutes = 5; bord.written.seconds = 9;
+    bord.arriveHour = 9; bord.leaveHour = 18; bord.leaveMinute = 15; bord.note = "直帰";
     ReadMarks marks; marks.MarkRead(1); marks.MarkRead(7); marks.MarkRead(9999);
 
     const Case cases[] = {
@@ -105,6 +112,9 @@ TEST(StoredLayouts, EveryLayoutHasTheSameSizeAndBytesInEveryBuild) {
         {"read-mark map", marks.Bytes(), 2000, "0:0102 1999:08"},
         {"reader record", EncodeReaderRecord(MakeReaderRecord(12, SampleTime())), 32,
          "0:0c 2:7e 4:0b07030405"},
+        {"whereabouts record", EncodeWhereabouts(bord), 256,
+         "0:8e529363 21:89ef8b638eba 75:121e 78:4162 100:60 102:04070e0509 112:09 115:120f "
+         "128:92bc8b41 200:7f"},
         {"menu.mox record", Raw(menu, sizeof menu), 10, "0:01 2:feff8002e0010b"},
         {"program.mox record", EncodeProgramRecord(program), 512,
          "0:0a 2:14 4:1e 6:28 8:65 10:43616c63 31:633a5c63616c632e657865"},
