@@ -41,30 +41,6 @@ struct BoardPc : TestOffice {
     std::string File(const std::string& name) const { return store.Path(name); }
 };
 
-int RunBoardWindow() {
-    RegisterSubWindowClasses(AppInstance(), [](SubWindow which) -> WNDPROC {
-        return which == SubWindow::kBbs ? BbsWindowProc : nullptr;
-    });
-    HWND window = CreateSubWindow(AppInstance(), SubWindow::kBbs);
-    if (!window) return 0;
-    while (IsWindow(window)) {
-        MSG msg;
-        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        } else {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        }
-    }
-    return 1;
-}
-
-bool WaitFor(const std::function<bool()>& done) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < kWindowWaitMs; Sleep(20))
-        if (done()) return true;
-    return done();
-}
-
 std::string Subject(const std::string& line) { return line.substr(line.rfind('\t') + 1); }
 std::string Mark(const std::string& line) { return line.substr(0, line.find('\t')); }
 
@@ -109,7 +85,7 @@ TEST(BoardWindow, ReadsFindsUnreadSavesAttachmentsAndActsOnTheLinesOwnPost) {
     pc.Post(1, "", "四番", "四の本文");
     pc.Post(2, "005", "総務の記事", "総務の本文");
 
-    int shown = DriveModal(RunBoardWindow, [&] {
+    int shown = DriveModal([] { return RunSubWindowHere(SubWindow::kBbs, BbsWindowProc); }, [&] {
         HWND w = WaitForWindow("MoxBbs", "ミトカ");
         ASSERT_TRUE(w);
         std::vector<std::string> lines = ListLines(w, IDC_BBS_POSTS);
@@ -174,10 +150,14 @@ TEST(BoardWindow, ReadsFindsUnreadSavesAttachmentsAndActsOnTheLinesOwnPost) {
         const std::string storedTxt = ListLines(w, IDC_BBS_STORED)[1];
         Click(w, IDC_BBS_SAVE);
         ChooseInFileDialog("ミトカ　添付ファイル複写", local.Path("saved.txt"));
-        ASSERT_TRUE(WaitFor([&] { return RawFileExists(local.Path("saved.txt")); }));
-        EXPECT_EQ(ReadRawFile(local.Path("saved.txt")), "メモの中身");
-        const FILETIME savedTime = WriteTime(local.Path("saved.txt")), storedTime = WriteTime(storedTxt);
-        EXPECT_EQ(CompareFileTime(&savedTime, &storedTime), 0);
+        // The copy is done once it holds the whole stored copy with its time, not as soon as it
+        // is created.
+        const FILETIME storedTime = WriteTime(storedTxt);
+        EXPECT_TRUE(WaitFor([&] {
+            const FILETIME savedTime = WriteTime(local.Path("saved.txt"));
+            return ReadRawFile(local.Path("saved.txt")) == "メモの中身" &&
+                   CompareFileTime(&savedTime, &storedTime) == 0;
+        }));
         // A stored copy gone meanwhile is said to be so, not saved silently as nothing.
         DeleteFileA(storedTxt.c_str());
         Click(w, IDC_BBS_SAVE);
@@ -235,7 +215,7 @@ TEST(BoardWindow, PostsUpdatesRepliesByMailAndPrints) {
     const std::string fifty = std::string("あいうえおかきくけこさしすせそたちつてとなにぬね") + "xy";
     ClearMessages();
 
-    int shown = DriveModal(RunBoardWindow, [&] {
+    int shown = DriveModal([] { return RunSubWindowHere(SubWindow::kBbs, BbsWindowProc); }, [&] {
         HWND w = WaitForWindow("MoxBbs", "ミトカ");
         ASSERT_TRUE(w);
         SelectComboLine(w, IDC_BBS_TITLES, 1);

@@ -48,30 +48,6 @@ struct BoardPc : TestOffice {
     }
 };
 
-int RunBoardWindow() {
-    RegisterSubWindowClasses(AppInstance(), [](SubWindow which) -> WNDPROC {
-        return which == SubWindow::kBord ? BordWindowProc : nullptr;
-    });
-    HWND window = CreateSubWindow(AppInstance(), SubWindow::kBord);
-    if (!window) return 0;
-    while (IsWindow(window)) {
-        MSG msg;
-        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        } else {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        }
-    }
-    return 1;
-}
-
-bool WaitFor(const std::function<bool()>& done) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < kWindowWaitMs; Sleep(20))
-        if (done()) return true;
-    return done();
-}
-
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 std::string TodayTitle() { return EntryDialogTitle(EntryDateFromTime(LocalTimeNow())); }
@@ -96,7 +72,7 @@ TEST(BordWindow, EntriesFromTheBoardAndFromAnotherPc) {
     SoundPlayer previous = SetSoundPlayer(RecordSound);
     g_played.clear();
 
-    int shown = DriveModal(RunBoardWindow, [&] {
+    int shown = DriveModal([] { return RunSubWindowHere(SubWindow::kBord, BordWindowProc); }, [&] {
         HWND w = WaitForWindow("MoxBord", "ミトカ");
         ASSERT_TRUE(w);
         std::vector<std::string> lines = ListLines(w, IDC_BORD_LIST);

@@ -54,12 +54,6 @@ OutgoingItem Mail(const std::string& subject, const std::string& body, bool conf
     return item;
 }
 
-bool WaitFor(const std::function<bool()>& done) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < kWindowWaitMs; Sleep(20))
-        if (done()) return true;
-    return done();
-}
-
 // The mail dialog opened over the received-mail dialog: same title, another window.
 HWND WaitForOtherDialog(const std::string& title, HWND besides) {
     HWND found = nullptr;

@@ -35,32 +35,6 @@ struct MemoPc : TestOffice {
     std::string File(const std::string& name) const { return store.Path("001\\" + name); }
 };
 
-// The memo window as the main window opens it, with a message loop until it is gone.
-int RunMemoWindow() {
-    RegisterSubWindowClasses(AppInstance(), [](SubWindow which) -> WNDPROC {
-        return which == SubWindow::kMemo ? MemoWindowProc : nullptr;
-    });
-    HWND window = CreateSubWindow(AppInstance(), SubWindow::kMemo);
-    if (!window) return 0;
-    while (IsWindow(window)) {
-        MSG msg;
-        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        } else {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        }
-    }
-    return 1;
-}
-
-// Waits until done() holds (a posted click has had its effect); false after the usual wait.
-bool WaitFor(const std::function<bool()>& done) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < kWindowWaitMs; Sleep(20))
-        if (done()) return true;
-    return done();
-}
-
 std::string Record(const std::string& list, size_t index) {
     return list.substr(index * kListRecordSize, kListRecordSize);
 }
@@ -97,7 +71,7 @@ TEST(MemoWindow, UpdatesAPlainMemoStoresAWholeSubjectAndDeletesWithoutAsking) {
     const std::string fifty = std::string("あいうえおかきくけこさしすせそたちつてとなにぬね") + "xy";
     const std::string secondBody = "二番目の本文\r\n";
 
-    int shown = DriveModal(RunMemoWindow, [&] {
+    int shown = DriveModal([] { return RunSubWindowHere(SubWindow::kMemo, MemoWindowProc); }, [&] {
         HWND w = WaitForWindow("MoxMemo", "ミトカ");
         ASSERT_TRUE(w);
         EXPECT_EQ(ListLines(w, IDC_MEMO_LIST), std::vector<std::string>{"03/04 10:05\t平文の表題"});
@@ -201,7 +175,7 @@ TEST(MemoWindow, AMalformedListAndAFailedNumberStoreNothingAndKeepTheText) {
     // A counter that cannot be opened gives no memo number.
     CreateDirectoryA(pc.File("memonum.mox").c_str(), nullptr);
     ClearMessages();
-    int shown = DriveModal(RunMemoWindow, [&] {
+    int shown = DriveModal([] { return RunSubWindowHere(SubWindow::kMemo, MemoWindowProc); }, [&] {
         HWND w = WaitForWindow("MoxMemo", "ミトカ");
         ASSERT_TRUE(w);
         EXPECT_TRUE(HasMessage("ファイルの形式が違います"));
@@ -236,7 +210,7 @@ TEST(MemoWindow, PrintsTheShownBodyOnTheRealPrinter) {
     // The spooler names the job after the window's title; a title of its own finds its PDF.
     const std::string job = JobTitle("memo");
     std::string pdf;
-    int shown = DriveModal(RunMemoWindow, [&] {
+    int shown = DriveModal([] { return RunSubWindowHere(SubWindow::kMemo, MemoWindowProc); }, [&] {
         HWND w = WaitForWindow("MoxMemo", "ミトカ");
         ASSERT_TRUE(w);
         SelectLine(w, IDC_MEMO_LIST, 0);

@@ -18,23 +18,3 @@ int RunClientHere() {
     return static_cast<int>(message.wParam);
 }
 
-int RunSubWindowHere(SubWindow which, WNDPROC procedure) {
-    static SubWindow wanted;
-    static WNDPROC wantedProcedure;
-    wanted = which;
-    wantedProcedure = procedure;
-    RegisterSubWindowClasses(GetModuleHandleA(nullptr), [](SubWindow w) -> WNDPROC {
-        return w == wanted ? wantedProcedure : nullptr;
-    });
-    HWND window = CreateSubWindow(GetModuleHandleA(nullptr), which);
-    while (IsWindow(window)) {
-        MSG msg;
-        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        } else {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        }
-    }
-    return window ? 1 : 0;
-}

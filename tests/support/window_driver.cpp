@@ -380,12 +380,40 @@ void ChooseInFileDialog(const std::string& title, const std::string& path) {
     ASSERT_TRUE(WaitUntilGone(chooser)) << "the file dialog did not take " << path;
 }
 
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(kPollMs))
+        if (done()) return true;
+    return done();
+}
+
+int RunSubWindowHere(SubWindow which, WNDPROC procedure) {
+    static SubWindow wanted;
+    static WNDPROC wantedProcedure;
+    wanted = which;
+    wantedProcedure = procedure;
+    RegisterSubWindowClasses(GetModuleHandleA(nullptr), [](SubWindow w) -> WNDPROC {
+        return w == wanted ? wantedProcedure : nullptr;
+    });
+    HWND window = CreateSubWindow(GetModuleHandleA(nullptr), which);
+    while (IsWindow(window)) {
+        MSG msg;
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        } else {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        }
+    }
+    return window ? 1 : 0;
+}
+
 int DriveModal(const std::function<int()>& show, const std::function<void()>& drive) {
     std::atomic<bool> done{false};
     std::thread driver([&] {
         drive();
         DWORD start = GetTickCount();
-        while (!done && GetTickCount() - start < 5000) Sleep(kPollMs);
+        // What the last step started (a print job, a reload) may take a while on a busy machine.
+        while (!done && GetTickCount() - start < kWindowWaitMs) Sleep(kPollMs);
         if (!done) {
             ADD_FAILURE() << "windows were still open after the test's last step";
             CancelEverything(done);

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/window_classes.h"
+
 // How long a test waits for a window to appear or go (generous: other Wine programs may be
 // running on the same two cores).
 constexpr DWORD kWindowWaitMs = 30000;
@@ -68,6 +70,13 @@ void PostCommand(HWND window, int command);
 // In the platform's file-open dialog of this title (of this process), types the file's path
 // into its name field and presses its open button, as a user picks a file.
 void ChooseInFileDialog(const std::string& title, const std::string& path);
+
+// Polls done() until it holds (a posted click has had its effect); false after timeoutMs.
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = kWindowWaitMs);
+// One sub-window as the main window opens it, without the main window: registers the class
+// with procedure, creates the window and runs the message loop on this thread until it is gone.
+// Returns 1, or 0 when the window could not be created.
+int RunSubWindowHere(SubWindow which, WNDPROC procedure);
 
 // Runs show() on this thread (it shows a modal dialog or window and returns when the window is
 // gone) while drive() answers it from a second thread. When drive() returns and show() is still
