@@ -36,11 +36,10 @@ LRESULT Send(HWND dialog, int control, UINT message, WPARAM wParam, LPARAM lPara
 bool On(HWND dialog, int control) { return Send(dialog, control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 void Press(HWND dialog, int control) { Send(dialog, control, BM_CLICK, 0, 0); }
 // Gives a tab the focus, as a click or the keyboard does, and waits until its page shows
-// `shown`. (The focus goes back to that tab whenever a message box of the page closes.)
+// `shown` (the page's last control, so the whole page is up). (The focus goes back to that tab whenever a message box of the page closes.)
 void OpenTab(HWND dialog, int tab, int shown) {
     PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, tab)), TRUE);
-    for (int i = 0; i < 100 && !IsShown(dialog, shown); ++i) Sleep(50);
-    EXPECT_TRUE(IsShown(dialog, shown)) << "tab " << tab;
+    EXPECT_TRUE(WaitFor([&] { return IsShown(dialog, shown); })) << "tab " << tab;
 }
 
 // An initialisation file as "[section]" and "key=value" lines, blank lines left out.
@@ -96,39 +95,38 @@ TEST(EnvironmentDialog, AChangeOnEveryPageReachesBothFilesInOrderAndTheValuesInU
         Press(d, IDC_ENV_LOGIN_CHECK);
         Press(d, IDC_ENV_RCLK_FIRST + 5);  // メール
 
-        OpenTab(d, IDC_TAB_TIMER, IDC_ENV_MAIL_SEC);
-        EXPECT_TRUE(IsShown(d, IDC_ENV_BBS_SEC_UNIT));
+        OpenTab(d, IDC_TAB_TIMER, IDC_ENV_BBS_SEC_UNIT);
+        EXPECT_TRUE(IsShown(d, IDC_ENV_MAIL_SEC));
         EXPECT_FALSE(IsShown(d, IDC_ENV_TITLE) || IsShown(d, IDC_ENV_RCLK_GROUP));
         EXPECT_EQ(Text(d, IDC_ENV_MAIL_SEC), "20");
         EXPECT_EQ(Text(d, IDC_ENV_BBS_SEC), "360");
         SetText(d, IDC_ENV_MAIL_SEC, "12a");
         SetText(d, IDC_ENV_MSG_SEC, "0");
 
-        OpenTab(d, IDC_TAB_SOUND, IDC_ENV_MAIL_WAVE_FILE);
+        OpenTab(d, IDC_TAB_SOUND, IDC_ENV_DEST_WAVE_BROWSE);
         EXPECT_FALSE(IsShown(d, IDC_ENV_MAIL_SEC));
         EXPECT_FALSE(On(d, IDC_ENV_MAIL_WAVE));
         Press(d, IDC_ENV_MAIL_WAVE);
         Click(d, IDC_ENV_MAIL_WAVE_BROWSE);
         ChooseInFileDialog("ミトカ　ファイル選択", sound);
-        for (int i = 0; i < 50 && Text(d, IDC_ENV_MAIL_WAVE_FILE).empty(); ++i) Sleep(100);
-        EXPECT_EQ(Text(d, IDC_ENV_MAIL_WAVE_FILE), sound);
+        EXPECT_TRUE(WaitFor([&] { return Text(d, IDC_ENV_MAIL_WAVE_FILE) == sound; }));
 
         // Port 5 and Bps 9 turn no button on: neither ﾌﾟｯｼｭ nor あり.
-        OpenTab(d, IDC_TAB_MODEM, IDC_ENV_TONE);
+        OpenTab(d, IDC_TAB_MODEM, IDC_ENV_BPS_FIRST + 4);
         EXPECT_FALSE(On(d, IDC_ENV_TONE) || On(d, IDC_ENV_MODEM_YES) || On(d, IDC_ENV_MODEM_NO));
         EXPECT_FALSE(IsEnabled(d, IDC_ENV_PORT_FIRST) || IsEnabled(d, IDC_ENV_BPS_FIRST));
         Press(d, IDC_ENV_MODEM_YES);
         EXPECT_TRUE(IsEnabled(d, IDC_ENV_PORT_FIRST) && IsEnabled(d, IDC_ENV_TONE));
         Press(d, IDC_ENV_PORT_FIRST + 1);  // COM2
 
-        OpenTab(d, IDC_TAB_MEMBERS, IDC_ENV_MEMBERS);
+        OpenTab(d, IDC_TAB_MEMBERS, IDC_ENV_MEMBER_DOWN);
         EXPECT_EQ(ListLines(d, IDC_ENV_ALL_USERS),
                   (std::vector<std::string>{"山田太郎\t001", "佐藤花子\t002"}));
         EXPECT_EQ(ListLines(d, IDC_ENV_MEMBERS), std::vector<std::string>{"鈴木一郎\t003"});
         Send(d, IDC_ENV_ALL_USERS, LB_SETSEL, TRUE, 1);
         Send(d, IDC_ENV_ALL_USERS, LB_SETSEL, TRUE, 0);
         Click(d, IDC_ENV_ADD_MEMBERS);
-        Sleep(200);
+        WaitFor([&] { return ListLines(d, IDC_ENV_MEMBERS).size() == 3; });
         EXPECT_EQ(ListLines(d, IDC_ENV_MEMBERS),
                   (std::vector<std::string>{"鈴木一郎\t003", "山田太郎\t001", "佐藤花子\t002"}));
         EXPECT_TRUE(ListLines(d, IDC_ENV_ALL_USERS).empty());
@@ -137,7 +135,7 @@ TEST(EnvironmentDialog, AChangeOnEveryPageReachesBothFilesInOrderAndTheValuesInU
         Send(d, IDC_ENV_MEMBERS, LB_SETSEL, TRUE, 1);
         PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDC_ENV_MEMBERS, LBN_DBLCLK),
                      reinterpret_cast<LPARAM>(GetDlgItem(d, IDC_ENV_MEMBERS)));
-        Sleep(200);
+        WaitFor([&] { return ListLines(d, IDC_ENV_MEMBERS).size() == 2; });
         EXPECT_EQ(ListLines(d, IDC_ENV_ALL_USERS), std::vector<std::string>{"山田太郎\t001"});
         // 上 on the top member moves it to the bottom, 下 on the bottom one to the top.
         Send(d, IDC_ENV_MEMBERS, LB_SETSEL, FALSE, -1);
@@ -149,7 +147,7 @@ TEST(EnvironmentDialog, AChangeOnEveryPageReachesBothFilesInOrderAndTheValuesInU
         Send(d, IDC_ENV_MEMBERS, LB_SETSEL, FALSE, -1);
         Send(d, IDC_ENV_MEMBERS, LB_SETSEL, TRUE, 0);
         Click(d, IDC_ENV_MEMBER_UP);
-        for (int i = 0; i < 50 && ListLines(d, IDC_ENV_MEMBERS)[0] != "佐藤花子\t002"; ++i) Sleep(100);
+        WaitFor([&] { return ListLines(d, IDC_ENV_MEMBERS)[0] == "佐藤花子\t002"; });
         EXPECT_EQ(ListLines(d, IDC_ENV_MEMBERS),
                   (std::vector<std::string>{"佐藤花子\t002", "鈴木一郎\t003"}));
         EXPECT_GT(Send(d, IDC_ENV_MEMBERS, LB_GETSEL, 1, 0), 0);  // the moved one stays selected
@@ -193,10 +191,10 @@ TEST(EnvironmentDialog, UnchangedOkStoresUseTwoAndCancelWritesNothing) {
         ASSERT_TRUE(d);
         EXPECT_EQ(Text(d, IDC_ENV_TITLE), "総務");
         SetText(d, IDC_ENV_TITLE, "営業部");
-        OpenTab(d, IDC_TAB_MEMBERS, IDC_ENV_MEMBERS);
+        OpenTab(d, IDC_TAB_MEMBERS, IDC_ENV_MEMBER_DOWN);
         Send(d, IDC_ENV_MEMBERS, LB_SETSEL, TRUE, 0);
         Click(d, IDC_ENV_REMOVE_MEMBERS);
-        OpenTab(d, IDC_TAB_MODEM, IDC_ENV_MODEM_YES);
+        OpenTab(d, IDC_TAB_MODEM, IDC_ENV_BPS_FIRST + 4);
         Press(d, IDC_ENV_MODEM_YES);
         Click(d, IDCANCEL);
     });
@@ -233,7 +231,7 @@ TEST(EnvironmentDialog, AMemberListThatCannotBeReadIsNotOverwritten) {
         CloseHandle(held);
         HWND d = WaitForDialog(kEnvironmentTitle);
         ASSERT_TRUE(d);
-        OpenTab(d, IDC_TAB_MEMBERS, IDC_ENV_MEMBERS);
+        OpenTab(d, IDC_TAB_MEMBERS, IDC_ENV_MEMBER_DOWN);
         EXPECT_TRUE(ListLines(d, IDC_ENV_MEMBERS).empty());
         EXPECT_FALSE(IsEnabled(d, IDC_ENV_ADD_MEMBERS));
         Click(d, IDOK);
@@ -324,7 +322,7 @@ TEST(MenuDialogs, BindingMovesAFunctionAddsAProgramOrChangesNothing) {
         ExpectMessageBox("ファイル名を入力してください", MessageBoxSeen::kNone, IDOK);
         Click(d, IDC_BIND_BROWSE);
         ChooseInFileDialog("ミトカ　起動ファイル選択", program);
-        for (int i = 0; i < 50 && Text(d, IDC_BIND_FILE).empty(); ++i) Sleep(100);
+        WaitFor([&] { return Text(d, IDC_BIND_FILE) == program; });
         Click(d, IDOK);
     }), 1);
     ASSERT_EQ(pc.Programs().size(), kProgramRecordSize);
@@ -377,8 +375,7 @@ TEST(MenuDialogs, MenuSettingsDeletesRetypesRenumbersAndCancelBringsBack) {
         ASSERT_TRUE(d);
         SelectLine(d, IDC_MENU_FUNCTIONS, 6);
         Click(d, IDC_MENU_DELETE);
-        Sleep(200);
-        EXPECT_EQ(ListLines(d, IDC_MENU_FUNCTIONS)[6], "メール\t0\t0\t0\t0");
+        EXPECT_TRUE(WaitFor([&] { return ListLines(d, IDC_MENU_FUNCTIONS)[6] == "メール\t0\t0\t0\t0"; }));
         Click(d, IDCANCEL);
     }), 0);
     EXPECT_EQ(pc.Menu(), menu);
@@ -394,16 +391,15 @@ TEST(MenuDialogs, MenuSettingsDeletesRetypesRenumbersAndCancelBringsBack) {
         Click(d, IDC_MENU_DELETE);  // the header stays
         SelectLine(d, IDC_MENU_PROGRAMS, 2);
         Click(d, IDC_MENU_DELETE);
-        Sleep(200);
-        EXPECT_EQ(ListLines(d, IDC_MENU_PROGRAMS).size(), 3u);
+        EXPECT_TRUE(WaitFor([&] { return ListLines(d, IDC_MENU_PROGRAMS).size() == 3u; }));
         OpenTab(d, IDC_MENU_TAB_FUNCTIONS, IDC_MENU_FUNCTIONS);
         DoubleClickLine(d, IDC_MENU_FUNCTIONS, 1);
-        HWND c = WaitForDialog(kMenuTitle);  // the coordinates dialog, on top of the list
-        for (int i = 0; i < 50 && c == d; ++i) {
-            Sleep(100);
+        HWND c = d;  // the coordinates dialog, on top of the list
+        WaitFor([&] {
             for (HWND w : FindWindows("#32770"))
                 if (w != d) c = w;
-        }
+            return c != d;
+        });
         ASSERT_NE(c, d);
         EXPECT_EQ(Text(c, IDC_COORD_NAME), "行先入力");
         EXPECT_EQ(Text(c, IDC_COORD_LEFT), "0");
