@@ -13,6 +13,7 @@ set(MOX_PURE_SOURCES
   bbs/post_record.cpp bbs/board_title_record.cpp bbs/read_marks.cpp bbs/reader_record.cpp
   memo/memo_record.cpp
   messages/message_text.cpp
+  chat/chat_text.cpp
   board/whereabouts_record.cpp board/destination_text.cpp
   app/command_line.cpp app/settings/fortune.cpp
   shell/window_math.cpp shell/main_tables.cpp shell/dib_header.cpp shell/launcher_view.cpp

@@ -30,3 +30,4 @@
 #include "res/bbs_ids.h"
 #include "res/messages_ids.h"
 #include "res/board_ids.h"
+#include "res/chat_ids.h"

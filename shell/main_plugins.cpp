@@ -3,6 +3,7 @@
 #include "bbs/bbs_window.h"
 #include "board/board_dialogs.h"
 #include "board/bord_window.h"
+#include "chat/chat_window.h"
 #include "mail/compose_dialog.h"
 #include "mail/phone_dialogs.h"
 #include "mail/received_window.h"
@@ -35,6 +36,8 @@ MainPlugins MakePlugins() {
     p.windowProcedures[static_cast<int>(SubWindow::kBord)] = BordWindowProc;
     // The board's ﾒｯｾｰｼﾞ opens whatever the main window's slot opens.
     BordMessageDialog() = p.message;
+    p.chatEntry = RunChatEntryDialog;
+    p.windowProcedures[static_cast<int>(SubWindow::kChat)] = ChatWindowProc;
     return p;
 }
 

@@ -53,7 +53,10 @@ DWORD OpenOnce(const std::string& path, unsigned mode, HANDLE* out) {
         creation = CREATE_NEW;
         access = GENERIC_READ | GENERIC_WRITE;
     } else if (mode & kOpenTake) {
+        // With kOpenReadWrite as well: a file rewritten in place or, when nothing is left of
+        // it, deleted within the same open.
         access = GENERIC_READ | DELETE;
+        if ((mode & 3) == kOpenReadWrite) access |= GENERIC_WRITE;
     } else {
         switch (mode & 3) {
             case kOpenWrite: access = GENERIC_WRITE; break;
@@ -291,6 +294,12 @@ bool MarkDeleteOnClose(StoreHandle handle) {
 
 }  // namespace
 
+bool StoreDeleteOnClose(StoreHandle handle) {
+    if (!MarkDeleteOnClose(handle)) return false;
+    ++Tally().deletes;
+    return true;
+}
+
 TakenFile TakeStoreFile(const std::string& path) {
     TakenFile result;
     StoreFile file(path, kOpenTake);
@@ -303,11 +312,10 @@ TakenFile TakeStoreFile(const std::string& path) {
         result.error = kErrGeneralFailure;
         return result;
     }
-    if (!MarkDeleteOnClose(file.Get())) {
+    if (!StoreDeleteOnClose(file.Get())) {
         result.error = kErrAccessDenied;
         return result;
     }
-    ++Tally().deletes;
     if (file.Close() != 0) {
         result.error = kErrGeneralFailure;
         return result;

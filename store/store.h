@@ -27,7 +27,8 @@ enum StoreOpenMode : unsigned {
     // client ever truncates a file that another client has just created.
     kOpenAlways = 0x10000,     // open for reading and writing, creating it empty when absent
     kOpenCreateNew = 0x20000,  // create only when absent; fails with 80 when it exists
-    kOpenTake = 0x40000,       // open for reading with the right to delete (TakeStoreFile)
+    kOpenTake = 0x40000,       // open for reading with the right to delete (TakeStoreFile);
+                               // with kOpenReadWrite also for writing
 };
 
 // The DOS error codes the store distinguishes (also the platform's codes).
@@ -115,6 +116,10 @@ struct TakenFile {
 // deletes nothing. While it is held (and for the instant between the mark and the close) peers
 // still see the file as present, or fail to open it and retry.
 TakenFile TakeStoreFile(const std::string& path);
+
+// Marks a file held through a kOpenTake open for deletion when the handle is closed: peers
+// that wait for the file meanwhile find it gone and start a new one.
+bool StoreDeleteOnClose(StoreHandle handle);
 
 // Opens path for reading, reads it whole and closes it. False when it cannot be opened or read.
 bool ReadStoreFile(const std::string& path, std::string& out);

@@ -19,7 +19,8 @@
 namespace {
 
 const CommandEntry* const kCommandTables[] = {kUserCommands, kMailCommands, kListCommands,
-                                               kBbsCommands, kMessageCommands, kBoardCommands};
+                                               kBbsCommands, kMessageCommands, kBoardCommands,
+                                               kChatCommands};
 
 bool g_utf8 = false;
 

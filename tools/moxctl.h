@@ -33,6 +33,7 @@ extern const CommandEntry kBbsCommands[];
 extern const CommandEntry kListCommands[];
 extern const CommandEntry kMessageCommands[];
 extern const CommandEntry kBoardCommands[];
+extern const CommandEntry kChatCommands[];
 
 // Output in the chosen encoding: Shift_JIS as stored, or UTF-8 with --utf8.
 void PrintOut(const CommandContext& ctx, const std::string& sjisText);

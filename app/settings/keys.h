@@ -11,6 +11,7 @@ inline constexpr char kSectionRcvList[] = "RcvList";
 inline constexpr char kSectionBbs[] = "Bbs";
 inline constexpr char kSectionMsg[] = "Msg";
 inline constexpr char kSectionBord[] = "Bord";
+inline constexpr char kSectionChat[] = "Chat";
 
 // [Environment] of the local settings file.
 inline constexpr char kKeyVersion[] = "Version";

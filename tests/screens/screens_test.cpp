@@ -24,6 +24,8 @@
 #include "board/board_dialogs.h"
 #include "board/bord_store.h"
 #include "board/bord_window.h"
+#include "chat/chat_store.h"
+#include "chat/chat_window.h"
 #include "memo/memo_store.h"
 #include "memo/memo_window.h"
 #include "messages/message_dialog.h"
@@ -714,4 +716,38 @@ TEST(Screens, Messages) {
         Click(w, IDCANCEL);
         EXPECT_TRUE(WaitUntilGone(w));
     });
+}
+
+TEST(Screens, Chat) {
+    DemoOffice office;
+    DriveModal([] { return RunChatEntryDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　チャット");
+        ASSERT_TRUE(d);
+        SetText(d, IDC_CHAT_HANDLE, "やまだ");
+        Shoot(d, "chat-510");
+        Click(d, IDOK);
+    });
+    // Two colleagues in the room already; one more comes and goes after 山田太郎 entered.
+    ChatView peer;
+    EnterChat(StoreContext{LocalSettings().netDir, 2}, "佐藤花子", &peer);
+    EnterChat(StoreContext{LocalSettings().netDir, 3}, "すずき", &peer);
+    SaveWindowRect("Chat", WindowRectValues{150, 120, 750, 520});
+    DriveModal([] { return RunSubWindowHere(SubWindow::kChat, ChatWindowProc); }, [&] {
+        HWND w = WaitForWindow("MoxChat", "ミトカ");
+        ASSERT_TRUE(w);
+        const StoreContext sato{LocalSettings().netDir, 2}, suzuki{LocalSettings().netDir, 3};
+        SayInChat(sato, "佐藤花子", "おはようございます。");
+        SayInChat(suzuki, "すずき", "今日の会議は十時からです。場所は第二会議室、資料は各自で印刷して"
+                                    "持ってきてください。よろしくお願いします。");
+        ChatView guest;
+        EnterChat(StoreContext{LocalSettings().netDir, 4}, "たなか", &guest);
+        LeaveChat(StoreContext{LocalSettings().netDir, 4}, "たなか");
+        SetText(w, IDC_CHAT_INPUT, "了解です");
+        Sleep(2500);
+        Shoot(w, "chat-window");
+        Click(w, IDCANCEL);
+        EXPECT_TRUE(WaitUntilGone(w));
+    });
+    LeaveChat(StoreContext{LocalSettings().netDir, 2}, "佐藤花子");
+    LeaveChat(StoreContext{LocalSettings().netDir, 3}, "すずき");
 }

@@ -21,6 +21,7 @@
 #include "store/lists/broken_time.h"
 #include "store/lists/list_record.h"
 #include "users/registry_record.h"
+#include "chat/chat_text.h"
 
 namespace {
 
@@ -118,6 +119,7 @@ TEST(StoredLayouts, EveryLayoutHasTheSameSizeAndBytesInEveryBuild) {
         {"menu.mox record", Raw(menu, sizeof menu), 10, "0:01 2:feff8002e0010b"},
         {"program.mox record", EncodeProgramRecord(program), 512,
          "0:0a 2:14 4:1e 6:28 8:65 10:43616c63 31:633a5c63616c632e657865"},
+        {"chat log line", StoredChatText(ChatSaidLine("Ab", "c")), 8, "0:4263213f21640e0b"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.layout);
