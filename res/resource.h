@@ -27,6 +27,7 @@
 #include "res/phone_ids.h"
 #include "res/memo_ids.h"
 #include "res/calendar_ids.h"
+#include "res/settings_ids.h"
 #include "res/bbs_ids.h"
 #include "res/messages_ids.h"
 #include "res/board_ids.h"

@@ -12,12 +12,14 @@
 #include "memo/memo_window.h"
 #include "messages/message_dialog.h"
 #include "messages/message_window.h"
+#include "shell/environment_dialog.h"
+#include "shell/menu_dialogs.h"
 #include "users/connection_dialog.h"
 
 namespace {
 
-// The windows and dialogs of messages, the in/out board, chat, boards, the calendar and the
-// settings dialogs come with their parts.
+// The windows and dialogs of messages, the in/out board, chat, boards and the calendar come
+// with their parts.
 MainPlugins MakePlugins() {
     MainPlugins p;
     p.mailCompose = RunMailDialog;
@@ -26,6 +28,9 @@ MainPlugins MakePlugins() {
     p.windowProcedures[static_cast<int>(SubWindow::kMemo)] = MemoWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kCale)] = CalendarWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kCaleMonth)] = CalendarGridProc;
+    p.environmentSettings = OpenEnvironmentDialog;
+    p.menuSettings = RunMenuSettings;
+    p.regionSettings = RunRegionBinding;
     p.windowProcedures[static_cast<int>(SubWindow::kRcvList)] = ReceivedListWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kSndList)] = SentListWindowProc;
     p.windowProcedures[static_cast<int>(SubWindow::kBbs)] = BbsWindowProc;

@@ -1,5 +1,7 @@
 #include "shell/menu_record.h"
 
+#include <cstdio>
+
 #include "store/bytes.h"
 
 void EncodeMenuRecord(const FunctionSlot& slot, unsigned char out[kMenuRecordSize]) {
@@ -31,4 +33,11 @@ void FillFunctionTable(const std::string& menuBytes, LauncherRegions& tables) {
         if (slot.number < 0 || slot.number >= kRegionSlots) continue;
         tables.functions[slot.number] = slot;
     }
+}
+
+std::string FunctionListLine(const LauncherRegions& tables, int slot) {
+    const RegionRect& r = tables.functions[slot].rect;
+    char numbers[64];
+    std::snprintf(numbers, sizeof numbers, "\t%d\t%d\t%d\t%d", r.left, r.top, r.right, r.bottom);
+    return FunctionName(slot) + std::string(numbers);
 }

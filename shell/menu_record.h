@@ -19,3 +19,7 @@ std::string EncodeMenuFile(const LauncherRegions& tables);
 // Each menu.mox record fills the slot its number names; a later record for a number replaces an
 // earlier one, and numbers outside 0..19 are ignored. A trailing partial record is ignored.
 void FillFunctionTable(const std::string& menuBytes, LauncherRegions& tables);
+
+// The function list line of the menu settings dialog for slot n, "%s\t%d\t%d\t%d\t%d"
+// (the function's name, left, top, right, bottom); its header is kProgramListHeader.
+std::string FunctionListLine(const LauncherRegions& tables, int slot);

@@ -44,6 +44,25 @@ void CentreWindow(HWND window) {
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void CentreOnOwner(HWND window) {
+    HWND owner = GetWindow(window, GW_OWNER);
+    if (!owner) {
+        CentreWindow(window);
+        return;
+    }
+    RECT desktop = DesktopRect(), over, rect;
+    GetWindowRect(owner, &over);
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    int x = over.left + CentredOrigin(over.right - over.left, width);
+    int y = over.top + CentredOrigin(over.bottom - over.top, height);
+    if (x + width > desktop.right) x = desktop.right - width;
+    if (y + height > desktop.bottom) y = desktop.bottom - height;
+    if (x < desktop.left) x = desktop.left;
+    if (y < desktop.top) y = desktop.top;
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 WindowRectValues ReadWindowRect(const char* section) {
     WindowRectValues rect;
     rect.left = UserInt(section, kKeyLeft, 0);

@@ -14,6 +14,8 @@ HINSTANCE AppInstance();
 
 // Moves the window to the middle of the desktop without resizing it or changing its z-order.
 void CentreWindow(HWND window);
+// The same over its owner window (the desktop when it has none), kept on the desktop.
+void CentreOnOwner(HWND window);
 
 // The rectangle kept in section of the per-user settings (defaults 0, 0, 400, 400).
 WindowRectValues ReadWindowRect(const char* section);

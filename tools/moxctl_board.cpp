@@ -1,4 +1,5 @@
-// moxctl commands of the in/out board: members-set, dest-add, dests, where, set-where, present.
+// moxctl commands of the in/out board: members-set, members, dest-add, dests, where, set-where,
+// present.
 #include <cstdio>
 #include <cstdlib>
 
@@ -57,6 +58,20 @@ int CmdMembersSet(CommandContext& ctx) {
         lines.push_back(RegistryListLine(user.record));
     }
     return Report(SaveBoardMembers(ctx.store, lines));
+}
+
+// The acting user's board member list, in the order the in/out board shows it.
+int CmdMembers(CommandContext& ctx) {
+    if (!ctx.args.empty()) return UsageError(ctx, "members");
+    BoardMembers members = ReadBoardMembers(ctx.store);
+    std::string out;
+    for (const RegistryRecord& r : members.records) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%03d", r.number);
+        out += std::string(number) + "\t" + r.name + "\n";
+    }
+    PrintOut(ctx, out);
+    return Report(members);
 }
 
 int CmdDestAdd(CommandContext& ctx) {
@@ -145,6 +160,7 @@ int CmdPresent(CommandContext& ctx) {
 
 const CommandEntry kBoardCommands[] = {
     {"members-set", CmdMembersSet, "N[,N...]", true},
+    {"members", CmdMembers, "", true},
     {"dest-add", CmdDestAdd, "[--personal] TEXT", false},
     {"dests", CmdDests, "[--personal]", false},
     {"where", CmdWhere, "", true},

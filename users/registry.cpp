@@ -40,6 +40,7 @@ std::string RegistryPath(const StoreContext& store) { return StorePath(store, kR
 
 }  // namespace
 
+const char kMsgMembersUnreadable[] = "表示一覧を読み込めません。表示一覧は変更されません。";
 const char kMsgRegistryDamaged[] = "利用者ファイル(regist.mox)が壊れています。登録できません。";
 const char kMsgLoginNameTaken[] = "ＬＯＧＩＮ名はすでに使われています";
 
@@ -289,23 +290,41 @@ ConnectionList LoadConnectionList(const StoreContext& store) {
     return list;
 }
 
+BoardMembers ReadBoardMembers(const StoreContext& store) {
+    BoardMembers members;
+    const std::string path = OwnPath(store, kRegistryName);
+    std::string bytes;
+    StoreFile own(path, kOpenRead);
+    const bool read = own.IsOpen() && StoreReadToEnd(own.Get(), bytes);
+    // A missing list is an empty one; any other failure leaves its members unknown.
+    const bool absent = own.Error() == kErrFileNotFound || own.Error() == kErrPathNotFound;
+    own.Close();
+    if (read) {
+        members.records = DecodeRegistry(bytes);
+    } else if (!absent) {
+        members.unreadable = true;
+        members.Fail(path + "\n" + kMsgMembersUnreadable);
+    }
+    return members;
+}
+
 BoardMemberLists LoadBoardMemberLists(const StoreContext& store) {
     BoardMemberLists lists;
     RegistryRead registry = ReadRegistry(store);
     static_cast<StoreResult&>(lists) = registry;
     for (const RegistryRecord& r : registry.records) lists.allUsers.push_back(RegistryListLine(r));
-    std::string bytes;
-    if (ReadStoreFile(OwnPath(store, kRegistryName), bytes)) {
-        for (const RegistryRecord& r : DecodeRegistry(bytes)) {
-            std::string line = RegistryListLine(r);
-            for (auto it = lists.allUsers.begin(); it != lists.allUsers.end(); ++it) {
-                if (*it == line) {
-                    lists.allUsers.erase(it);
-                    break;
-                }
+    BoardMembers own = ReadBoardMembers(store);
+    lists.membersUnreadable = own.unreadable;
+    for (const std::string& text : own.messages) lists.Tell(text);
+    for (const RegistryRecord& r : own.records) {
+        std::string line = RegistryListLine(r);
+        for (auto it = lists.allUsers.begin(); it != lists.allUsers.end(); ++it) {
+            if (*it == line) {
+                lists.allUsers.erase(it);
+                break;
             }
-            lists.members.push_back(line);
         }
+        lists.members.push_back(line);
     }
     return lists;
 }

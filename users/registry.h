@@ -55,6 +55,7 @@ void ReleaseUserNumber(const StoreContext& store, int number);
 // record after it is ever misaligned.
 bool AppendRegistryRecord(const StoreContext& store, const RegistryRecord& record);
 
+extern const char kMsgMembersUnreadable[];  // the own board member list could not be read
 extern const char kMsgRegistryDamaged[];  // the registry ends in part of a record
 extern const char kMsgLoginNameTaken[];   // self-registration with a login name already in use
 
@@ -99,12 +100,24 @@ struct ConnectionList : StoreResult {
 };
 ConnectionList LoadConnectionList(const StoreContext& store);
 
+// The acting user's board member list (regist.mox in the user folder), in board order; a
+// missing list is empty. One that exists but cannot be opened or read (another client holds it,
+// a read fails) is not ok and unreadable, with its path and kMsgMembersUnreadable.
+struct BoardMembers : StoreResult {
+    std::vector<RegistryRecord> records;
+    bool unreadable = false;
+};
+BoardMembers ReadBoardMembers(const StoreContext& store);
+
 // The lines ("name\tnumber") of the settings dialog's destination page: every registered user
 // not on the acting user's board member list, and the members in their order.
 // Not ok, with the registry path as message, when the registry cannot be opened.
+// A member list that cannot be read (ReadBoardMembers) is told and marked: saving the empty
+// list in its place would lose the members.
 struct BoardMemberLists : StoreResult {
     std::vector<std::string> allUsers;
     std::vector<std::string> members;
+    bool membersUnreadable = false;
 };
 BoardMemberLists LoadBoardMemberLists(const StoreContext& store);
 // Rewrites the acting user's board member list from member lines ("name\tnumber"). On failure

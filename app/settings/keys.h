@@ -54,3 +54,11 @@ inline constexpr char kKeyLeft[] = "Left";
 inline constexpr char kKeyTop[] = "Top";
 inline constexpr char kKeyRight[] = "Right";
 inline constexpr char kKeyBottom[] = "Bottom";
+
+// [Modem] of the local settings file: kept for the PC and shown by the settings dialog, used by
+// nothing else.
+inline constexpr char kSectionModem[] = "Modem";
+inline constexpr char kKeyUse[] = "Use";
+inline constexpr char kKeyPort[] = "Port";
+inline constexpr char kKeyType[] = "Type";
+inline constexpr char kKeyBps[] = "Bps";

@@ -36,6 +36,10 @@
 #include "messages/message_window.h"
 #include "res/resource.h"
 #include "shell/about_dialog.h"
+#include "shell/environment_dialog.h"
+#include "shell/launcher_files.h"
+#include "shell/launcher_window.h"
+#include "shell/menu_dialogs.h"
 #include "shell/plumbing.h"
 #include "shell/message_box.h"
 #include "store/message_sink.h"
@@ -412,6 +416,117 @@ TEST(Screens, MemoWindow) {
             Click(w, IDCANCEL);
             EXPECT_TRUE(WaitUntilGone(w));
         });
+}
+
+namespace {
+
+// The dialog of this process titled `title` other than `under`: one opened on top of it.
+HWND DialogOver(HWND under, const char* title) {
+    for (int i = 0; i < 100; ++i) {
+        for (HWND w : FindWindows("#32770")) {
+            char text[128] = "";
+            GetWindowTextA(w, text, sizeof text);
+            if (w != under && title == std::string(text)) return w;
+        }
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+// A launcher folder of its own with the shipped regions and a few programs.
+struct DemoLauncher {
+    TempFolder folder{"moxshots"};
+    LauncherState launcher;
+    explicit DemoLauncher(int programs) {
+        CopyFileA(BinPath("menu.mox").c_str(), folder.Path("menu.mox").c_str(), FALSE);
+        SetLauncherFolder(folder.Dir());
+        const char* const names[] = {"電卓", "メモ帳", "ペイント", "表計算", "ワープロ",
+                                     "辞書", "時計", "地図", "名刺", "家計簿"};
+        for (int i = 0; i < programs; ++i)
+            AppendProgramRecord(MakeRegionRect(560, 20 + 30 * i, 620, 45 + 30 * i), names[i],
+                                std::string("C:\\tools\\prog") + std::to_string(i + 1) + ".exe");
+        LoadLauncherRegions(launcher);
+        launcher.drag = MakeRegionRect(500, 300, 540, 330);
+    }
+    ~DemoLauncher() { SetLauncherFolder(""); }
+};
+
+}  // namespace
+
+TEST(Screens, EnvironmentSettings) {
+    DemoOffice office;
+    UserSettings().title = "営業部";
+    SaveBoardMembers(ClientStore(), {"佐藤花子\t002"});
+    WriteLocalInt("Modem", "Use", 1);
+    WriteLocalInt("Modem", "Port", 2);
+    WriteLocalInt("Modem", "Type", 1);
+    WriteLocalInt("Modem", "Bps", 7);
+    DriveModal([] { return OpenEnvironmentDialog(nullptr); }, [&] {
+        HWND d = WaitForDialog("ミトカ　環境設定");
+        ASSERT_TRUE(d);
+        Shoot(d, "environment-220-general");
+        Click(d, IDC_ENV_CHANGE_USER);
+        HWND picker = DialogOver(d, "ミトカ　環境設定");
+        ASSERT_TRUE(picker);
+        SelectLine(picker, IDC_LIST, 0);
+        Shoot(picker, "environment-973");
+        Click(picker, IDCANCEL);
+        ASSERT_TRUE(WaitUntilGone(picker));
+        const struct {
+            int tab;
+            const char* name;
+        } pages[] = {{IDC_TAB_TIMER, "environment-220-timer"},
+                     {IDC_TAB_SOUND, "environment-220-sound"},
+                     {IDC_TAB_MODEM, "environment-220-modem"},
+                     {IDC_TAB_MEMBERS, "environment-220-members"}};
+        for (const auto& page : pages) {
+            Click(d, page.tab);
+            Sleep(200);
+            if (page.tab == IDC_TAB_SOUND) SetText(d, IDC_ENV_MAIL_WAVE_FILE, "C:\\WINDOWS\\MEDIA\\CHIMES.WAV");
+            if (page.tab == IDC_TAB_MEMBERS) SendMessageA(GetDlgItem(d, IDC_ENV_ALL_USERS), LB_SETSEL, TRUE, 1);
+            Shoot(d, page.name);
+        }
+        Click(d, IDCANCEL);
+    });
+}
+
+TEST(Screens, MenuSettings) {
+    DemoOffice office;
+    {
+        DemoLauncher pc(3);
+        DriveModal([&] { return RunRegionBinding(nullptr, pc.launcher); }, [&] {
+            HWND d = WaitForDialog("ミトカ　メニュー設定");
+            ASSERT_TRUE(d);
+            SendMessageA(GetDlgItem(d, IDC_BIND_PROGRAM), BM_CLICK, 0, 0);
+            SetText(d, IDC_BIND_TITLE, "電卓");
+            SetText(d, IDC_BIND_FILE, "C:\\WINDOWS\\CALC.EXE");
+            Shoot(d, "menu-978");
+            Click(d, IDCANCEL);
+        });
+        DriveModal([&] { return RunMenuSettings(nullptr, pc.launcher); }, [&] {
+            HWND d = WaitForDialog("ミトカ　メニュー設定");
+            ASSERT_TRUE(d);
+            SelectLine(d, IDC_MENU_FUNCTIONS, 6);
+            Shoot(d, "menu-974-functions");
+            DoubleClickLine(d, IDC_MENU_FUNCTIONS, 6);
+            HWND coordinates = DialogOver(d, "ミトカ　メニュー設定");
+            ASSERT_TRUE(coordinates);
+            Shoot(coordinates, "menu-977");
+            Click(coordinates, IDCANCEL);
+            ASSERT_TRUE(WaitUntilGone(coordinates));
+            Click(d, IDC_MENU_TAB_PROGRAMS);
+            SelectLine(d, IDC_MENU_PROGRAMS, 2);
+            Shoot(d, "menu-974-programs");
+            Click(d, IDCANCEL);
+        });
+    }
+    DemoLauncher full(10);
+    DriveModal([&] { return RunRegionBinding(nullptr, full.launcher); }, [&] {
+        HWND d = WaitForDialog("ミトカ　メニュー設定");
+        ASSERT_TRUE(d);
+        Shoot(d, "menu-978-functions-only");
+        Click(d, IDCANCEL);
+    });
 }
 
 TEST(Screens, ReceivedMail) {
