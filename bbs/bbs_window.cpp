@@ -564,10 +564,7 @@ void OnGetMinMaxInfo(HWND, LPMINMAXINFO info) {
 void OnSetFocus(HWND window, HWND) { SetFocus(GetDlgItem(window, IDC_BBS_POSTS)); }
 
 void OnActivate(HWND window, UINT state, HWND other, BOOL minimized) {
-    if (state != WA_INACTIVE && minimized) {
-        RestoreIfMinimised(window);
-        SetForegroundWindow(window);
-    }
+    if (state != WA_INACTIVE && minimized) RestoreAndBringForward(window);
     FORWARD_WM_ACTIVATE(window, state, other, minimized, DefWindowProcA);
 }
 

@@ -669,10 +669,7 @@ void OnLButtonDown(HWND, BOOL, int, int, UINT) { MessageBeep(0); }
 void OnSetFocus(HWND window, HWND) { SetFocus(GridOfCalendar(window)); }
 
 void OnActivate(HWND window, UINT state, HWND other, BOOL minimized) {
-    if (state != WA_INACTIVE && minimized) {
-        RestoreIfMinimised(window);
-        SetForegroundWindow(window);
-    }
+    if (state != WA_INACTIVE && minimized) RestoreAndBringForward(window);
     FORWARD_WM_ACTIVATE(window, state, other, minimized, DefWindowProcA);
 }
 

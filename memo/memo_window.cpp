@@ -163,10 +163,7 @@ void OnGetMinMaxInfo(HWND, LPMINMAXINFO info) {
 void OnSetFocus(HWND window, HWND) { SetFocus(GetDlgItem(window, IDC_MEMO_SUBJECT)); }
 
 void OnActivate(HWND window, UINT state, HWND other, BOOL minimized) {
-    if (state != WA_INACTIVE && minimized) {
-        RestoreIfMinimised(window);
-        SetForegroundWindow(window);
-    }
+    if (state != WA_INACTIVE && minimized) RestoreAndBringForward(window);
     // The platform then gives the window the focus, which passes it on to the subject box.
     FORWARD_WM_ACTIVATE(window, state, other, minimized, DefWindowProcA);
 }

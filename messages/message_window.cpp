@@ -90,10 +90,7 @@ HBRUSH OnCtlColorStatic(HWND window, HDC dc, HWND control, int) {
 }
 
 void OnActivate(HWND window, UINT state, HWND other, BOOL minimized) {
-    if (state != WA_INACTIVE && minimized) {
-        RestoreIfMinimised(window);
-        SetForegroundWindow(window);
-    }
+    if (state != WA_INACTIVE && minimized) RestoreAndBringForward(window);
     FORWARD_WM_ACTIVATE(window, state, other, minimized, DefWindowProcA);
 }
 

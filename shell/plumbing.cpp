@@ -93,6 +93,11 @@ void RestoreIfMinimised(HWND window) {
     if (IsIconic(window)) SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
 }
 
+void RestoreAndBringForward(HWND window) {
+    RestoreIfMinimised(window);
+    SetForegroundWindow(window);
+}
+
 void PlaceSubWindow(HWND window, const char* section) {
     PlaceWindow(window, ReadWindowRect(section));
 }

@@ -26,6 +26,8 @@ void SaveWindowRect(const char* section, const WindowRectValues& rect);
 void PlaceWindow(HWND window, const WindowRectValues& rect);
 // Restores a minimised window through the restore system command.
 void RestoreIfMinimised(HWND window);
+// A sub-window activated while minimised: restored and brought to the front.
+void RestoreAndBringForward(HWND window);
 
 // Sub-window life cycle: after creating its controls a sub-window moves to its remembered
 // rectangle; on a close request it saves its restored rectangle and is destroyed.
