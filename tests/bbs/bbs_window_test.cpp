@@ -295,9 +295,12 @@ TEST(BoardWindow, PostsUpdatesRepliesByMailAndPrints) {
         EXPECT_NE(received[0].find("山田太郎"), std::string::npos);
         EXPECT_NE(received[0].find("RE:鈴木の記事"), std::string::npos);
 
-        SendDlgItemMessageA(w, IDC_TEXT, EM_SETSEL, 0, -1);
-        Click(w, IDC_BBS_COPY);
+        // コピー is sent, not posted, and the clipboard read only after it returns: the edit's own
+        // open of the clipboard fails while this thread holds it open, and the copy would be lost.
         ASSERT_TRUE(WaitFor([&] {
+            SendDlgItemMessageA(w, IDC_TEXT, EM_SETSEL, 0, -1);
+            SendMessageA(w, WM_COMMAND, MAKEWPARAM(IDC_BBS_COPY, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(w, IDC_BBS_COPY)));
             if (!OpenClipboard(nullptr)) return false;
             HANDLE data = GetClipboardData(CF_TEXT);
             const char* text = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
