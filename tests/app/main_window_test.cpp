@@ -237,6 +237,9 @@ TEST(MainWindowLauncher, LabelsClicksDragsKeysAndCommands) {
         PostMessageA(main, WM_LBUTTONUP, 0, At(TileCentre(9)));
         HWND memo = WaitForWindow("MoxMemo", "ミトカ");
         ASSERT_TRUE(memo);
+        // Found while still being created: moved only once it has placed and shown itself.
+        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(memo) != FALSE; }));
+        SettlePainting(memo);
         SetWindowPos(memo, main, 50, 60, 200, 150, SWP_NOACTIVATE);  // below the main window
         PostMessageA(main, WM_LBUTTONUP, 0, At(TileCentre(9)));
         auto mainBelowMemo = [&] {

@@ -9,13 +9,17 @@
 #include "store/tally.h"
 #include "tests/support/support.h"
 
-// Holds a file exclusively for the given milliseconds, as another client in the middle of a
-// long write would.
+// Holds a file exclusively, as another client in the middle of a long write would, until the
+// test creates the release file (at most a minute). Not a fixed time: on a loaded machine the
+// retries being checked can outlast any hold that is also short enough to wait for.
 MOX_WORKER(hold) {
     HANDLE h = CreateFileA(args.at(0).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                            OPEN_ALWAYS, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return 3;
-    Sleep(static_cast<DWORD>(std::stoi(args.at(1))));
+    const DWORD start = GetTickCount();
+    while (GetFileAttributesA(args.at(1).c_str()) == INVALID_FILE_ATTRIBUTES &&
+           GetTickCount() - start < 60000)
+        Sleep(10);
     CloseHandle(h);
     return 0;
 }
@@ -49,7 +53,8 @@ TEST(ExclusiveOpen, FileHeldByAnotherClientIsRetriedThenFailsSilently) {
     const std::string path = store.Path("rcvlst.mox");
     WriteRawFile(path, std::string(256, '\0'));
     OpenRetryPolicy policy = CurrentOpenRetryPolicy();
-    Child holder = StartWorker("hold", {path, "8000"});
+    const std::string release = store.Path("release");
+    Child holder = StartWorker("hold", {path, release});
     ASSERT_TRUE(WaitUntilHeld(path));
     ClearMessages();
     ResetTally();
@@ -59,6 +64,7 @@ TEST(ExclusiveOpen, FileHeldByAnotherClientIsRetriedThenFailsSilently) {
     EXPECT_EQ(Tally().openAttempts,
               static_cast<uint64_t>(policy.immediateAttempts + policy.pausedAttempts));
     EXPECT_TRUE(RecordedMessages().empty());
+    WriteRawFile(release, "");
     EXPECT_EQ(WaitChild(holder, nullptr), 0);
     StoreFile now(path, kOpenReadWrite);
     EXPECT_TRUE(now.IsOpen());
@@ -69,11 +75,13 @@ TEST(ExclusiveOpen, BusyCounterIsNeverRecreated) {
     CreateDirectoryA(store.Path("007").c_str(), nullptr);
     const std::string path = store.Path("007\\rcvnum.mox");
     WriteRawFile(path, std::string{41, 0});
-    Child holder = StartWorker("hold", {path, "8000"});
+    const std::string release = store.Path("release");
+    Child holder = StartWorker("hold", {path, release});
     ASSERT_TRUE(WaitUntilHeld(path));
     // The holder keeps it past every retry: no number, and the counter is left as it is.
     EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived).number, 0);
     EXPECT_EQ(StoreOpenAppend(path).handle, kNoHandle);
+    WriteRawFile(release, "");
     EXPECT_EQ(WaitChild(holder, nullptr), 0);
     EXPECT_EQ(ReadRawFile(path), (std::string{41, 0}));
     EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived).number, 42);
