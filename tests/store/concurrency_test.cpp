@@ -10,7 +10,7 @@
 #include "tests/support/support.h"
 
 // Holds a file exclusively, as another client in the middle of a long write would, until the
-// test creates the release file (at most a minute). Not a fixed time: on a loaded machine the
+// test creates the release file (at most two minutes). Not a fixed time: on a loaded machine the
 // retries being checked can outlast any hold that is also short enough to wait for.
 MOX_WORKER(hold) {
     HANDLE h = CreateFileA(args.at(0).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
@@ -18,7 +18,7 @@ MOX_WORKER(hold) {
     if (h == INVALID_HANDLE_VALUE) return 3;
     const DWORD start = GetTickCount();
     while (GetFileAttributesA(args.at(1).c_str()) == INVALID_FILE_ATTRIBUTES &&
-           GetTickCount() - start < 60000)
+           GetTickCount() - start < 120000)
         Sleep(10);
     CloseHandle(h);
     return 0;
@@ -37,9 +37,10 @@ MOX_WORKER(take_numbers) {
 }
 
 // Waits until another process holds path (our own exclusive open is refused).
-// Up to 30 s: on a loaded machine a worker process was seen to take over 10 s to start.
+// Up to 90 s: on a loaded machine a worker process was seen to take over 30 s to start, and the
+// holder keeps the file until released however late it came.
 static bool WaitUntilHeld(const std::string& path) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 30000;) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 90000;) {
         HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) return true;
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
