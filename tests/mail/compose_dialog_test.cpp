@@ -78,15 +78,6 @@ HWND WaitForDialogWith(const char* title, int control) {
     return nullptr;
 }
 
-// Waits until what a posted click does has happened; false after a few seconds.
-bool Eventually(const std::function<bool()>& done) {
-    for (int i = 0; i < 250; ++i) {
-        if (done()) return true;
-        Sleep(20);
-    }
-    return done();
-}
-
 }  // namespace
 
 TEST(MailDialog, RepliesAndForwardsAShownMail) {
@@ -194,8 +185,7 @@ TEST(MailDialog, RefusesAndAsksBeforeWritingAnything) {
         ExpectMessageBox("キャンセルしますか？", kQuestion, IDCANCEL);
         // What the wrapping view holds is what is sent.
         Click(d, IDC_WRAP);
-        EXPECT_TRUE(Eventually([&] { return IsShown(d, IDC_BODY_WRAPPED); }));
-        EXPECT_FALSE(IsShown(d, IDC_BODY));
+        EXPECT_TRUE(WaitFor([&] { return IsShown(d, IDC_BODY_WRAPPED) && !IsShown(d, IDC_BODY); }));
         EXPECT_EQ(Text(d, IDC_BODY_WRAPPED), "十時から\r\n");
         SetText(d, IDC_BODY_WRAPPED, "十一時から\r\n");
         Click(d, IDC_CONFIDENTIAL);
@@ -229,7 +219,7 @@ TEST(MailDialog, QuotesReadsFilesInAndAttaches) {
         SetText(d, IDC_BODY, "one\r\ntwo\r\nthree\r\nfour\r\nfive");
         Send(d, IDC_BODY, EM_SETSEL, 6, 12);
         Click(d, IDC_QUOTE);
-        Eventually([&] { return Text(d, IDC_BODY).find('>') != std::string::npos; });
+        WaitFor([&] { return Text(d, IDC_BODY).find('>') != std::string::npos; });
         EXPECT_EQ(Text(d, IDC_BODY), "one\r\n>two\r\n>three\r\nfour\r\nfive");
 
         SetText(d, IDC_BODY, "");
@@ -239,7 +229,7 @@ TEST(MailDialog, QuotesReadsFilesInAndAttaches) {
         EXPECT_EQ(Text(d, IDC_BODY), "");
         Click(d, IDC_INSERT_FILE);
         ChooseInFileDialog("ミトカ　読込みファイル選択", fits);
-        Eventually([&] { return !Text(d, IDC_BODY).empty(); });
+        WaitFor([&] { return !Text(d, IDC_BODY).empty(); });
         EXPECT_EQ(Text(d, IDC_BODY), ReadRawFile(fits));
 
         // Two attachments, one titled; the title dialog closes only by its ＯＫ.
@@ -266,17 +256,16 @@ TEST(MailDialog, QuotesReadsFilesInAndAttaches) {
         ExpectMessageBox("計画書", kNoIcon, IDOK);
         // 切換 shows the titles; 削除 takes the selected line out of both lists.
         Click(d, IDC_ATTACH_SWITCH);
-        EXPECT_TRUE(Eventually([&] { return IsShown(d, IDC_ATTACH_TITLES); }));
-        EXPECT_FALSE(IsShown(d, IDC_ATTACH_PATHS));
+        EXPECT_TRUE(WaitFor([&] { return IsShown(d, IDC_ATTACH_TITLES) && !IsShown(d, IDC_ATTACH_PATHS); }));
         SelectLine(d, IDC_ATTACH_TITLES, 1);
         Click(d, IDC_ATTACH_REMOVE);
-        Eventually([&] { return ListLines(d, IDC_ATTACH_PATHS).size() == 1; });
+        WaitFor([&] { return ListLines(d, IDC_ATTACH_PATHS).size() == 1; });
         EXPECT_EQ(ListLines(d, IDC_ATTACH_PATHS), std::vector<std::string>{pc.Path("plan.doc")});
         EXPECT_EQ(ListLines(d, IDC_ATTACH_TITLES), std::vector<std::string>{"計画書"});
 
         SetText(d, IDC_SUBJECT, "計画");
         Click(d, IDC_SELECT_ALL);
-        Eventually([&] { return SelectedLines(d, IDC_RECIPIENTS).size() == 4; });
+        WaitFor([&] { return SelectedLines(d, IDC_RECIPIENTS).size() == 4; });
         Click(d, IDOK);
     }));
     for (const char* folder : {"001", "002", "003", "004"}) {
@@ -323,12 +312,12 @@ TEST(BroadcastLists, MadeChangedDeletedAndAppliedInTheMailDialog) {
         SelectRecipient(editor, 3);
         Click(editor, IDOK);
         ASSERT_TRUE(WaitUntilGone(editor));
-        Eventually([&] { return ListLines(lists, IDC_GROUP_LIST).size() == 2; });
+        WaitFor([&] { return ListLines(lists, IDC_GROUP_LIST).size() == 2; });
         EXPECT_EQ(ListLines(lists, IDC_GROUP_LIST), (std::vector<std::string>{"総務", "営業"}));
 
         // 更新 shows the members and keeps the name; a list of nobody is refused here too.
         SelectLine(lists, IDC_GROUP_LIST, 1);
-        ASSERT_TRUE(Eventually([&] { return IsEnabled(lists, IDC_GROUP_UPDATE); }));
+        ASSERT_TRUE(WaitFor([&] { return IsEnabled(lists, IDC_GROUP_UPDATE); }));
         Click(lists, IDC_GROUP_UPDATE);
         editor = WaitForDialogWith(kListsTitle, IDC_RECIPIENTS);
         ASSERT_TRUE(editor);
@@ -344,9 +333,9 @@ TEST(BroadcastLists, MadeChangedDeletedAndAppliedInTheMailDialog) {
 
         // 削除 asks nothing.
         SelectLine(lists, IDC_GROUP_LIST, 0);
-        ASSERT_TRUE(Eventually([&] { return IsEnabled(lists, IDC_GROUP_DELETE); }));
+        ASSERT_TRUE(WaitFor([&] { return IsEnabled(lists, IDC_GROUP_DELETE); }));
         Click(lists, IDC_GROUP_DELETE);
-        EXPECT_TRUE(Eventually([&] { return !IsEnabled(lists, IDC_GROUP_DELETE); }));
+        EXPECT_TRUE(WaitFor([&] { return !IsEnabled(lists, IDC_GROUP_DELETE); }));
         EXPECT_EQ(ListLines(lists, IDC_GROUP_LIST), std::vector<std::string>{"営業"});
 
         SelectRecipient(mail, 0);
@@ -386,7 +375,7 @@ TEST(BroadcastLists, AMemberWhoLeftTheRegistryIsPassedOver) {
         HWND lists = WaitForDialogWith(kListsTitle, IDC_GROUP_LIST);
         ASSERT_TRUE(lists);
         SelectLine(lists, IDC_GROUP_LIST, 0);
-        ASSERT_TRUE(Eventually([&] { return IsEnabled(lists, IDOK); }));
+        ASSERT_TRUE(WaitFor([&] { return IsEnabled(lists, IDOK); }));
         Click(lists, IDOK);
         ASSERT_TRUE(WaitUntilGone(lists));
         EXPECT_EQ(SelectedLines(mail, IDC_RECIPIENTS), (std::vector<int>{1, 2}));

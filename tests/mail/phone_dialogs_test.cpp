@@ -82,15 +82,6 @@ std::string Shown(HWND d) {
            "|" + Requests(d) + "|" + Text(d, IDC_TEXT) + "|" + Text(d, IDC_TAKEN_BY);
 }
 
-// Waits until what a posted click or selection does has happened; false after a few seconds.
-bool Eventually(const std::function<bool()>& done) {
-    for (int i = 0; i < 250; ++i) {
-        if (done()) return true;
-        Sleep(20);
-    }
-    return done();
-}
-
 }  // namespace
 
 TEST(PhoneMemo, WrittenAtTheCallSentLaterShownAndReadByAColleague) {
@@ -190,12 +181,12 @@ TEST(PhoneMemo, WrittenAtTheCallSentLaterShownAndReadByAColleague) {
         EXPECT_NE(lines[0].find("\t高橋様から電話です\t0002"), std::string::npos) << lines[0];
         EXPECT_NE(lines[1].find("\t田中様から電話です\t0000"), std::string::npos) << lines[1];
         SelectLine(d, IDC_PHONE_LIST, 0);
-        EXPECT_TRUE(Eventually([&] { return Text(d, IDC_CALLER) == "高橋"; }));
-        EXPECT_EQ(Requests(d), "010");
+        // The fields fill one after another: each check waits for the last of them it reads.
+        EXPECT_TRUE(WaitFor([&] { return Text(d, IDC_CALLER) == "高橋" && Requests(d) == "010"; }));
         EXPECT_EQ(Text(d, IDC_TAKEN_BY), "佐藤花子");
         SelectLine(d, IDC_PHONE_LIST, 1);
-        EXPECT_TRUE(Eventually([&] { return Text(d, IDC_CALLER) == "田中"; }));
-        EXPECT_EQ(Shown(d), " 1月 5日  9時 5分|田中|03-1234-5678|000|至急お願いします|山田太郎");
+        const std::string tanaka = " 1月 5日  9時 5分|田中|03-1234-5678|000|至急お願いします|山田太郎";
+        EXPECT_TRUE(WaitFor([&] { return Shown(d) == tanaka; })) << Shown(d);
         Click(d, IDCANCEL);
     });
     // His own copy of the memo to 鈴木一郎 (record 1 of his sent list) names the recipient.

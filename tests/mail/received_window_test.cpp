@@ -165,8 +165,10 @@ TEST(ReceivedMailDialog, AttachmentsAreCopiedAndRunAndAReplyClosesItEvenWhenCanc
         ASSERT_TRUE(WaitFor([&] { return IsEnabled(d, IDC_ATTACH_RUN); }));
         EXPECT_EQ(SendDlgItemMessageA(d, IDC_ATTACH_PATHS, LB_GETCURSEL, 0, 0), 0);
         Click(d, IDC_ATTACH_SWITCH);
-        EXPECT_TRUE(WaitFor([&] { return IsShown(d, IDC_ATTACH_PATHS); }));
-        EXPECT_FALSE(IsShown(d, IDC_ATTACH_TITLES));
+        // One view is shown before the other is hidden: both are waited for together.
+        EXPECT_TRUE(WaitFor([&] {
+            return IsShown(d, IDC_ATTACH_PATHS) && !IsShown(d, IDC_ATTACH_TITLES);
+        }));
 
         // 実行: the associated program gets the own stored copy.
         Click(d, IDC_ATTACH_RUN);

@@ -110,10 +110,15 @@ TEST(SentWindow, TheRecipientsOpeningAndDeletionShowAndAnUnopenedCopyIsTakenBack
         // A confidential mail with an attachment: his copy asks the password, shows it without
         // answers and with nothing to save, and tells her nothing.
         // A click into his window does not reload it; coming back by other means does.
+        // Windows of other tests come and go on the same desktop and hand the real activation
+        // back to his window at any moment: disabled, it takes only the activations sent here.
+        EnableWindow(w, FALSE);
+        SettlePainting(w);
         const DeliveredCopy secret = send("人事", true, {{local.Path("見積.xls"), "見積書"}});
         Activate(w, WA_CLICKACTIVE);
         EXPECT_TRUE(ListLines(w, IDC_MAIL_LIST).empty());
         Activate(w, WA_ACTIVE);
+        EnableWindow(w, TRUE);
         ASSERT_EQ(Statuses(w), std::vector<std::string>{"21未読"});
         DoubleClickLine(w, IDC_MAIL_LIST, 0);
         HWND password = WaitForDialog("ミトカ　パスワード入力");

@@ -59,11 +59,6 @@ std::vector<int> SelectedLines(HWND dialog) {
     return selected;
 }
 
-bool Eventually(const std::function<bool()>& done) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < kWindowWaitMs; Sleep(20))
-        if (done()) return true;
-    return done();
-}
 
 // The message window as the main window opens it, with a message loop until it is gone; the
 // poll's raise is a posted WM_APP (a focus given from this thread, as the main window does).
@@ -168,7 +163,7 @@ TEST(MessageWindow, ShowsMessagesInArrivalOrderAndKeepsThemWhenTheDriveGoes) {
         // A second message while the window is active: the poll's raise takes it.
         ASSERT_TRUE(DeliverMessage(yamada, "山田太郎", "002", std::string(300, 'y'), 9, 6));
         PostMessageA(w, WM_APP, 0, 0);
-        EXPECT_TRUE(Eventually([&] { return WindowText(w).size() > first.size(); }));
+        EXPECT_TRUE(WaitFor([&] { return WindowText(w).size() > first.size(); }));
         EXPECT_EQ(WindowText(w), first + "09時06分 山田太郎様からメッセージです\r\n" +
                                      std::string(300, 'y') + "\r\n");
         // The drive goes: one report, then the window stays with its text, and asks no more.
@@ -227,12 +222,12 @@ TEST(MessageProcesses, ADialogOfOneClientReachesTheWindowOfAnother) {
     sendFromA("了解");
     HWND w = WaitForWindow("MoxMsg", "ミトカ", b.Pid());
     ASSERT_TRUE(w);
-    EXPECT_TRUE(Eventually([&] { return WindowText(w).find("了解") != std::string::npos; }));
+    EXPECT_TRUE(WaitFor([&] { return WindowText(w).find("了解") != std::string::npos; }));
     EXPECT_NE(WindowText(w).find("山田太郎様からメッセージです\r\n了解\r\n"), std::string::npos);
     EXPECT_FALSE(RawFileExists(office.store.Path("002\\message.mox")));
     // B's window is active: the next message comes below the first.
     sendFromA("会議は十時から");
-    EXPECT_TRUE(Eventually([&] { return WindowText(w).find("十時") != std::string::npos; }));
+    EXPECT_TRUE(WaitFor([&] { return WindowText(w).find("十時") != std::string::npos; }));
     EXPECT_LT(WindowText(w).find("了解"), WindowText(w).find("会議は十時から"));
     EXPECT_EQ(FindWindows("MoxMsg", b.Pid()).size(), 1u);
     QuitClient(mainB, b.Pid());

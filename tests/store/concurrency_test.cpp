@@ -13,9 +13,15 @@
 // test creates the release file (at most two minutes). Not a fixed time: on a loaded machine the
 // retries being checked can outlast any hold that is also short enough to wait for.
 MOX_WORKER(hold) {
-    HANDLE h = CreateFileA(args.at(0).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                           OPEN_ALWAYS, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return 3;
+    // The test's own probe for the hold opens the file exclusively for a moment: retried.
+    HANDLE h = INVALID_HANDLE_VALUE;
+    for (DWORD tried = GetTickCount(); h == INVALID_HANDLE_VALUE; Sleep(1)) {
+        h = CreateFileA(args.at(0).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                        0, nullptr);
+        if (h == INVALID_HANDLE_VALUE &&
+            (GetLastError() != ERROR_SHARING_VIOLATION || GetTickCount() - tried > 30000))
+            return 3;
+    }
     const DWORD start = GetTickCount();
     while (GetFileAttributesA(args.at(1).c_str()) == INVALID_FILE_ATTRIBUTES &&
            GetTickCount() - start < 120000)
@@ -36,17 +42,25 @@ MOX_WORKER(take_numbers) {
     return 0;
 }
 
-// Waits until another process holds path (our own exclusive open is refused).
-// Up to 90 s: on a loaded machine a worker process was seen to take over 30 s to start, and the
-// holder keeps the file until released however late it came.
-static bool WaitUntilHeld(const std::string& path) {
+// Waits until the holder holds path (our own exclusive open is refused). Up to 90 s: on a loaded
+// machine a worker process was seen to take over 30 s to start, and it keeps the file until
+// released however late it came. A holder that ends first is told with its exit code.
+static testing::AssertionResult WaitUntilHeld(const std::string& path, Child& holder) {
     for (DWORD start = GetTickCount(); GetTickCount() - start < 90000;) {
         HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) return true;
+        if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION)
+            return testing::AssertionSuccess();
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+        if (!holder.process || WaitForSingleObject(holder.process, 0) == WAIT_OBJECT_0) {
+            std::string out;
+            const int code = WaitChild(holder, &out);
+            return testing::AssertionFailure()
+                   << "the holder " << (code == -1 ? "never started" : "ended") << " (exit "
+                   << code << ") without holding the file: " << out;
+        }
         Sleep(5);
     }
-    return false;
+    return testing::AssertionFailure() << "the holder did not hold the file within 90 s";
 }
 
 TEST(ExclusiveOpen, FileHeldByAnotherClientIsRetriedThenFailsSilently) {
@@ -56,7 +70,7 @@ TEST(ExclusiveOpen, FileHeldByAnotherClientIsRetriedThenFailsSilently) {
     OpenRetryPolicy policy = CurrentOpenRetryPolicy();
     const std::string release = store.Path("release");
     Child holder = StartWorker("hold", {path, release});
-    ASSERT_TRUE(WaitUntilHeld(path));
+    ASSERT_TRUE(WaitUntilHeld(path, holder));
     ClearMessages();
     ResetTally();
     OpenResult busy = StoreOpen(path, kOpenReadWrite);
@@ -78,7 +92,7 @@ TEST(ExclusiveOpen, BusyCounterIsNeverRecreated) {
     WriteRawFile(path, std::string{41, 0});
     const std::string release = store.Path("release");
     Child holder = StartWorker("hold", {path, release});
-    ASSERT_TRUE(WaitUntilHeld(path));
+    ASSERT_TRUE(WaitUntilHeld(path, holder));
     // The holder keeps it past every retry: no number, and the counter is left as it is.
     EXPECT_EQ(NextItemNumber(store.As(), "007", kCounterReceived).number, 0);
     EXPECT_EQ(StoreOpenAppend(path).handle, kNoHandle);
