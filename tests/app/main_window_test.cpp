@@ -247,7 +247,7 @@ TEST(MainWindowLauncher, LabelsClicksDragsKeysAndCommands) {
                 if (w == main) return true;
             return false;
         };
-        for (int i = 0; i < 100 && !mainBelowMemo(); ++i) Sleep(50);
+        WaitFor([&] { return mainBelowMemo(); });
         EXPECT_TRUE(mainBelowMemo());
         EXPECT_EQ(FindWindows("MoxMemo").size(), 1u);
         RECT r;
@@ -446,11 +446,11 @@ TEST(MainWindowProcess, NewMailBringsUpTheReceivedListWhichShowsEachNewMailOnThe
     HWND list = WaitForWindow("MoxRcvList", "ミトカ", a.Pid());
     ASSERT_TRUE(list);
     auto lines = [&] { return ListLines(list, IDC_MAIL_LIST); };
-    for (int i = 0; i < 250 && lines().size() < 1; ++i) Sleep(20);
+    WaitFor([&] { return lines().size() >= 1; });
     ASSERT_EQ(lines().size(), 1u);
     // The window is open (and may be the active one): the next mail still shows up.
     ASSERT_EQ(send("納期"), 0);
-    for (int i = 0; i < 500 && lines().size() < 2; ++i) Sleep(20);
+    WaitFor([&] { return lines().size() >= 2; });
     ASSERT_EQ(lines().size(), 2u);
     EXPECT_NE(lines()[0].find("納期"), std::string::npos);
     EXPECT_EQ(lines()[0].substr(0, 6), "20未読");

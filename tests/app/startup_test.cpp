@@ -169,13 +169,13 @@ TEST(MoxExe, ASecondStartWithExecCheckRestoresTheFirstAndEnds) {
     HWND main = WaitForWindow("Mox", kMainTitle, first.Pid());
     ASSERT_TRUE(main);
     PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    for (int i = 0; i < 100 && !IsIconic(main); ++i) Sleep(50);
+    WaitFor([&] { return IsIconic(main); });
     ASSERT_TRUE(IsIconic(main));
 
     ProcessResult second = RunProcess(QuoteArg(BinPath("mox.exe")) + " " + QuoteArg(office.local));
     EXPECT_FALSE(second.timedOut);
     EXPECT_EQ(second.exitCode, 0);
-    for (int i = 0; i < 100 && IsIconic(main); ++i) Sleep(50);
+    WaitFor([&] { return !IsIconic(main); });
     EXPECT_FALSE(IsIconic(main));
     EXPECT_EQ(FindWindows("Mox", first.Pid()).size(), 1u);
 

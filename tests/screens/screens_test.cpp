@@ -195,12 +195,12 @@ TEST(Screens, MainWindow) {
         SetCursorPos(1020, 760);
         // The オプション menu opened by its access key.
         PostMessageA(main, WM_SYSCOMMAND, SC_KEYMENU, 'o');
-        for (int i = 0; i < 100 && FindWindows("#32768").empty(); ++i) Sleep(50);
+        WaitFor([&] { return !FindWindows("#32768").empty(); });
         ASSERT_FALSE(FindWindows("#32768").empty());
         Shoot(main, "main-window-menu");
         PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
         PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
-        for (int i = 0; i < 100 && !FindWindows("#32768").empty(); ++i) Sleep(50);
+        WaitFor([&] { return FindWindows("#32768").empty(); });
         PostMessageA(main, WM_CLOSE, 0, 0);
         MessageBoxSeen quit = WaitForMessageBox();
         Shoot(quit.box, "main-window-quit");
@@ -304,13 +304,15 @@ TEST(Screens, MailDialogs) {
         HWND lists = WaitForDialog("ミトカ　同報リスト");
         ASSERT_TRUE(lists);
         SelectLine(lists, IDC_GROUP_LIST, 1);
-        for (int i = 0; i < 100 && !IsEnabled(lists, IDC_GROUP_UPDATE); ++i) Sleep(20);
+        WaitFor([&] { return IsEnabled(lists, IDC_GROUP_UPDATE); });
         Shoot(lists, "broadcast-lists-975");
         Click(lists, IDC_GROUP_UPDATE);
         HWND editor = nullptr;
-        for (int i = 0; i < 500 && !editor; ++i, Sleep(20))
+        WaitFor([&] {
             for (HWND w : FindWindows("#32770"))
                 if (GetDlgItem(w, IDC_RECIPIENTS) && w != d) editor = w;
+            return editor != nullptr;
+        });
         ASSERT_TRUE(editor);
         Shoot(editor, "broadcast-editor-976");
         Click(editor, IDCANCEL);
@@ -366,7 +368,7 @@ TEST(Screens, PhoneMemos) {
         HWND d = WaitForDialog("ミトカ　電話メモ");
         ASSERT_TRUE(d);
         SelectLine(d, IDC_PHONE_LIST, 1);
-        for (int i = 0; i < 250 && Text(d, IDC_CALLER).empty(); ++i) Sleep(20);
+        WaitFor([&] { return !Text(d, IDC_CALLER).empty(); });
         Shoot(d, "phone-memo-colleague");
         Click(d, IDCANCEL);
     });
@@ -717,7 +719,7 @@ TEST(Screens, BoardWindow) {
         HWND w = WaitForWindow("MoxBbs", "ミトカ");
         ASSERT_TRUE(w);
         SelectLine(w, IDC_BBS_POSTS, 1);
-        for (int i = 0; i < 100 && !IsShown(w, IDC_BBS_SWITCH); ++i) Sleep(50);
+        WaitFor([&] { return IsShown(w, IDC_BBS_SWITCH); });
         SendDlgItemMessageA(w, IDC_BBS_TITLES, CB_SHOWDROPDOWN, TRUE, 0);
         Shoot(w, "bbs-window-boards");
         SendDlgItemMessageA(w, IDC_BBS_TITLES, CB_SHOWDROPDOWN, FALSE, 0);
