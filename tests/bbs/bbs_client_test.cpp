@@ -26,16 +26,13 @@ TEST(BoardClient, ThePollBringsTheWindowUpAndAReadingIsLoggedForEveryone) {
 
     HWND board = WaitForWindow("MoxBbs", "ミトカ", a.Pid());
     ASSERT_TRUE(board);
-    EXPECT_EQ(GetForegroundWindow(), board);
+    // Found while being created: brought forward just after.
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == board; }));
     SelectComboLine(board, IDC_BBS_TITLES, 1);
-    for (DWORD start = GetTickCount(); ListLines(board, IDC_BBS_POSTS).empty() &&
-                                       GetTickCount() - start < kWindowWaitMs;)
-        Sleep(50);
+    WaitFor([&] { return !ListLines(board, IDC_BBS_POSTS).empty(); });
     ASSERT_EQ(ListLines(board, IDC_BBS_POSTS).size(), 1u);
     SelectLine(board, IDC_BBS_POSTS, 0);
-    for (DWORD start = GetTickCount(); Text(board, IDC_TEXT).empty() && !IsShown(board, IDC_BBS_SAVE) &&
-                                       GetTickCount() - start < kWindowWaitMs;)
-        Sleep(50);
+    WaitFor([&] { return !ListLines(board, IDC_BBS_TITLE_LIST).empty(); });  // filled last
     EXPECT_EQ(ListLines(board, IDC_BBS_POSTS)[0].substr(0, 5), "    \t");
     EXPECT_EQ(ListLines(board, IDC_BBS_TITLE_LIST), std::vector<std::string>{"手順"});
     EXPECT_EQ(ReadRawFile(office.store.Path("bbs\\005\\chk0001.chk"))[0], '\1');

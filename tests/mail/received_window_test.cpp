@@ -172,7 +172,7 @@ TEST(ReceivedMailDialog, AttachmentsAreCopiedAndRunAndAReplyClosesItEvenWhenCanc
 
         // 実行: the associated program gets the own stored copy.
         Click(d, IDC_ATTACH_RUN);
-        EXPECT_TRUE(WaitFor([&] { return RawFileExists(record); }));
+        EXPECT_TRUE(WaitFor([&] { return !ReadRawFile(record).empty(); }));
         EXPECT_EQ(ReadRawFile(record), recorder + " " + pc.File("att0001.mxr"));
 
         // 複写: the sender's file name proposed, a copy where the user says.

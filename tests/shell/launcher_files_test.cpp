@@ -209,18 +209,18 @@ TEST(LauncherPrograms, WinExecRunsTheAssociatedProgramWithTheDocument) {
     WriteRawFile(pc.Programs(), ProgramFile({"c:\\doc\\plan.mxr"}));
 
     LaunchProgram(101);
-    for (int i = 0; i < 600 && !RawFileExists(record); ++i) Sleep(50);
+    for (int i = 0; i < 600 && ReadRawFile(record).empty(); ++i) Sleep(50);
     EXPECT_EQ(ReadRawFile(record), recorder + " c:\\doc\\plan.mxr");
 
     DeleteFileA(record.c_str());
     OpenByAssociation(nullptr, "c:\\doc\\報告.mxr");
-    for (int i = 0; i < 600 && !RawFileExists(record); ++i) Sleep(50);
+    for (int i = 0; i < 600 && ReadRawFile(record).empty(); ++i) Sleep(50);
     EXPECT_EQ(ReadRawFile(record), recorder + " c:\\doc\\報告.mxr");
 
     // A path with a blank reaches the program as one document.
     DeleteFileA(record.c_str());
     OpenByAssociation(nullptr, "c:\\総務 共有\\報告.mxr");
-    for (int i = 0; i < 600 && !RawFileExists(record); ++i) Sleep(50);
+    for (int i = 0; i < 600 && ReadRawFile(record).empty(); ++i) Sleep(50);
     EXPECT_EQ(ReadRawFile(record), recorder + " \"c:\\総務 共有\\報告.mxr\"");
 }
 
