@@ -111,7 +111,7 @@ TEST(StoreOpen, LongPathInMessageIsCutToItsBuffer) {
     path += "mail.mox";
     StoreOpen(path, kOpenRead);
     ASSERT_EQ(RecordedMessages().size(), 1u);
-    const std::string& text = RecordedMessages()[0];
+    const std::string text = RecordedMessages()[0];
     EXPECT_LE(text.size(), 127u);
     EXPECT_EQ(text.substr(text.size() - 3), " 15");
     EXPECT_EQ(text.compare(0, 3, "q:\\"), 0);

@@ -26,7 +26,15 @@ std::string UniqueFolder(const char* tag) {
     }
 }
 
+// Written by the window's thread through the sink and read by the driving thread: every
+// access holds the lock, and readers get a copy.
 std::vector<std::string> g_messages;
+struct MessagesLock {
+    CRITICAL_SECTION section;
+    MessagesLock() { InitializeCriticalSection(&section); }
+    void Enter() { EnterCriticalSection(&section); }
+    void Leave() { LeaveCriticalSection(&section); }
+} g_messagesLock;
 
 std::map<std::string, WorkerFn>& Workers() {
     static std::map<std::string, WorkerFn> workers;
@@ -100,9 +108,22 @@ void RemoveTree(const std::string& path) {
     RemoveDirectoryA(path.c_str());
 }
 
-const std::vector<std::string>& RecordedMessages() { return g_messages; }
-void ClearMessages() { g_messages.clear(); }
-void RecordMessage(const std::string& text) { g_messages.push_back(text); }
+std::vector<std::string> RecordedMessages() {
+    g_messagesLock.Enter();
+    std::vector<std::string> copy = g_messages;
+    g_messagesLock.Leave();
+    return copy;
+}
+void ClearMessages() {
+    g_messagesLock.Enter();
+    g_messages.clear();
+    g_messagesLock.Leave();
+}
+void RecordMessage(const std::string& text) {
+    g_messagesLock.Enter();
+    g_messages.push_back(text);
+    g_messagesLock.Leave();
+}
 
 std::string BinDir() {
     char path[MAX_PATH];

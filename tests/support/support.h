@@ -48,8 +48,9 @@ long RawFileSize(const std::string& path);  // -1 when missing
 void RemoveTree(const std::string& path);
 std::vector<std::string> ListFolder(const std::string& path);  // names, sorted
 
-// Messages the store logic showed through the sink since the last ClearMessages().
-const std::vector<std::string>& RecordedMessages();
+// Messages the store logic showed through the sink since the last ClearMessages(), as they
+// are now (a window's thread may be adding to them).
+std::vector<std::string> RecordedMessages();
 void ClearMessages();
 
 // This test program's folder, and the path of a program built beside it.
