@@ -7,11 +7,8 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
-. "$top/scripts/arch.sh"
-mox_wine_env "$build"
-work=$(mktemp -d /tmp/moxbench.XXXXXX)
-trap 'rm -rf "$work"' EXIT
-office="Z:$(printf '%s' "$work" | tr / '\\')"
+. "$top/scripts/bench-lib.sh"
+office=$(winpath "$work")
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
   wineserver -p10 2>/dev/null || true
   wine cmd /c exit </dev/null >/dev/null 2>&1

@@ -8,25 +8,9 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
-. "$top/scripts/arch.sh"
-mox_wine_env "$build"
-work=$(mktemp -d /tmp/moxbench.XXXXXX)
-trap 'rm -rf "$work"' EXIT
-office="Z:$(printf '%s' "$work/office" | tr / '\\')"
+. "$top/scripts/bench-lib.sh"
 wineserver -p10 2>/dev/null || true  # one warm server for the whole run
 wine cmd /c exit </dev/null >/dev/null 2>&1
-
-moxctl() { wine "$build/bin/moxctl.exe" --netdir "$office" "$@"; }
-now() { date +%s.%N; }
-ms() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.0f", (b - a) * 1000 }'; }
-# The file operations of a --stats tally (stderr of the command) as one number.
-ops() {
-  awk '/^store: opens/ { for (i = 1; i <= NF; i++) if ($i == "attempts") n += $(i + 1) }
-       /^store: reads/ { for (i = 1; i <= NF; i++)
-                           if ($i ~ /^(reads|writes|seeks|closes|renames)$/ || $i == "created")
-                             n += $(i + 1) }
-       END { print n + 0 }' "$1"
-}
 
 moxctl init
 for i in $(seq 1 51); do moxctl register "user$i" >/dev/null; done

@@ -12,14 +12,9 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 idle=${2:-60}
 "$top/scripts/wine-prefix.sh" "$build"
-. "$top/scripts/arch.sh"
-mox_wine_env "$build"
-work=$(mktemp -d /tmp/moxbench.XXXXXX)
-trap 'rm -rf "$work"' EXIT
-winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
+. "$top/scripts/bench-lib.sh"
 
 mkdir -p "$work/office" "$work/pc"
-moxctl() { wine "$build/bin/moxctl.exe" --netdir "$(winpath "$work/office")" "$@"; }
 moxctl init
 for name in 山田太郎 佐藤花子 鈴木一郎; do moxctl register "$name" >/dev/null; done
 moxctl board-add 1 総務 >/dev/null

@@ -12,20 +12,9 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 idle=${2:-30}
 "$top/scripts/wine-prefix.sh" "$build"
-. "$top/scripts/arch.sh"
-mox_wine_env "$build"
-work=$(mktemp -d /tmp/moxbench.XXXXXX)
-trap 'rm -rf "$work"' EXIT
-winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
-ops() {
-  awk '/^store: opens/ { for (i = 1; i <= NF; i++) if ($i == "attempts") n += $(i + 1) }
-       /^store: reads/ { for (i = 1; i <= NF; i++)
-                           if ($i ~ /^(reads|writes|seeks|closes|renames)$/) n += $(i + 1) }
-       END { print n + 0 }' "$1"
-}
+. "$top/scripts/bench-lib.sh"
 
 mkdir -p "$work/office" "$work/pc"
-moxctl() { wine "$build/bin/moxctl.exe" --netdir "$(winpath "$work/office")" "$@"; }
 moxctl init
 for name in 山田太郎 佐藤花子; do moxctl register "$name" >/dev/null; done
 
