@@ -436,6 +436,11 @@ PostResult BbsUpdatePost(const StoreContext& store, const std::string& boardId, 
     return result;
 }
 
+std::string BbsStoredCopy(const StoreContext& store, const std::string& boardId,
+                          const std::string& storedPath) {
+    return UserStorePath(store, BoardFolder(boardId), PathFileName(storedPath));
+}
+
 ReaderList BbsListReaders(const StoreContext& store, const std::string& boardId, long index,
                           const std::string* identity) {
     ReaderList list;

@@ -100,6 +100,12 @@ struct PostUpdate {
 PostResult BbsUpdatePost(const StoreContext& store, const std::string& boardId, long index,
                          const std::string* identity, const PostUpdate& update);
 
+// A post's stored copy of an attachment as this PC reaches the board folder, by the file name of
+// the stored path the author's client wrote: a copy or a program started on it never reaches
+// beyond the board folder.
+std::string BbsStoredCopy(const StoreContext& store, const std::string& boardId,
+                          const std::string& storedPath);
+
 // For every registered user, when he first opened the post: ReaderListLine lines, in registry
 // order. A malformed reader log gives "ファイルの形式が違います" and no lines; an unreadable
 // registry gives its path as the message.

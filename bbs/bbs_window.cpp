@@ -438,7 +438,7 @@ bool SelectedStoredCopy(HWND window, int* at, std::string* path) {
     *at = static_cast<int>(ListSelection(window, VisibleAttachmentList(window)));
     if (*at < 0) return false;
     const std::string stored = ListText(window, IDC_BBS_STORED, *at);
-    *path = UserStorePath(ClientStore(), BoardFolder(StateOf(window)->boardId), PathFileName(stored));
+    *path = BbsStoredCopy(ClientStore(), StateOf(window)->boardId, stored);
     return true;
 }
 

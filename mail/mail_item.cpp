@@ -4,16 +4,22 @@
 #include "store/names.h"
 #include "store/store.h"
 
+bool FindOwnMailRecord(const StoreContext& store, int listKind, long index,
+                       const std::string* identity, MailRecord* record) {
+    std::string bytes;
+    if (!FindListRecord(UserStorePath(store, store.UserFolder(), ListFileName(listKind)), index,
+                        identity, &bytes))
+        return false;
+    *record = DecodeMailRecord(bytes);
+    return true;
+}
+
 MailItemShown ReadMailItem(const StoreContext& store, int listKind, long index,
                            const std::string* identity) {
     MailItemShown shown;
     const std::string folder = store.UserFolder();
-    std::string bytes;
-    if (!FindListRecord(UserStorePath(store, folder, ListFileName(listKind)), index, identity,
-                        &bytes))
-        return shown;
+    if (!FindOwnMailRecord(store, listKind, index, identity, &shown.record)) return shown;
     shown.found = true;
-    shown.record = DecodeMailRecord(bytes);
     const bool sent = listKind == kListSent;
     const int number = sent ? shown.record.sentNumber : shown.record.receivedNumber;
     shown.body = LoadItemBody(

@@ -21,6 +21,9 @@ struct MailItemShown {
 // is found by it even when records above it have left the list since the list was loaded.
 MailItemShown ReadMailItem(const StoreContext& store, int listKind, long index,
                            const std::string* identity = nullptr);
+// Only the record of that item, found the same way; false when it has left the list.
+bool FindOwnMailRecord(const StoreContext& store, int listKind, long index,
+                       const std::string* identity, MailRecord* record);
 
 // The own stored copy of an attachment, by the file name of its stored path. The path in the
 // record was written by the sender's client; only its name is taken, so a copy or a program

@@ -27,10 +27,7 @@ void OnActivate(HWND window, UINT state, HWND other, BOOL minimized) {
     const MailListWindow* list = MailListOf(window);
     if (state != WA_INACTIVE && list) {
         if (list->reload) MailListLoad(window);
-        if (minimized) {
-            RestoreIfMinimised(window);
-            SetForegroundWindow(window);
-        }
+        if (minimized) RestoreAndBringForward(window);
     }
     FORWARD_WM_ACTIVATE(window, state, other, minimized, DefWindowProcA);
 }

@@ -5,14 +5,13 @@
 #include "app/settings/keys.h"
 #include "app/settings/local_user.h"
 #include "mail/list_window.h"
+#include "mail/mail_item.h"
 #include "mail/mail_store.h"
 #include "mail/phone_dialogs.h"
 #include "res/resource.h"
 #include "shell/message_box.h"
 #include "shell/plumbing.h"
 #include "shell/window_classes.h"
-#include "store/lists/list_file.h"
-#include "store/names.h"
 #include "users/signin_dialogs.h"
 
 namespace {
@@ -30,10 +29,7 @@ void OnActivate(HWND window, UINT state, HWND other, BOOL minimized) {
     const MailListWindow* list = MailListOf(window);
     if (state != WA_INACTIVE && list) {
         if (state != WA_CLICKACTIVE && list->reload) MailListLoad(window);
-        if (minimized) {
-            RestoreIfMinimised(window);
-            SetForegroundWindow(window);
-        }
+        if (minimized) RestoreAndBringForward(window);
     }
     FORWARD_WM_ACTIVATE(window, state, other, minimized, DefWindowProcA);
 }
@@ -94,16 +90,13 @@ int OpenSentItem(HWND window, int listControl) {
     const int at = MailListCurrentLine(window);
     if (!state || at < 0 || GetDlgItem(window, listControl) == nullptr) return 1;
     const ListLine line = state->lines[static_cast<size_t>(at)];
-    std::string bytes;
+    MailRecord record;
     bool found;
     {
         WaitCursor busy;
-        const StoreContext& store = ClientStore();
-        found = FindListRecord(UserStorePath(store, store.UserFolder(), ListFileName(kListSent)),
-                               line.index, &line.identity, &bytes);
+        found = FindOwnMailRecord(ClientStore(), kListSent, line.index, &line.identity, &record);
     }
     if (!found) return 0;
-    const MailRecord record = DecodeMailRecord(bytes);
     if (IsConfidential(record.shiftFlag) && !RunPasswordCheckDialog(window, CurrentUser().password))
         return 1;
     if (record.kind == kItemPhoneMemo) ShowSentPhoneMemo(window, line.index, &line.identity);
